@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+class SettingsStore;
+class Dialogs;
+class Clock;
+class Main;
+
+// What every window shares: the data directory, the station and the
+// platform services. Built in main.cpp; tests build their own with doubles.
+struct AppContext {
+    QString dataDir;                  // Chemin_Repertoire
+    QString station = QStringLiteral("FXXXX");  // Indicatif_Station, stored form
+    SettingsStore* settings = nullptr;
+    Dialogs* dialogs = nullptr;
+    Clock* clock = nullptr;
+    Main* main = nullptr;
+
+    bool stationSet() const { return station != QLatin1String("FXXXX"); }
+    QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }
+    // Fichier_Log, built each time: the station may have changed.
+    QString logPath() const { return path(station + QStringLiteral("_DCF.log")); }
+    QString stationSection() const { return QStringLiteral("Setup ") + station; }
+
+    // Settings of application "DCF" in the current station's section.
+    QString readStation(const QString& key, const QString& def) const;
+    void writeStation(const QString& key, const QString& value) const;
+    int readStationIndex(const QString& key) const;
+};

@@ -1,0 +1,97 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include "app/AppContext.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class QStringListModel;
+class QTimer;
+
+// The list index of a combo box's text, -1 when it matches no item.
+int indexCombo(const QComboBox* cb);
+// Shows a text in a combo box, selecting its item when there is one.
+void texteCombo(QComboBox* cb, const QString& text);
+
+// The main window: station, clocks, entry form, command buttons, log list, menus.
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Main(AppContext& ctx, QWidget* parent = nullptr);
+    ~Main() override;
+
+    // Start-up sequence: centres, fills the lists, reads the station and its
+    // choices, handles a first installation, loads the log and resets the form.
+    void demarrer();
+
+    void Init_Saisie();
+    // Load log list: refills Liste_DCF from Fichier_Log and enables Ind_A.
+    void chargerListe();
+    // Selects a list line from code; runs the click handling as a user click.
+    void selectionnerLigne(int row);
+    void selectionnerDerniere();
+    QStringList lignesListe() const;
+    int ligneCourante() const;
+
+    // After the station window accepted a callsign: shows it, restores its
+    // band and mode, reloads its log.
+    void appliquerStation();
+
+    // Menu and button handlers.
+    void Efface_A_Click();
+    void Liste_DCF_Click();
+    void Mnu_Date_Auto_Click();
+    void Mnu_Date_Man_Click();
+    void Mnu_Apropos_Click();
+    void Mnu_Historique_Click();
+    void Mnu_New_Indicatif_Click();
+    void Mnu_Quitter_Click();
+    void Timer1_Timer();
+
+    bool dateAuto() const;
+
+    // Module-wide entry state.
+    bool Mode_Modification = false;
+    bool Mode_Insertion = false;
+    bool Edition_En_Cours = false;
+    QString Ligne_Selectionnee;
+
+    static const QString TexteAPropos;
+    static QString legende();
+
+    AppContext& ctx;
+
+    // Controls, named as their objectName; other windows reach them directly.
+    QLabel* Picture1;
+    QGroupBox *Frame7, *Frame1, *Frame2, *Frame3, *L_Communes;
+    QLabel *Label33, *Label2, *I_Station, *Label34, *Label37, *Mode_Aff, *Label14,
+        *Label_Liste_DCF;
+    QComboBox *Bande_A, *Mode_A;
+    QLineEdit *Ind_A, *Prenom_A, *Ref_A, *Dpt_A, *Date_A, *Heure_A, *RST_A, *RSTE_A, *Rem_A;
+    QCheckBox* QSL_A;
+    QPushButton *Valide_A, *Efface_A, *Ajout_QSO, *Annule_Saisie, *Rechercher;
+    QListView* Liste_DCF;
+    QStringListModel* modele;
+    QTimer* Timer1;
+
+    QMenu *Mnu_Fichier, *Mnu_Date, *Mnu_Liste, *Mnu_Carte, *Mnu_Aide;
+    QAction *Mnu_ADIF, *Mnu_Quitter, *Mnu_Date_Auto, *Mnu_Date_Man, *Mnu_New_Indicatif,
+        *Mnu_L_Contacte, *Mnu_Carte_Contacte, *Mnu_Diplomes, *Mnu_Cluster, *Mnu_Reglement,
+        *Mnu_Maj_DCF, *Mnu_Apropos, *Mnu_Historique;
+
+private:
+    void construire();
+    void construireMenus();
+    void remplirListes();
+    void selectionnerIndex(QComboBox* cb, int index);
+    void ajusterEntete();
+};

@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include "app/AppContext.h"
+#include "app/Main.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+bool dossierInscriptible(const QString& dir) {
+    QFile probe(dir + QStringLiteral("/.vitralog-ecriture"));
+    if (!probe.open(QIODevice::WriteOnly)) return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+// The program's own directory, or the per-user data directory when the
+// program is installed where the user cannot write.
+QString cheminRepertoire() {
+    const QString own = QCoreApplication::applicationDirPath();
+    if (dossierInscriptible(own)) return own;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(user);
+    return user;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vitralog"));
+    QApplication::setOrganizationName(QStringLiteral("Vitralog"));
+
+    QtSettingsStore settings;
+    QtDialogs dialogs;
+    SystemClock clock;
+    AppContext ctx;
+    ctx.dataDir = cheminRepertoire();
+    ctx.settings = &settings;
+    ctx.dialogs = &dialogs;
+    ctx.clock = &clock;
+
+    Main main(ctx);
+    main.demarrer();
+    return app.exec();
+}

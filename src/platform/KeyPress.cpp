@@ -1,0 +1,61 @@
+#include "platform/KeyPress.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+class Filter : public QObject {
+public:
+    Filter(QWidget* control, KeyPress::Handler h)
+        : QObject(control), control_(control), handler_(std::move(h)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* ke = static_cast<QKeyEvent*>(ev);
+        int code;
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+            code = KeyPress::Enter;
+        else if (!ke->text().isEmpty() && ke->text().at(0).isPrint() &&
+                 !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            code = ke->text().at(0).unicode();
+        else
+            return false;  // navigation, editing and shortcut keys pass untouched
+
+        const int out = handler_(code);
+        if (code == KeyPress::Enter) return true;  // Enter never reaches the control
+        if (out == code) return false;
+        if (out != 0) insert(QChar(out));
+        return true;
+    }
+
+private:
+    void insert(QChar c) {
+        if (auto* le = qobject_cast<QLineEdit*>(control_)) {
+            le->insert(QString(c));
+        } else if (auto* cb = qobject_cast<QComboBox*>(control_)) {
+            if (cb->lineEdit()) cb->lineEdit()->insert(QString(c));
+        }
+    }
+    QWidget* control_;
+    KeyPress::Handler handler_;
+};
+
+}  // namespace
+
+namespace KeyPress {
+
+void install(QWidget* control, Handler handler) {
+    auto* f = new Filter(control, std::move(handler));
+    // An editable combo box receives its keys through its line edit.
+    auto* cb = qobject_cast<QComboBox*>(control);
+    if (cb && cb->lineEdit())
+        cb->lineEdit()->installEventFilter(f);
+    else
+        control->installEventFilter(f);
+}
+
+}  // namespace KeyPress

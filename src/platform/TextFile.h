@@ -1,0 +1,32 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The one place where data files are read and written: Windows-1252 text,
+// CR LF line ends, and rewrites that never leave a half-written target.
+namespace TextFile {
+
+QString decode(const QByteArray& bytes);
+// Characters that Windows-1252 cannot hold make *ok false (they become '?').
+QByteArray encode(const QString& text, bool* ok = nullptr);
+bool canEncode(const QString& text);
+
+// Splits on LF and drops a CR before it; a last line without LF is kept.
+QStringList splitLines(const QString& text);
+// Missing or unreadable file: empty list and *ok false.
+QStringList readLines(const QString& path, bool* ok = nullptr);
+// Every line followed by CR LF.
+QByteArray joinLines(const QStringList& lines);
+
+// Writes the whole content to tmpPath, flushes it to disk, then renames it
+// over target in one step. On failure the target is untouched, the temporary
+// file is removed and *error says why.
+bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
+             QString* error = nullptr);
+bool rewriteLines(const QString& target, const QString& tmpPath, const QStringList& lines,
+                  QString* error = nullptr);
+// Creates an empty file; false when it cannot be created.
+bool createEmpty(const QString& path);
+
+}  // namespace TextFile

@@ -1,0 +1,31 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+namespace Windows {
+
+// Left and top at half the difference between screen and window size.
+void centreOnScreen(QWidget* w);
+
+// One instance per window kind: an open one is brought to the front
+// unchanged, otherwise a new one is built, centred and shown. Closing it
+// discards it.
+template <class W, class Make>
+W* openSingle(Make make) {
+    static QPointer<W> instance;
+    if (instance) {
+        instance->show();
+        instance->raise();
+        instance->activateWindow();
+        return instance;
+    }
+    W* w = make();
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->adjustSize();
+    centreOnScreen(w);
+    w->show();
+    instance = w;
+    return w;
+}
+
+}  // namespace Windows

@@ -1,0 +1,69 @@
+#pragma once
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+
+// Records every message; questions are answered from a queue (Yes when empty).
+class RecordingDialogs : public Dialogs {
+public:
+    void notice(const QString& text) override {
+        notices.append(text);
+        if (onShow) onShow(text);
+    }
+    bool question(const QString& text) override {
+        questions.append(text);
+        if (onShow) onShow(text);
+        if (answers.isEmpty()) return true;
+        return answers.takeFirst();
+    }
+    QStringList notices;
+    QStringList questions;
+    QList<bool> answers;
+    std::function<void(const QString&)> onShow;
+};
+
+// A clock the test sets by hand.
+class SteeredClock : public Clock {
+public:
+    QDateTime utc = QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
+    int offsetSeconds = 3600;  // local time ahead of UTC
+    QDateTime utcNow() const override { return utc; }
+    QDateTime localNow() const override {
+        QDateTime l = utc.addSecs(offsetSeconds);
+        l.setTimeSpec(Qt::LocalTime);
+        return QDateTime(l.date(), l.time());
+    }
+};
+
+// A fresh data directory and settings store with recording doubles.
+struct TestEnv {
+    QTemporaryDir dir;
+    std::unique_ptr<QtSettingsStore> settings;
+    RecordingDialogs dialogs;
+    SteeredClock clock;
+    AppContext ctx;
+
+    TestEnv() {
+        settings = std::make_unique<QtSettingsStore>(dir.path() + QStringLiteral("/config"));
+        ctx.dataDir = dir.path();
+        ctx.settings = settings.get();
+        ctx.dialogs = &dialogs;
+        ctx.clock = &clock;
+    }
+    // Sets a known station with an existing log holding these lines.
+    void station(const QString& call, const QStringList& lines = {});
+    QByteArray readFile(const QString& name) const;
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+};
+
+// A log line from its fields, through the real formatter.
+QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
+              const QString& date, const QString& heure, const QString& mode = "SSB",
+              const QString& bande = "14 Mhz", const QString& nom = "", bool qsl = false);
