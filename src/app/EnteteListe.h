@@ -1,17 +1,31 @@
 #pragma once
-#include <QFont>
-#include <QString>
+#include <QLabel>
+#include <QList>
 
-// The list header was laid out with blank runs for a proportional font.
-// Picks the size and word spacing of `base` that put each title over its
-// column of the fixed-pitch list, where one character is charWidth pixels.
-QFont policeEntete(const QFont& base, qreal charWidth);
+// The caption above the log list. Its blank runs were laid out for one
+// particular proportional font and line up in none of ours, so the label
+// keeps the caption as its text but draws each title over its list column.
+class EnteteListe : public QLabel {
+    Q_OBJECT
+public:
+    explicit EnteteListe(QWidget* parent = nullptr);
+    // Character width of the list's fixed-pitch font and where its text starts.
+    void setColonnes(qreal charWidth, int marge);
 
-// Horizontal pixel offset of each header title, and the list column it
-// stands over (0-based), for checking the fit.
-struct TitreEntete {
-    QString titre;
-    int colonne;
-    qreal x;
+    struct Titre {
+        QString titre;
+        int colonne;  // 0-based list column of the title's first letter
+        qreal x;      // pixel offset in the label
+    };
+    QList<Titre> titres() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    qreal charWidth_ = 7;
+    int marge_ = 0;
 };
-QList<TitreEntete> positionsEntete(const QFont& font);

@@ -240,9 +240,7 @@ void Main::construire() {
     L_Communes = nomme(new QGroupBox(kAideListe), "L_Communes");
     auto* bas = new QVBoxLayout(L_Communes);
     bas->setSpacing(0);
-    Label_Liste_DCF = nomme(new QLabel, "Label_Liste_DCF");
-    Label_Liste_DCF->setTextFormat(Qt::PlainText);
-    Label_Liste_DCF->setWordWrap(false);
+    Label_Liste_DCF = nomme(new EnteteListe, "Label_Liste_DCF");
     bas->addWidget(Label_Liste_DCF);
     Liste_DCF = nomme(new QListView, "Liste_DCF");
     modele = new QStringListModel(this);
@@ -282,15 +280,18 @@ void Main::construire() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    installerSaisie();
+
 }
 
 void Main::ajusterEntete() {
-    const QFontMetricsF fm(Liste_DCF->font());
-    Label_Liste_DCF->setFont(policeEntete(QApplication::font(), fm.horizontalAdvance(QLatin1Char('0'))));
+    QFont f = Liste_DCF->font();
+    f.setBold(true);
+    Label_Liste_DCF->setFont(f);
     // The list draws its text after the frame and the item margin.
     const int marge = Liste_DCF->frameWidth() +
                       Liste_DCF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_DCF) + 1;
-    Label_Liste_DCF->setContentsMargins(marge, 0, 0, 2);
+    Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')), marge);
 }
 
 void Main::construireMenus() {

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 
 class QAction;
+class EnteteListe;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -59,6 +60,25 @@ public:
 
     bool dateAuto() const;
 
+    // Key presses of the entry controls: the code to insert, 0 for nothing.
+    int Bande_A_KeyPress(int code);
+    int Ind_A_KeyPress(int code);
+    int Prenom_A_KeyPress(int code);
+    int Ref_A_KeyPress(int code);
+    int Dpt_A_KeyPress(int code);
+    int Date_A_KeyPress(int code);
+    int Heure_A_KeyPress(int code);
+    int Mode_A_KeyPress(int code);
+    int RST_A_KeyPress(int code);
+    int RSTE_A_KeyPress(int code);
+    int Rem_A_KeyPress(int code);
+    int QSL_A_KeyPress(int code);
+
+    // Fills the remembered first name of a callsign (and may empty Dpt_A).
+    void Cherche_Prenom(const QString& indicatif);
+    QString fichierPrenoms() const;
+    QString fichierListeDCF() const;
+
     // Module-wide entry state.
     bool Mode_Modification = false;
     bool Mode_Insertion = false;
@@ -73,8 +93,8 @@ public:
     // Controls, named as their objectName; other windows reach them directly.
     QLabel* Picture1;
     QGroupBox *Frame7, *Frame1, *Frame2, *Frame3, *L_Communes;
-    QLabel *Label33, *Label2, *I_Station, *Label34, *Label37, *Mode_Aff, *Label14,
-        *Label_Liste_DCF;
+    QLabel *Label33, *Label2, *I_Station, *Label34, *Label37, *Mode_Aff, *Label14;
+    EnteteListe* Label_Liste_DCF;
     QComboBox *Bande_A, *Mode_A;
     QLineEdit *Ind_A, *Prenom_A, *Ref_A, *Dpt_A, *Date_A, *Heure_A, *RST_A, *RSTE_A, *Rem_A;
     QCheckBox* QSL_A;
@@ -91,6 +111,10 @@ public:
 private:
     void construire();
     void construireMenus();
+    void installerSaisie();
+    // Enable, light green, focus.
+    void ouvrir(QWidget* w);
+    void memoriserIndex(QComboBox* cb, const QString& key);
     void remplirListes();
     void selectionnerIndex(QComboBox* cb, int index);
     void ajusterEntete();

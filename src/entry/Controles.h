@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+// Checks of the entry fields, as Enter runs them and as the save runs them
+// again. Each returns the refusal message, or an empty text when the value passes.
+namespace Controles {
+
+// 1 when the 8-character text is not a JJ/MM/AA date, else 0. Only the
+// shape, day <= 31 and month <= 12 are checked: 00/00/15 and 31/02/15 pass.
+int Controle_Date(const QString& texte);
+// 1 when the 5-character text is not an HH:MM time (00-23, 00-59), else 0.
+int Controle_Heure(const QString& texte);
+
+QString indicatif(const QString& t);
+QString prenom(const QString& t);
+QString reference(const QString& t);
+QString departement(const QString& t);  // after turning to lower case
+QString date(const QString& t);
+QString heure(const QString& t);
+QString mode(const QString& t);
+QString bande(const QString& t);
+QString report(const QString& t);
+QString nom(const QString& t);
+
+// Typed letters a-z become capitals; every other code is left as it is.
+int majuscule(int code);
+
+}  // namespace Controles

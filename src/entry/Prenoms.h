@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+// The first-name memory Liste_Prenom.txt, shared by all stations: callsign
+// padded to 12, blank, département padded to 2, blank, first name.
+namespace Prenoms {
+
+struct Trouve {
+    bool trouve = false;
+    QString prenom;          // upper case
+    bool dptVide = false;    // the remembered département was blank
+};
+// The last line whose first 12 characters, trimmed, equal the callsign.
+Trouve chercher(const QString& fichier, const QString& indicatif);
+
+// The record handed over by the save.
+QString enregistrement(const QString& indicatif, const QString& dpt, const QString& prenom);
+
+// Replaces every line with the same first 12 characters, else appends; the
+// file is rewritten through tmp. False, with *erreur, when it cannot be.
+bool Maj_Prenom(const QString& fichier, const QString& tmp, const QString& ligne,
+                QString* erreur = nullptr);
+
+}  // namespace Prenoms

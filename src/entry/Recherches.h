@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+// The two lookups run when a reference is entered.
+namespace Recherches {
+
+struct DejaContacte {
+    bool trouve = false;
+    QString date;  // JJ/MM/AA of the first matching QSO
+};
+// A QSO of the log with this reference (outer blanks ignored) on this band
+// (as it stands). A missing log finds nothing.
+DejaContacte Cherche_Ref_Log(const QString& fichierLog, const QString& reference,
+                             const QString& bande);
+
+struct Cathedrale {
+    bool trouve = false;
+    QString nom;  // short name, not cut
+    QString dpt;
+};
+// The first row of the reference list whose key equals the reference's key.
+// Lines with fewer than four ";" are passed over; a missing list finds nothing.
+Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& reference);
+
+// The part after the first "-", or the whole text.
+QString cle(const QString& reference);
+// "C. <église> à <ville>", or "C. de <ville>" past 30 characters; "B." for a basilica key.
+QString nomCourt(const QString& cleRef, const QString& ville, const QString& eglise);
+
+}  // namespace Recherches
