@@ -4,6 +4,8 @@
 class SettingsStore;
 class Dialogs;
 class Clock;
+class HttpClient;
+class WebViewFactory;
 class Main;
 
 // What every window shares: the data directory, the station and the
@@ -14,6 +16,8 @@ struct AppContext {
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
+    HttpClient* http = nullptr;
+    WebViewFactory* webViews = nullptr;  // the web view of Reglement and Cluster
     Main* main = nullptr;
 
     bool stationSet() const { return station != QLatin1String("FXXXX"); }

@@ -31,6 +31,9 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextFile.h"
 #include "platform/Windows.h"
+#include "reflist/MiseAJourListe.h"
+#include "web/Cluster.h"
+#include "web/Reglement.h"
 
 namespace {
 
@@ -159,6 +162,7 @@ void Main::construire() {
     Bande_A->setEditable(true);
     Bande_A->setInsertPolicy(QComboBox::NoInsert);
     Ind_A = nomme(new QLineEdit, "Ind_A");
+    Bande_A->setCompleter(nullptr);  // a typed text stays as typed
     Prenom_A = nomme(new QLineEdit, "Prenom_A");
     Ref_A = nomme(new QLineEdit, "Ref_A");
     Dpt_A = nomme(new QLineEdit, "Dpt_A");
@@ -168,6 +172,7 @@ void Main::construire() {
     Mode_A->setEditable(true);
     Mode_A->setInsertPolicy(QComboBox::NoInsert);
     RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
+    Mode_A->setCompleter(nullptr);
     RSTE_A = nomme(new QLineEdit(QStringLiteral("59")), "RSTE_A");
     Rem_A = nomme(new QLineEdit, "Rem_A");
     QSL_A = nomme(new QCheckBox(QStringLiteral("QSL")), "QSL_A");
@@ -277,11 +282,11 @@ void Main::construire() {
             });
 
     Timer1 = new QTimer(this);
+    installerSaisie();
+
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
-    installerSaisie();
-
 }
 
 void Main::ajusterEntete() {
@@ -351,6 +356,9 @@ void Main::construireMenus() {
     connect(Mnu_Apropos, &QAction::triggered, this, &Main::Mnu_Apropos_Click);
     connect(Mnu_Historique, &QAction::triggered, this, &Main::Mnu_Historique_Click);
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
+    connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Maj_DCF_Click(ctx); });
+    connect(Mnu_Reglement, &QAction::triggered, this, [this] { ouvrirReglement(ctx); });
+    connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
 }
 
 void Main::remplirListes() {

@@ -15,6 +15,10 @@ inline const QString DateAuto = QStringLiteral("Date Auto");
 inline const QString Revision = QStringLiteral("Revision");
 inline const QString RevisionListe = QStringLiteral("Revision_Liste_DCF");
 inline const QString BandeCluster = QStringLiteral("bande Cluster");
+// Server addresses, in the global section; defaults in web/Serveurs.h.
+inline const QString ServeurListe = QStringLiteral("Serveur Liste DCF");
+inline const QString ServeurReglement = QStringLiteral("Serveur Reglement");
+inline const QString ServeurCluster = QStringLiteral("Serveur Cluster");
 
 inline const QString StationDefaut = QStringLiteral("FXXXX");
 }  // namespace Keys

@@ -7,7 +7,9 @@
 #include "app/Main.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/HttpClient.h"
 #include "platform/SettingsStore.h"
+#include "platform/WebView.h"
 
 namespace {
 
@@ -39,11 +41,15 @@ int main(int argc, char** argv) {
     QtSettingsStore settings;
     QtDialogs dialogs;
     SystemClock clock;
+    QtHttpClient http;
+    QtWebViewFactory webViews;
     AppContext ctx;
     ctx.dataDir = cheminRepertoire();
     ctx.settings = &settings;
     ctx.dialogs = &dialogs;
     ctx.clock = &clock;
+    ctx.http = &http;
+    ctx.webViews = &webViews;
 
     Main main(ctx);
     main.demarrer();

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <QFileInfo>
 
 #include "platform/SettingsStore.h"
 #include "platform/TextFile.h"
@@ -85,11 +85,10 @@ TEST(TextFile, FailedRewriteLeavesTheTargetByteForByte) {
 }
 
 TEST(TextFile, AFileThatCannotBeCreatedIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     QTemporaryDir d;
-    ::chmod(QFile::encodeName(d.path()).constData(), 0555);
-    EXPECT_FALSE(TextFile::createEmpty(d.filePath("X_DCF.log")));
-    ::chmod(QFile::encodeName(d.path()).constData(), 0755);
+    EXPECT_FALSE(TextFile::createEmpty(d.filePath("absent/X_DCF.log")));
+    EXPECT_TRUE(TextFile::createEmpty(d.filePath("X_DCF.log")));
+    EXPECT_EQ(QFileInfo(d.filePath("X_DCF.log")).size(), 0);
 }
 
 TEST(SettingsStore, SectionsWithABlankAndSeparateApplications) {

@@ -1,0 +1,36 @@
+#pragma once
+#include <QUrl>
+#include <QWidget>
+
+class QLabel;
+
+// A widget that shows the page at an address. Navigation only: nothing is
+// read back from the page.
+class WebView : public QWidget {
+public:
+    using QWidget::QWidget;
+    virtual void navigate(const QUrl& url) = 0;
+};
+
+class WebViewFactory {
+public:
+    virtual ~WebViewFactory() = default;
+    virtual WebView* create(QWidget* parent) = 0;
+};
+
+// The embedded engine when the program is built with Qt WebEngine,
+// otherwise the desktop browser.
+class QtWebViewFactory : public WebViewFactory {
+public:
+    WebView* create(QWidget* parent) override;
+};
+
+// Opens the page in the desktop browser and shows its address.
+class BrowserWebView : public WebView {
+public:
+    explicit BrowserWebView(QWidget* parent = nullptr);
+    void navigate(const QUrl& url) override;
+
+private:
+    QLabel* adresse_;
+};

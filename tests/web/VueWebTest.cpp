@@ -1,0 +1,67 @@
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/SettingsKeys.h"
+#include "platform/WebView.h"
+#include "reflist/ServeurLocal.h"
+#include "support/Doubles.h"
+#include "web/Reglement.h"
+
+#ifdef VITRALOG_HAVE_WEBENGINE
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#endif
+
+// Stands in for the desktop browser.
+class Navigateur : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> ouvertes;
+public slots:
+    void ouvrir(const QUrl& url) { ouvertes.append(url); }
+};
+
+namespace {
+
+TEST(VueNavigateur, OpensTheDesktopBrowserAndShowsTheAddress) {
+    Navigateur nav;
+    QDesktopServices::setUrlHandler("http", &nav, "ouvrir");
+    BrowserWebView vue;
+    vue.navigate(QUrl("http://127.0.0.1:8074/WEB/DCF.html"));
+    QDesktopServices::unsetUrlHandler("http");
+
+    EXPECT_EQ(nav.ouvertes, QList<QUrl>{QUrl("http://127.0.0.1:8074/WEB/DCF.html")});
+    auto* adresse = vue.findChild<QLabel*>("Adresse");
+    ASSERT_NE(adresse, nullptr);
+    EXPECT_TRUE(adresse->text().contains("http://127.0.0.1:8074/WEB/DCF.html"));
+}
+
+#ifdef VITRALOG_HAVE_WEBENGINE
+TEST(VueEmbarquee, ReglementShowsThePageOfTheServer) {
+    TestEnv env;
+    ServeurLocal srv;
+    ASSERT_TRUE(srv.listening);
+    srv.servir("/WEB/DCF.html",
+               ServeurLocal::reponse(200,
+                                     "<html><head><title>Reglement DCF local</title></head>"
+                                     "<body><h1>Diplome</h1></body></html>",
+                                     "text/html; charset=utf-8"));
+    env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, srv.base());
+
+    Reglement* w = ouvrirReglement(env.ctx);  // no factory in the context: the platform's view
+    auto* vue = w->WebBrowser1->findChild<QWebEngineView*>();
+    ASSERT_NE(vue, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->title() == "Reglement DCF local"; }, 30000))
+        << vue->title().toStdString();
+    EXPECT_EQ(vue->url(), QUrl(srv.base() + "/WEB/DCF.html"));
+    ASSERT_FALSE(srv.requetes.isEmpty());
+    EXPECT_TRUE(srv.requetes.first().startsWith("GET /WEB/DCF.html HTTP/1.1\r\n"));
+    delete w;
+}
+#endif
+
+}  // namespace
+
+#include "VueWebTest.moc"
