@@ -25,6 +25,7 @@
 #include "app/EnteteListe.h"
 #include "app/SettingsKeys.h"
 #include "app/Station.h"
+#include "awards/Carte_Acti_DCF.h"
 #include "log/LigneQso.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -359,6 +360,9 @@ void Main::construireMenus() {
     connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Maj_DCF_Click(ctx); });
     connect(Mnu_Reglement, &QAction::triggered, this, [this] { ouvrirReglement(ctx); });
     connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
+    connect(Mnu_Carte_Contacte, &QAction::triggered, this, [this] {
+        Windows::openSingle<Carte_Acti_DCF>([this] { return new Carte_Acti_DCF(ctx); });
+    });
 }
 
 void Main::remplirListes() {
