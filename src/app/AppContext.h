@@ -6,6 +6,7 @@ class Dialogs;
 class Clock;
 class HttpClient;
 class WebViewFactory;
+class Printer;
 class Main;
 
 // What every window shares: the data directory, the station and the
@@ -18,7 +19,11 @@ struct AppContext {
     Clock* clock = nullptr;
     HttpClient* http = nullptr;
     WebViewFactory* webViews = nullptr;  // the web view of Reglement and Cluster
+    Printer* printer = nullptr;
     Main* main = nullptr;
+    // Level chosen by the last "Voir la liste" click; the award list reads it
+    // each time it saves or prints.
+    QString Niveau_Diplome;
 
     bool stationSet() const { return station != QLatin1String("FXXXX"); }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }

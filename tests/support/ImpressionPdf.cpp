@@ -1,0 +1,45 @@
+#include "support/ImpressionPdf.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <algorithm>
+#include <climits>
+
+ImprimantePdf::ImprimantePdf(QString pdfPath, bool ok)
+    : pdf(std::move(pdfPath)), accepte(ok), printer([this](QPrinter& p) {
+          ++dialogues;
+          if (!accepte) return false;
+          p.setOutputFormat(QPrinter::PdfFormat);
+          p.setOutputFileName(pdf);
+          return true;
+      }) {}
+
+QStringList sansMarge(QStringList lignes) {
+    int marge = INT_MAX;
+    for (QString& l : lignes) {
+        while (l.endsWith(QLatin1Char(' '))) l.chop(1);
+        if (l.isEmpty()) continue;
+        int i = 0;
+        while (i < l.size() && l[i] == QLatin1Char(' ')) ++i;
+        marge = std::min(marge, i);
+    }
+    if (marge == INT_MAX) return {};
+    for (QString& l : lignes) l = l.mid(marge);
+    while (!lignes.isEmpty() && lignes.first().isEmpty()) lignes.removeFirst();
+    while (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
+    return lignes;
+}
+
+QList<QStringList> lirePdf(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("5.4"), path,
+                                          QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QList<QStringList> pages;
+    for (const QString& page : text.split(QLatin1Char('\f'))) {
+        const QStringList lignes = sansMarge(page.split(QLatin1Char('\n')));
+        if (!lignes.isEmpty()) pages.append(lignes);
+    }
+    return pages;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "platform/Printer.h"
+
+// The real printer, with the dialog replaced by a choice made in advance:
+// accepted, it prints into pdfPath; cancelled, nothing.
+struct ImprimantePdf {
+    explicit ImprimantePdf(QString pdfPath, bool accepte = true);
+    QString pdf;
+    bool accepte;
+    int dialogues = 0;  // how many times the dialog was shown
+    QtPrinter printer;
+};
+
+// Lines without trailing blanks, without empty lines at either end, and
+// without the left margin they all share.
+QStringList sansMarge(QStringList lignes);
+
+// Text of a PDF as `pdftotext -fixed 5.4` lays it out (9-point Courier
+// columns), one entry per page, each page through sansMarge.
+QList<QStringList> lirePdf(const QString& path);
+
+// Readable QString in failure messages.
+#include <ostream>
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
