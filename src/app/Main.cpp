@@ -25,7 +25,9 @@
 #include "app/EnteteListe.h"
 #include "app/SettingsKeys.h"
 #include "app/Station.h"
+#include "awards/AffContacte.h"
 #include "awards/Carte_Acti_DCF.h"
+#include "awards/DiplomesDCF.h"
 #include "log/LigneQso.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -362,6 +364,12 @@ void Main::construireMenus() {
     connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
     connect(Mnu_Carte_Contacte, &QAction::triggered, this, [this] {
         Windows::openSingle<Carte_Acti_DCF>([this] { return new Carte_Acti_DCF(ctx); });
+    });
+    connect(Mnu_Diplomes, &QAction::triggered, this, [this] {
+        Windows::openSingle<Diplomes_DCF>([this] { return new Diplomes_DCF(ctx); });
+    });
+    connect(Mnu_L_Contacte, &QAction::triggered, this, [this] {
+        Windows::openSingle<Aff_Contacte>([this] { return new Aff_Contacte(ctx); });
     });
 }
 

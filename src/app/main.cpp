@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/HttpClient.h"
+#include "platform/Printer.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     SystemClock clock;
     QtHttpClient http;
     QtWebViewFactory webViews;
+    QtPrinter printer;
     AppContext ctx;
     ctx.dataDir = cheminRepertoire();
     ctx.settings = &settings;
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
     ctx.clock = &clock;
     ctx.http = &http;
     ctx.webViews = &webViews;
+    ctx.printer = &printer;
 
     Main main(ctx);
     main.demarrer();

@@ -19,9 +19,13 @@ bool dialogueQt(QPrinter& printer) {
 QtPrinter::QtPrinter() : QtPrinter(dialogueQt) {}
 
 QtPrinter::QtPrinter(Choix choix)
-    : choix_(std::move(choix)),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      font_(QStringLiteral("Arial"), 10) {}
+    : choix_(std::move(choix)), font_(QStringLiteral("Arial"), 10) {}
+
+QPrinter& QtPrinter::qprinter() {
+    // Built on first use: asking the print system at start-up would slow it.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
 
 QtPrinter::~QtPrinter() {
     if (painter_ && painter_->isActive()) painter_->end();
@@ -35,15 +39,15 @@ void QtPrinter::setFont(const QString& name, qreal size, bool bold) {
 }
 
 void QtPrinter::setLandscape(bool landscape) {
-    printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    qprinter().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-bool QtPrinter::dialog() { return choix_(*printer_); }
+bool QtPrinter::dialog() { return choix_(qprinter()); }
 
 bool QtPrinter::begin() {
     if (painter_ && painter_->isActive()) return true;
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(&qprinter())) {
         painter_.reset();
         return false;
     }

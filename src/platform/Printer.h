@@ -57,6 +57,7 @@ public:
     int pages() const { return pages_; }
 
 private:
+    QPrinter& qprinter();
     Choix choix_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
