@@ -15,7 +15,6 @@
 #include "web/Cluster.h"
 #include "web/PagesCluster.h"
 #include "web/Reglement.h"
-#include "web/Serveurs.h"
 
 namespace {
 
@@ -139,12 +138,6 @@ TEST_F(Pages, ReglementLoadsTheRulesPageOnce) {
     EXPECT_EQ(adresses(w->WebBrowser1), QStringList{"http://127.0.0.1:8074/WEB/DCF.html"});
     EXPECT_EQ(ouvrirReglement(env.ctx), w);
     EXPECT_EQ(adresses(w->WebBrowser1).size(), 1);
-    fermer(w);
-
-    // Without a setting, the documented default server.
-    env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, "");
-    w = ouvrirReglement(env.ctx);
-    EXPECT_EQ(adresses(w->WebBrowser1), QStringList{Serveurs::ReglementParDefaut + "/WEB/DCF.html"});
     fermer(w);
 }
 
