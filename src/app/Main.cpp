@@ -164,8 +164,8 @@ void Main::construire() {
     Bande_A = nomme(new QComboBox, "Bande_A");
     Bande_A->setEditable(true);
     Bande_A->setInsertPolicy(QComboBox::NoInsert);
-    Ind_A = nomme(new QLineEdit, "Ind_A");
     Bande_A->setCompleter(nullptr);  // a typed text stays as typed
+    Ind_A = nomme(new QLineEdit, "Ind_A");
     Prenom_A = nomme(new QLineEdit, "Prenom_A");
     Ref_A = nomme(new QLineEdit, "Ref_A");
     Dpt_A = nomme(new QLineEdit, "Dpt_A");
@@ -174,8 +174,8 @@ void Main::construire() {
     Mode_A = nomme(new QComboBox, "Mode_A");
     Mode_A->setEditable(true);
     Mode_A->setInsertPolicy(QComboBox::NoInsert);
-    RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
     Mode_A->setCompleter(nullptr);
+    RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
     RSTE_A = nomme(new QLineEdit(QStringLiteral("59")), "RSTE_A");
     Rem_A = nomme(new QLineEdit, "Rem_A");
     QSL_A = nomme(new QCheckBox(QStringLiteral("QSL")), "QSL_A");
@@ -278,15 +278,19 @@ void Main::construire() {
     Couleurs::fond(Ind_A, Couleurs::VertClair);
 
     connect(Efface_A, &QPushButton::clicked, this, &Main::Efface_A_Click);
+    connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
+    connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
+    connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Liste_DCF, &QListView::doubleClicked, this, [this] { Liste_DCF_DblClick(); });
     connect(Liste_DCF, &QListView::clicked, this, [this] { Liste_DCF_Click(); });
     connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& cur) {
                 if (cur.isValid()) Liste_DCF_Click();
             });
 
-    Timer1 = new QTimer(this);
     installerSaisie();
 
+    Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
@@ -469,7 +473,10 @@ void Main::Init_Saisie() {
 
 void Main::chargerListe() {
     // A log missing although a station is set reads as empty; the next write creates it.
-    const QStringList lignes = TextFile::readLines(ctx.logPath());
+    chargerListe(TextFile::readLines(ctx.logPath()));
+}
+
+void Main::chargerListe(const QStringList& lignes) {
     modele->setStringList(LigneQso::affichages(lignes));
     Ind_A->setEnabled(true);
 }
@@ -500,7 +507,12 @@ void Main::Liste_DCF_Click() {
     if (row < 0) return;
     Ligne_Selectionnee = modele->stringList().at(row);
     Annule_Saisie->setEnabled(true);
-    const Qso q = LigneQso::parseAffichage(Ligne_Selectionnee);
+    remplirDepuis(Ligne_Selectionnee);
+    Ind_A->setEnabled(false);
+}
+
+void Main::remplirDepuis(const QString& affichage) {
+    const Qso q = LigneQso::parseAffichage(affichage);
     Ind_A->setText(q.indicatif.trimmed());
     Dpt_A->setText(q.dpt.trimmed());
     Prenom_A->setText(q.prenom.trimmed());
@@ -513,7 +525,6 @@ void Main::Liste_DCF_Click() {
     RSTE_A->setText(q.rstE.trimmed());
     Rem_A->setText(q.nom.trimmed());
     QSL_A->setChecked(q.qsl == QLatin1String("*"));
-    Ind_A->setEnabled(false);
 }
 
 void Main::appliquerStation() {

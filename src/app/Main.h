@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "app/AppContext.h"
 
@@ -37,6 +38,8 @@ public:
     void Init_Saisie();
     // Load log list: refills Liste_DCF from Fichier_Log and enables Ind_A.
     void chargerListe();
+    // The same from lines just written, without reading them back.
+    void chargerListe(const QStringList& lignes);
     // Selects a list line from code; runs the click handling as a user click.
     void selectionnerLigne(int row);
     void selectionnerDerniere();
@@ -73,6 +76,18 @@ public:
     int RSTE_A_KeyPress(int code);
     int Rem_A_KeyPress(int code);
     int QSL_A_KeyPress(int code);
+
+    // Saving, and what the log list's buttons do.
+    void Valide_A_Click();
+    void Liste_DCF_DblClick();
+    void Annule_Saisie_Click();
+    void Ajout_QSO_Click();
+    // Log writers: rewrite the log, reload the list, select its last entry.
+    // False, after a message, when the log could not be rewritten.
+    bool Ecrire_En_Fin(const QString& ligne);
+    bool Inserer_Par_Date(const QString& ligne);
+    bool Remplacer_Ligne(const QString& nouvelle, const QString& ancienne);
+    bool Supprimer_Ligne(const QString& ancienne);
 
     // Fills the remembered first name of a callsign (and may empty Dpt_A).
     void Cherche_Prenom(const QString& indicatif);
@@ -115,6 +130,11 @@ private:
     // Enable, light green, focus.
     void ouvrir(QWidget* w);
     void memoriserIndex(QComboBox* cb, const QString& key);
+    bool reecrireLog(const QString& tmpName, const std::function<QStringList(QStringList)>& change);
+    // Every field against its column; false after showing the refusal.
+    bool verifierAvantEnregistrement();
+    void remplirDepuis(const QString& affichage);
+    void apresEnregistrement();
     void remplirListes();
     void selectionnerIndex(QComboBox* cb, int index);
     void ajusterEntete();
