@@ -35,6 +35,13 @@ inline bool confirme(const QString& ligne) {
     return ligne.size() >= LigneQso::Longueur && ligne.at(LigneQso::Longueur - 1) == QLatin1Char('*');
 }
 
+// The Windows-1252 byte of a character. Below U+0100 it is the code itself;
+// the few characters above (the euro sign, curly quotes...) are looked up.
+inline int octet(char16_t c) {
+    if (c < 0x100) return c;
+    return static_cast<unsigned char>(TextFile::encode(QString(QChar(c))).at(0));
+}
+
 QString numero(int n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')); }
 
 }  // namespace
@@ -80,11 +87,22 @@ QString dateImprimee(const QString& aujourdhui) {
 }
 
 void trierOctets(QStringList& entrees) {
-    std::vector<QByteArray> octets;
-    octets.reserve(entrees.size());
-    for (const QString& e : entrees) octets.push_back(TextFile::encode(e));
-    std::sort(octets.begin(), octets.end());
-    for (qsizetype i = 0; i < entrees.size(); ++i) entrees[i] = TextFile::decode(octets[i]);
+    // Below U+0100 code order is byte order, and QString compares fastest.
+    const bool latin1 = std::all_of(entrees.cbegin(), entrees.cend(), [](const QString& e) {
+        return std::all_of(e.cbegin(), e.cend(), [](QChar c) { return c.unicode() < 0x100; });
+    });
+    if (latin1) {
+        std::sort(entrees.begin(), entrees.end());
+        return;
+    }
+    std::sort(entrees.begin(), entrees.end(), [](const QString& a, const QString& b) {
+        const qsizetype n = std::min(a.size(), b.size());
+        const QChar* pa = a.constData();
+        const QChar* pb = b.constData();
+        const auto [da, db] = std::mismatch(pa, pa + n, pb);
+        if (da == pa + n) return a.size() < b.size();
+        return octet(da->unicode()) < octet(db->unicode());
+    });
 }
 
 // ---- Award list ----

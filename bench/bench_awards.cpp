@@ -1,0 +1,34 @@
+// Opening the award windows on a 99,999-line log, list fill and first paint
+// included. Target: each under 0.3 s.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include "awards/AffContacte.h"
+#include "awards/DiplomesDCF.h"
+#include "awards/ListeDCF.h"
+#include "support/GrosLog.h"
+
+namespace {
+
+template <class W>
+void ouvrir(benchmark::State& state) {
+    BenchEnv env;
+    env.ctx.Niveau_Diplome = QStringLiteral("de Base");
+    for (auto _ : state) {
+        W w(env.ctx);
+        w.show();
+        QApplication::processEvents();
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+static void BM_Diplomes_DCF_99999_target300ms(benchmark::State& s) { ouvrir<Diplomes_DCF>(s); }
+static void BM_Liste_DCF_99999_target300ms(benchmark::State& s) { ouvrir<Liste_DCF>(s); }
+static void BM_Aff_Contacte_99999_target300ms(benchmark::State& s) { ouvrir<Aff_Contacte>(s); }
+BENCHMARK(BM_Diplomes_DCF_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Liste_DCF_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Aff_Contacte_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv) { return benchMain(argc, argv); }
