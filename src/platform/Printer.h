@@ -17,7 +17,6 @@ public:
     virtual qreal fontSize() const = 0;
     virtual bool fontBold() const = 0;
     virtual void setFont(const QString& name, qreal size, bool bold) = 0;
-    void setBold(bool bold) { setFont(fontName(), fontSize(), bold); }
 
     // Page orientation proposed to the dialog.
     virtual void setLandscape(bool landscape) = 0;
