@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -29,6 +28,7 @@
 #include "awards/Carte_Acti_DCF.h"
 #include "awards/DiplomesDCF.h"
 #include "log/LigneQso.h"
+#include "log/ModeleLog.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -251,7 +251,7 @@ void Main::construire() {
     Label_Liste_DCF = nomme(new EnteteListe, "Label_Liste_DCF");
     bas->addWidget(Label_Liste_DCF);
     Liste_DCF = nomme(new QListView, "Liste_DCF");
-    modele = new QStringListModel(this);
+    modele = new ModeleLog(this);
     Liste_DCF->setModel(modele);
     Liste_DCF->setUniformItemSizes(true);
     Liste_DCF->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -473,15 +473,17 @@ void Main::Init_Saisie() {
 
 void Main::chargerListe() {
     // A log missing although a station is set reads as empty; the next write creates it.
-    chargerListe(TextFile::readLines(ctx.logPath()));
+    chargerListe(TextFile::readRawLines(ctx.logPath()));
 }
 
-void Main::chargerListe(const QStringList& lignes) {
-    modele->setStringList(LigneQso::affichages(lignes));
+void Main::chargerListe(QByteArrayList lignes) {
+    modele->setLignes(std::move(lignes));
     Ind_A->setEnabled(true);
 }
 
-QStringList Main::lignesListe() const { return modele->stringList(); }
+QStringList Main::lignesListe() const { return modele->affichages(); }
+
+QString Main::ligneListe(int row) const { return modele->affichage(row); }
 
 int Main::ligneCourante() const {
     const QModelIndex i = Liste_DCF->currentIndex();
@@ -505,7 +507,7 @@ void Main::Liste_DCF_Click() {
     if (Edition_En_Cours) return;
     const int row = ligneCourante();
     if (row < 0) return;
-    Ligne_Selectionnee = modele->stringList().at(row);
+    Ligne_Selectionnee = modele->affichage(row);
     Annule_Saisie->setEnabled(true);
     remplirDepuis(Ligne_Selectionnee);
     Ind_A->setEnabled(false);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QString>
+#include <QByteArrayList>
 #include <QStringList>
 #include <functional>
 
@@ -16,7 +17,7 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
-class QStringListModel;
+class ModeleLog;
 class QTimer;
 
 // The list index of a combo box's text, -1 when it matches no item.
@@ -39,7 +40,8 @@ public:
     // Load log list: refills Liste_DCF from Fichier_Log and enables Ind_A.
     void chargerListe();
     // The same from lines just written, without reading them back.
-    void chargerListe(const QStringList& lignes);
+    void chargerListe(QByteArrayList lignes);
+    QString ligneListe(int row) const;
     // Selects a list line from code; runs the click handling as a user click.
     void selectionnerLigne(int row);
     void selectionnerDerniere();
@@ -115,7 +117,7 @@ public:
     QCheckBox* QSL_A;
     QPushButton *Valide_A, *Efface_A, *Ajout_QSO, *Annule_Saisie, *Rechercher;
     QListView* Liste_DCF;
-    QStringListModel* modele;
+    ModeleLog* modele;
     QTimer* Timer1;
 
     QMenu *Mnu_Fichier, *Mnu_Date, *Mnu_Liste, *Mnu_Carte, *Mnu_Aide;
@@ -130,7 +132,7 @@ private:
     // Enable, light green, focus.
     void ouvrir(QWidget* w);
     void memoriserIndex(QComboBox* cb, const QString& key);
-    bool reecrireLog(const QString& tmpName, const std::function<QStringList(QStringList)>& change);
+    bool reecrireLog(const QString& tmpName, const std::function<QByteArrayList(QByteArrayList)>& change);
     // Every field against its column; false after showing the refusal.
     bool verifierAvantEnregistrement();
     void remplirDepuis(const QString& affichage);

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 
 #include "app/Couleurs.h"
 #include "app/Main.h"
@@ -16,6 +15,7 @@
 #include "entry/Prenoms.h"
 #include "log/Ecrivains.h"
 #include "log/LigneQso.h"
+#include "log/ModeleLog.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
@@ -36,45 +36,50 @@ bool inscriptible(const QString& t) {
 
 }  // namespace
 
-bool Main::reecrireLog(const QString& tmpName, const std::function<QStringList(QStringList)>& change) {
+bool Main::reecrireLog(const QString& tmpName,
+                       const std::function<QByteArrayList(QByteArrayList)>& change) {
     const QString log = ctx.logPath();
     bool lu = true;
-    const QStringList avant = TextFile::readLines(log, &lu);
+    QByteArrayList avant = TextFile::readRawLines(log, &lu);
     // A log that exists but cannot be read is never replaced by a shorter one.
     if (!lu && QFile::exists(log)) {
         ctx.dialogs->notice(erreurEcriture(log));
         return false;
     }
-    const QStringList apres = change(avant);
+    QByteArrayList apres = change(std::move(avant));
     QString erreur;
-    if (!TextFile::rewriteLines(log, ctx.path(tmpName), apres, &erreur)) {
+    if (!TextFile::rewrite(log, ctx.path(tmpName), TextFile::joinRawLines(apres), &erreur)) {
         ctx.dialogs->notice(erreurEcriture(log));
         return false;
     }
-    chargerListe(apres);
+    chargerListe(std::move(apres));
     selectionnerDerniere();
     return true;
 }
 
+// Lines reaching the writers were checked to be Windows-1252 text.
 bool Main::Ecrire_En_Fin(const QString& ligne) {
+    const QByteArray l = TextFile::encode(ligne);
     return reecrireLog(QStringLiteral("Temporaire.txt"),
-                       [&](QStringList l) { return Ecrivains::ajouterEnFin(std::move(l), ligne); });
+                       [&](QByteArrayList ls) { return Ecrivains::ajouterEnFin(std::move(ls), l); });
 }
 
 bool Main::Inserer_Par_Date(const QString& ligne) {
+    const QByteArray l = TextFile::encode(ligne);
     return reecrireLog(QStringLiteral("Temporaire6.txt"),
-                       [&](QStringList l) { return Ecrivains::insererParDate(std::move(l), ligne); });
+                       [&](QByteArrayList ls) { return Ecrivains::insererParDate(std::move(ls), l); });
 }
 
 bool Main::Remplacer_Ligne(const QString& nouvelle, const QString& ancienne) {
-    return reecrireLog(QStringLiteral("Temporaire.txt"), [&](QStringList l) {
-        return Ecrivains::remplacer(std::move(l), nouvelle, ancienne);
-    });
+    const QByteArray n = TextFile::encode(nouvelle), a = TextFile::encode(ancienne);
+    return reecrireLog(QStringLiteral("Temporaire.txt"),
+                       [&](QByteArrayList ls) { return Ecrivains::remplacer(std::move(ls), n, a); });
 }
 
 bool Main::Supprimer_Ligne(const QString& ancienne) {
+    const QByteArray a = TextFile::encode(ancienne);
     return reecrireLog(QStringLiteral("Temporaire.txt"),
-                       [&](QStringList l) { return Ecrivains::supprimer(std::move(l), ancienne); });
+                       [&](QByteArrayList ls) { return Ecrivains::supprimer(std::move(ls), a); });
 }
 
 bool Main::verifierAvantEnregistrement() {

@@ -2,32 +2,33 @@
 
 namespace Ecrivains {
 
-std::optional<QDateTime> horodatage(const QString& ligne) {
-    const QString d = ligne.mid(40, 8);
-    const QString h = ligne.mid(49, 5);
-    if (d.size() != 8 || h.size() != 5 || d[2] != QLatin1Char('/') || d[5] != QLatin1Char('/') ||
-        h[2] != QLatin1Char(':'))
+namespace {
+// Two digits at pos, or -1.
+int deux(const QByteArray& l, int pos) {
+    const char a = l[pos], b = l[pos + 1];
+    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+    return (a - '0') * 10 + (b - '0');
+}
+}  // namespace
+
+std::optional<QDateTime> horodatage(const QByteArray& ligne) {
+    if (ligne.size() < 54 || ligne[42] != '/' || ligne[45] != '/' || ligne[51] != ':')
         return std::nullopt;
-    bool ok[5];
-    const int jour = d.left(2).toInt(&ok[0]);
-    const int mois = d.mid(3, 2).toInt(&ok[1]);
-    const int an = d.mid(6, 2).toInt(&ok[2]);
-    const int heures = h.left(2).toInt(&ok[3]);
-    const int minutes = h.mid(3, 2).toInt(&ok[4]);
-    for (bool b : ok)
-        if (!b) return std::nullopt;
+    const int jour = deux(ligne, 40), mois = deux(ligne, 43), an = deux(ligne, 46);
+    const int heures = deux(ligne, 49), minutes = deux(ligne, 52);
+    if (jour < 0 || mois < 0 || an < 0 || heures < 0 || minutes < 0) return std::nullopt;
     const QDate date(an >= 50 ? 1900 + an : 2000 + an, mois, jour);
     const QTime temps(heures, minutes);
     if (!date.isValid() || !temps.isValid()) return std::nullopt;
     return QDateTime(date, temps, Qt::UTC);
 }
 
-QStringList ajouterEnFin(QStringList lignes, const QString& nouvelle) {
+QByteArrayList ajouterEnFin(QByteArrayList lignes, const QByteArray& nouvelle) {
     lignes.append(nouvelle);
     return lignes;
 }
 
-QStringList insererParDate(QStringList lignes, const QString& nouvelle) {
+QByteArrayList insererParDate(QByteArrayList lignes, const QByteArray& nouvelle) {
     const std::optional<QDateTime> t = horodatage(nouvelle);
     if (t) {
         for (qsizetype i = 0; i < lignes.size(); ++i) {
@@ -42,9 +43,9 @@ QStringList insererParDate(QStringList lignes, const QString& nouvelle) {
     return lignes;
 }
 
-QStringList remplacer(QStringList lignes, const QString& nouvelle, const QString& ancienne) {
+QByteArrayList remplacer(QByteArrayList lignes, const QByteArray& nouvelle, const QByteArray& ancienne) {
     bool trouve = false;
-    for (QString& l : lignes) {
+    for (QByteArray& l : lignes) {
         if (l == ancienne) {
             l = nouvelle;
             trouve = true;
@@ -54,7 +55,7 @@ QStringList remplacer(QStringList lignes, const QString& nouvelle, const QString
     return lignes;
 }
 
-QStringList supprimer(QStringList lignes, const QString& ancienne) {
+QByteArrayList supprimer(QByteArrayList lignes, const QByteArray& ancienne) {
     lignes.removeAll(ancienne);
     return lignes;
 }

@@ -113,6 +113,42 @@ QByteArray joinLines(const QStringList& lines) {
     return encode(all);
 }
 
+QByteArrayList readRawLines(const QString& path, bool* ok) {
+    QByteArrayList lines;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok) *ok = false;
+        return lines;
+    }
+    const QByteArray all = f.readAll();
+    if (ok) *ok = f.error() == QFileDevice::NoError;
+    lines.reserve(all.size() / 100 + 1);
+    const char* p = all.constData();
+    const char* end = p + all.size();
+    while (p < end) {
+        const char* nl = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        const char* le = nl ? nl : end;
+        qsizetype len = le - p;
+        if (len > 0 && p[len - 1] == '\r') --len;
+        lines.append(QByteArray(p, len));
+        if (!nl) break;
+        p = nl + 1;
+    }
+    return lines;
+}
+
+QByteArray joinRawLines(const QByteArrayList& lines) {
+    qsizetype total = 0;
+    for (const QByteArray& l : lines) total += l.size() + 2;
+    QByteArray all;
+    all.reserve(total);
+    for (const QByteArray& l : lines) {
+        all += l;
+        all += "\r\n";
+    }
+    return all;
+}
+
 bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
              QString* error) {
     auto fail = [&](const QString& why) {

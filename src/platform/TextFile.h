@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,10 @@ QStringList splitLines(const QString& text);
 QStringList readLines(const QString& path, bool* ok = nullptr);
 // Every line followed by CR LF.
 QByteArray joinLines(const QStringList& lines);
+
+// The same on the file's bytes, for large files that are copied more than read.
+QByteArrayList readRawLines(const QString& path, bool* ok = nullptr);
+QByteArray joinRawLines(const QByteArrayList& lines);
 
 // Writes the whole content to tmpPath, flushes it to disk, then renames it
 // over target in one step. On failure the target is untouched, the temporary
