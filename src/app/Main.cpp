@@ -27,6 +27,7 @@
 #include "awards/AffContacte.h"
 #include "awards/Carte_Acti_DCF.h"
 #include "awards/DiplomesDCF.h"
+#include "export/ExportAdif.h"
 #include "log/LigneQso.h"
 #include "log/ModeleLog.h"
 #include "platform/Clock.h"
@@ -35,6 +36,7 @@
 #include "platform/TextFile.h"
 #include "platform/Windows.h"
 #include "reflist/MiseAJourListe.h"
+#include "search/RechercheIndicatif.h"
 #include "web/Cluster.h"
 #include "web/Reglement.h"
 
@@ -281,6 +283,9 @@ void Main::construire() {
     connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
     connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
     connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Rechercher, &QPushButton::clicked, this, [this] {
+        Windows::openSingle<Recherche_Indicatif>([this] { return new Recherche_Indicatif(ctx); });
+    });
     connect(Liste_DCF, &QListView::doubleClicked, this, [this] { Liste_DCF_DblClick(); });
     connect(Liste_DCF, &QListView::clicked, this, [this] { Liste_DCF_Click(); });
     connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -357,6 +362,7 @@ void Main::construireMenus() {
     Mnu_Aide->addAction(Mnu_Apropos);
     Mnu_Aide->addAction(Mnu_Historique);
 
+    connect(Mnu_ADIF, &QAction::triggered, this, [this] { ExportAdif::Mnu_ADIF_Click(ctx); });
     connect(Mnu_Quitter, &QAction::triggered, this, &Main::Mnu_Quitter_Click);
     connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
     connect(Mnu_Date_Man, &QAction::triggered, this, &Main::Mnu_Date_Man_Click);

@@ -1,0 +1,90 @@
+#include "export/Adif.h"
+
+#include "app/SettingsKeys.h"
+#include "log/LigneQso.h"
+
+namespace Adif {
+
+namespace {
+
+void champ(QString& out, QLatin1String tag, const QString& valeur) {
+    out += tag;
+    out += QString::number(valeur.size());
+    out += QLatin1Char('>');
+    out += valeur;
+}
+
+// "JJ/MM/AA" -> "20AAMMJJ"; the award began in 2015, so the century is fixed.
+QString dateAdif(const QString& date) {
+    return QStringLiteral("20") + date.right(2) + date.mid(3, 2) + date.left(2);
+}
+
+}  // namespace
+
+QString bande(const QString& texteBande) {
+    struct Bande {
+        const char* log;
+        const char* adif;
+    };
+    static const Bande table[] = {
+        {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"10 Mhz", "30m"},
+        {"14 Mhz", "20m"},   {"18 Mhz", "17m"},  {"21 Mhz", "15m"},  {"24 Mhz", "12m"},
+        {"28 Mhz", "10m"},   {"50 Mhz", "6m"},   {"144 Mhz", "2m"},  {"432 Mhz", "70cm"}};
+    for (const Bande& b : table)
+        if (texteBande == QLatin1String(b.log)) return QString::fromLatin1(b.adif);
+    return {};
+}
+
+QString ADIF_SP(const QString& Poubelle) {
+    const Qso q = LigneQso::parse(Poubelle);
+    const QString heure = q.heure.trimmed();
+    QString out;
+    out.reserve(200);
+    champ(out, QLatin1String("<CALL:"), q.indicatif.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<STATE:"), q.dpt.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<NAME:"), q.prenom.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<SIG:"), q.ref.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<QSO_DATE:"), dateAdif(q.date.trimmed()));
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<TIME_ON:"), heure.left(2) + heure.right(2));
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<MODE:"), q.mode.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<BAND:"), bande(q.bande.trimmed()));
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<RST_RCVD:"), q.rstR.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<RST_SENT:"), q.rstE.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<SIG_INFO:"), q.nom.trimmed());
+    out += QLatin1Char(' ');
+    champ(out, QLatin1String("<QSL_RCVD:"),
+          q.qsl == QLatin1String("*") ? QStringLiteral("Y") : QStringLiteral("N"));
+    out += QLatin1String("<eor>");
+    return out;
+}
+
+QString nomFichier(const QString& indicatif) { return indicatif + QStringLiteral("_DCF.adi"); }
+
+QStringList entete(const QString& indicatif) {
+    return {QStringLiteral("Exportation du log de la station ") + indicatif + QStringLiteral(" au format ADIF"),
+            QString(),
+            QStringLiteral("Créé par Vitralog Révision") + Version::Revision +
+                QStringLiteral(", carnet de trafic du Diplôme des Cathédrales de France"),
+            QString(),
+            QString(),
+            QStringLiteral("<eoh>")};
+}
+
+QStringList fichier(const QString& indicatif, const QStringList& log) {
+    QStringList out = entete(indicatif);
+    out.reserve(out.size() + log.size());
+    for (const QString& l : log) out.append(ADIF_SP(l));
+    return out;
+}
+
+}  // namespace Adif

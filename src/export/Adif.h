@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The log as an ADIF file: six header lines, then one record per log line.
+namespace Adif {
+
+// The ADIF band of a band text of the log, empty when it has none.
+QString bande(const QString& texteBande);
+
+// One record, without line end, from one log line: twelve fields in a fixed
+// order, each counted in characters of its value, then <eor>.
+QString ADIF_SP(const QString& Poubelle);
+
+// "<callsign>_DCF.adi"
+QString nomFichier(const QString& indicatif);
+
+QStringList entete(const QString& indicatif);
+// Header and records; every log line gives one record.
+QStringList fichier(const QString& indicatif, const QStringList& log);
+
+}  // namespace Adif
