@@ -260,7 +260,7 @@ void Main::construire() {
     Liste_DCF->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_DCF->setFont(policeListe());
     Liste_DCF->setToolTip(kAideListe);
-    Liste_DCF->setMinimumHeight(220);
+    Liste_DCF->setMinimumHeight(380);
     bas->addWidget(Liste_DCF, 1);
     root->addWidget(L_Communes, 1);
     ajusterEntete();
@@ -474,6 +474,7 @@ void Main::Init_Saisie() {
     Mode_Insertion = false;
     Annule_Saisie->setEnabled(false);
     Valide_A->setEnabled(false);
+    Valide_A->setPalette(QPalette());  // no longer the field to fill next
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
 }
 

@@ -165,6 +165,7 @@ void Main::apresEnregistrement() {
     Edition_En_Cours = false;
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
     Valide_A->setEnabled(false);
+    Valide_A->setPalette(QPalette());  // no longer the field to fill next
     Ind_A->clear();
     Ind_A->setEnabled(false);
     Couleurs::fond(Ind_A, Couleurs::JauneClair);

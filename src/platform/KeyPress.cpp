@@ -1,6 +1,7 @@
 #include "platform/KeyPress.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,8 +14,8 @@ public:
         : QObject(control), control_(control), handler_(std::move(h)) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* ev) override {
-        if (ev->type() != QEvent::KeyPress) return false;
+    bool eventFilter(QObject* watched, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress || relai_) return false;
         auto* ke = static_cast<QKeyEvent*>(ev);
         int code;
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
@@ -27,7 +28,15 @@ protected:
 
         const int out = handler_(code);
         if (code == KeyPress::Enter) return true;  // Enter never reaches the control
-        if (out == code) return false;
+        if (out == code) {
+            // A combo box passes its keys to its line edit: relay it here, once.
+            auto* cb = qobject_cast<QComboBox*>(control_);
+            if (watched != control_ || !cb || !cb->lineEdit()) return false;
+            relai_ = true;
+            QCoreApplication::sendEvent(cb->lineEdit(), ev);
+            relai_ = false;
+            return true;
+        }
         if (out != 0) insert(QChar(out));
         return true;
     }
@@ -42,6 +51,7 @@ private:
     }
     QWidget* control_;
     KeyPress::Handler handler_;
+    bool relai_ = false;
 };
 
 }  // namespace
@@ -50,12 +60,11 @@ namespace KeyPress {
 
 void install(QWidget* control, Handler handler) {
     auto* f = new Filter(control, std::move(handler));
-    // An editable combo box receives its keys through its line edit.
-    auto* cb = qobject_cast<QComboBox*>(control);
-    if (cb && cb->lineEdit())
+    control->installEventFilter(f);
+    // An editable combo box keeps the focus itself and passes keys to its line
+    // edit, which may also be sent keys directly.
+    if (auto* cb = qobject_cast<QComboBox*>(control); cb && cb->lineEdit())
         cb->lineEdit()->installEventFilter(f);
-    else
-        control->installEventFilter(f);
 }
 
 }  // namespace KeyPress

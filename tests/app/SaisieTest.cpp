@@ -222,6 +222,24 @@ TEST_F(Saisie, RememberedModeAndBandFollowTheKeys) {
     EXPECT_EQ(env.settings->read("DCF", "Setup F5XYZ", "bande Utilisee", ""), "8");
 }
 
+TEST_F(Saisie, KeysReachAComboBoxAsTheKeyboardSendsThem) {
+    // The keyboard sends keys to the combo box that has the focus, not to its line edit.
+    auto* mode = c<QComboBox>("Mode_A");
+    mode->setEnabled(true);
+    mode->lineEdit()->clear();
+    mode->setFocus();
+    QTest::keyClicks(mode, "cw");
+    EXPECT_EQ(mode->currentText(), "CW");
+    QTest::keyClick(mode, Qt::Key_Return);
+    EXPECT_EQ(c("RST_A")->text(), "599");
+    EXPECT_TRUE(c("RST_A")->hasFocus());
+    EXPECT_EQ(mode->count(), 3);  // Enter never adds an item
+    QTest::keyClick(mode->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClicks(mode->lineEdit(), "1");
+    EXPECT_EQ(mode->currentText(), "C1");
+    EXPECT_EQ(env.settings->read("DCF", "Setup F5XYZ", "Mode Utilise", ""), "-1");
+}
+
 TEST(SaisieSansStation, EveryKeyPointsToTheStationMenu) {
     TestEnv env;
     Main main(env.ctx);
