@@ -7,7 +7,7 @@ namespace Adif {
 
 namespace {
 
-void champ(QString& out, QLatin1String tag, const QString& valeur) {
+void champ(QString& out, QLatin1String tag, QStringView valeur) {
     out += tag;
     out += QString::number(valeur.size());
     out += QLatin1Char('>');
@@ -15,8 +15,12 @@ void champ(QString& out, QLatin1String tag, const QString& valeur) {
 }
 
 // "JJ/MM/AA" -> "20AAMMJJ"; the award began in 2015, so the century is fixed.
-QString dateAdif(const QString& date) {
-    return QStringLiteral("20") + date.right(2) + date.mid(3, 2) + date.left(2);
+QString dateAdif(QStringView date) {
+    QString out = QStringLiteral("20");
+    out += date.right(2);
+    out += date.mid(3, 2);
+    out += date.left(2);
+    return out;
 }
 
 }  // namespace
@@ -37,33 +41,24 @@ QString bande(const QString& texteBande) {
 
 QString ADIF_SP(const QString& Poubelle) {
     const Qso q = LigneQso::parse(Poubelle);
-    const QString heure = q.heure.trimmed();
+    const QStringView date = QStringView(q.date).trimmed();
+    const QStringView heure = QStringView(q.heure).trimmed();
     QString out;
-    out.reserve(200);
-    champ(out, QLatin1String("<CALL:"), q.indicatif.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<STATE:"), q.dpt.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<NAME:"), q.prenom.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<SIG:"), q.ref.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<QSO_DATE:"), dateAdif(q.date.trimmed()));
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<TIME_ON:"), heure.left(2) + heure.right(2));
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<MODE:"), q.mode.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<BAND:"), bande(q.bande.trimmed()));
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<RST_RCVD:"), q.rstR.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<RST_SENT:"), q.rstE.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<SIG_INFO:"), q.nom.trimmed());
-    out += QLatin1Char(' ');
-    champ(out, QLatin1String("<QSL_RCVD:"),
-          q.qsl == QLatin1String("*") ? QStringLiteral("Y") : QStringLiteral("N"));
+    out.reserve(220);
+    champ(out, QLatin1String("<CALL:"), QStringView(q.indicatif).trimmed());
+    champ(out, QLatin1String(" <STATE:"), QStringView(q.dpt).trimmed());
+    champ(out, QLatin1String(" <NAME:"), QStringView(q.prenom).trimmed());
+    champ(out, QLatin1String(" <SIG:"), QStringView(q.ref).trimmed());
+    champ(out, QLatin1String(" <QSO_DATE:"), dateAdif(date));
+    QString hhmm = heure.left(2).toString();
+    hhmm += heure.right(2);
+    champ(out, QLatin1String(" <TIME_ON:"), hhmm);
+    champ(out, QLatin1String(" <MODE:"), QStringView(q.mode).trimmed());
+    champ(out, QLatin1String(" <BAND:"), bande(QStringView(q.bande).trimmed().toString()));
+    champ(out, QLatin1String(" <RST_RCVD:"), QStringView(q.rstR).trimmed());
+    champ(out, QLatin1String(" <RST_SENT:"), QStringView(q.rstE).trimmed());
+    champ(out, QLatin1String(" <SIG_INFO:"), QStringView(q.nom).trimmed());
+    champ(out, QLatin1String(" <QSL_RCVD:"), q.qsl == QLatin1String("*") ? u"Y" : u"N");
     out += QLatin1String("<eor>");
     return out;
 }

@@ -1,13 +1,23 @@
 #include "search/Recherche.h"
 
+#include "platform/TextFile.h"
+
 namespace Recherche {
 
 namespace {
-// Display columns (0-based) read by the search.
-constexpr int kIndicatif = 8, kLargeurIndicatif = 12;
-constexpr int kDpt = 22, kLargeurDpt = 2;
-constexpr int kRef = 43, kLargeurRef = 7;
+// Columns (0-based) of the stored line read by the search; in the display
+// line they stand 8 further right for the callsign, 9 for the département
+// and 11 for the reference.
+constexpr int kIndicatif = 0, kLargeurIndicatif = 12;
+constexpr int kDpt = 13, kLargeurDpt = 2;
+constexpr int kRef = 32, kLargeurRef = 7;
 constexpr int kLargeurNumero = 6;
+
+// Short lines, edited by hand, give short or empty columns.
+QByteArrayView colonne(QByteArrayView v, qsizetype pos, qsizetype n) {
+    if (pos >= v.size()) return {};
+    return v.sliced(pos, qMin(n, v.size() - pos));
+}
 }  // namespace
 
 QString controleIndicatif(const QString& texte) {
@@ -38,19 +48,21 @@ QString messageCritereVide(int option) {
     }
 }
 
-QStringList chercher(const QStringList& affichages, int option, const QString& critere) {
-    const QString c = option == ParDepartement ? critere : critere.toUpper();
-    QStringList out;
-    for (const QString& l : affichages) {
-        const QStringView v(l);
-        bool ok;
+QList<int> chercher(const QByteArrayList& lignes, int option, const QString& critere) {
+    QList<int> out;
+    bool ok = false;
+    const QByteArray c = TextFile::encode(option == ParDepartement ? critere : critere.toUpper(), &ok);
+    if (!ok) return out;  // a character no log line can hold
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QByteArrayView v(lignes.at(i));
+        bool trouve;
         if (option == ParReference)
-            ok = v.mid(kRef, kLargeurRef).trimmed() == c;
+            trouve = colonne(v, kRef, kLargeurRef).trimmed() == c;
         else if (option == ParDepartement)
-            ok = v.mid(kDpt, kLargeurDpt) == c;
+            trouve = colonne(v, kDpt, kLargeurDpt) == c;
         else
-            ok = v.mid(kIndicatif, kLargeurIndicatif).trimmed().contains(c);
-        if (ok) out.append(l);
+            trouve = colonne(v, kIndicatif, kLargeurIndicatif).trimmed().contains(c);
+        if (trouve) out.append(i);
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <QByteArrayList>
+#include <QList>
 #include <QStringList>
 
 // Finding QSOs among the display lines of the log list.
@@ -16,10 +18,13 @@ QString controleDepartement(const QString& texte);
 // Shown when the criterion of the chosen option is empty at search time.
 QString messageCritereVide(int option);
 
-// The matching display lines, in list order. Callsign: contains the
-// criterion in upper case; reference: its first 7 characters equal it in
-// upper case; département: equals it as it stands, blanks kept.
-QStringList chercher(const QStringList& affichages, int option, const QString& critere);
+// The rows of the log list that match, in list order. Callsign: contains
+// the criterion in upper case; reference: its first 7 characters equal it in
+// upper case; département: equals it as it stands, blanks kept. The rows are
+// given as the stored lines behind the list: a display line carries their
+// fields unchanged after its running number, so reading the columns there
+// matches the same rows without building 99,999 display lines.
+QList<int> chercher(const QByteArrayList& lignes, int option, const QString& critere);
 
 // The running number column of a display line.
 QString numero(const QString& affichage);

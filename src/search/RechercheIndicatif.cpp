@@ -186,8 +186,8 @@ int Recherche_Indicatif::Depa_KeyPress(int code) {
 
 void Recherche_Indicatif::Lance_Recherche() {
     modele->setStringList({});
-    const QStringList lignes = ctx.main ? ctx.main->lignesListe() : QStringList();
-    if (!lignes.isEmpty()) {
+    const ModeleLog* liste = ctx.main ? ctx.main->modele : nullptr;
+    if (liste && liste->rowCount() > 0) {
         const int option = optionChoisie();
         QLineEdit* b = boite(option);
         if (b->text().startsWith(QLatin1String("\r\n"))) b->setText(b->text().mid(2));
@@ -195,7 +195,9 @@ void Recherche_Indicatif::Lance_Recherche() {
             ctx.dialogs->notice(Recherche::messageCritereVide(option));
             return;
         }
-        modele->setStringList(Recherche::chercher(lignes, option, b->text()));
+        QStringList trouves;
+        for (int row : Recherche::chercher(liste->lignes(), option, b->text())) trouves.append(liste->affichage(row));
+        modele->setStringList(trouves);
     }
     if (modele->rowCount() == 0) ctx.dialogs->notice(QStringLiteral("Pas de QSO trouvé"));
     Indica->clear();

@@ -1,0 +1,48 @@
+// Search and ADIF export on a 99,999-line log.
+// Targets: a search under 50 ms, the export under 0.5 s.
+#include <benchmark/benchmark.h>
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/Main.h"
+#include "export/ExportAdif.h"
+#include "search/RechercheIndicatif.h"
+#include "support/GrosLog.h"
+
+namespace {
+
+// Lance_Recherche over the main window's list, results shown in the window.
+void rechercher(benchmark::State& state, int option, const QString& critere) {
+    BenchEnv env;
+    Main main(env.ctx);
+    main.demarrer();
+    Recherche_Indicatif w(env.ctx);
+    w.Option1[option - 1]->setChecked(true);
+    QLineEdit* boites[] = {w.Indica, w.Data, w.Depa};
+    qsizetype trouves = 0;
+    for (auto _ : state) {
+        boites[option - 1]->setText(critere);
+        w.Lance_Recherche();
+        trouves = w.resultats().size();
+    }
+    state.counters["found"] = double(trouves);
+}
+
+}  // namespace
+
+static void BM_Recherche_Indicatif_F5_99999_target50ms(benchmark::State& s) { rechercher(s, 1, "F5"); }
+static void BM_Recherche_Reference_99999_target50ms(benchmark::State& s) { rechercher(s, 2, "DBF-012"); }
+static void BM_Recherche_Departement_99999_target50ms(benchmark::State& s) { rechercher(s, 3, "2a"); }
+
+static void BM_Export_ADIF_99999_target500ms(benchmark::State& state) {
+    BenchEnv env;
+    for (auto _ : state) benchmark::DoNotOptimize(ExportAdif::Mnu_ADIF_Click(env.ctx));
+}
+
+BENCHMARK(BM_Recherche_Indicatif_F5_99999_target50ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Recherche_Reference_99999_target50ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Recherche_Departement_99999_target50ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Export_ADIF_99999_target500ms)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv) { return benchMain(argc, argv); }
