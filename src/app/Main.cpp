@@ -21,8 +21,10 @@
 #include <QVBoxLayout>
 
 #include "app/Couleurs.h"
+#include "awards/CarteLogic.h"
 #include "app/EnteteListe.h"
 #include "app/SettingsKeys.h"
+#include "entry/Controles.h"
 #include "app/Station.h"
 #include "awards/AffContacte.h"
 #include "awards/Carte_Acti_DCF.h"
@@ -94,9 +96,11 @@ void texteCombo(QComboBox* cb, const QString& text) {
         cb->setEditText(text);
 }
 
-const QString Main::TexteAPropos =
-    QStringLiteral("Vitralog  Révision ") + Version::Revision +
-    QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France");
+QString Main::texteAPropos() {
+    return QStringLiteral("Vitralog  Révision ") + Version::Revision +
+           QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France\r\n") +
+           CarteLogic::Attribution;
+}
 
 QString Main::legende() {
     return QStringLiteral("Vitralog   Diplome des Cathédrales de France Revision ") +
@@ -446,24 +450,16 @@ void Main::demarrer() {
 void Main::Init_Saisie() {
     for (QLineEdit* e : {Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A}) {
         e->clear();
-        e->setEnabled(false);
-        Couleurs::fond(e, Couleurs::JauneClair);
+        fermer(e);
     }
     selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
-    Mode_A->setEnabled(false);
-    Couleurs::fond(Mode_A, Couleurs::JauneClair);
+    fermer(Mode_A);
     selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
-    for (QLineEdit* e : {RST_A, RSTE_A}) {
-        e->setEnabled(false);
-        Couleurs::fond(e, Couleurs::JauneClair);
-    }
-    const QString rst = Mode_A->currentText() == QLatin1String("CW") ? QStringLiteral("599")
-                                                                    : QStringLiteral("59");
-    RST_A->setText(rst);
-    RSTE_A->setText(rst);
+    fermer(RST_A);
+    fermer(RSTE_A);
+    rapportsParDefaut();
     Rem_A->setText(QStringLiteral(" "));
-    Rem_A->setEnabled(false);
-    Couleurs::fond(Rem_A, Couleurs::JauneClair);
+    fermer(Rem_A);
     QSL_A->setChecked(false);
     Ind_A->clear();
     Couleurs::fond(Ind_A, Couleurs::VertClair);
@@ -476,6 +472,17 @@ void Main::Init_Saisie() {
     Valide_A->setEnabled(false);
     Valide_A->setPalette(QPalette());  // no longer the field to fill next
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+}
+
+void Main::fermer(QWidget* w) {
+    w->setEnabled(false);
+    Couleurs::fond(w, Couleurs::JauneClair);
+}
+
+void Main::rapportsParDefaut() {
+    const QString rst = Controles::rapportParDefaut(Mode_A->currentText());
+    RST_A->setText(rst);
+    RSTE_A->setText(rst);
 }
 
 void Main::chargerListe() {
@@ -563,7 +570,7 @@ void Main::Mnu_Date_Man_Click() {
     ctx.writeStation(Keys::DateAuto, QStringLiteral("Non"));
 }
 
-void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(TexteAPropos); }
+void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(texteAPropos()); }
 
 void Main::Mnu_Historique_Click() { ctx.dialogs->notice(Version::Historique); }
 

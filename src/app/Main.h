@@ -102,7 +102,7 @@ public:
     bool Edition_En_Cours = false;
     QString Ligne_Selectionnee;
 
-    static const QString TexteAPropos;
+    static QString texteAPropos();
     static QString legende();
 
     AppContext& ctx;
@@ -131,6 +131,10 @@ private:
     void installerSaisie();
     // Enable, light green, focus.
     void ouvrir(QWidget* w);
+    // Disabled and light yellow.
+    static void fermer(QWidget* w);
+    // Both reports from the mode the box shows now.
+    void rapportsParDefaut();
     void memoriserIndex(QComboBox* cb, const QString& key);
     bool reecrireLog(const QString& tmpName, const std::function<QByteArrayList(QByteArrayList)>& change);
     // Every field against its column; false after showing the refusal.

@@ -166,44 +166,28 @@ void Main::apresEnregistrement() {
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
     Valide_A->setEnabled(false);
     Valide_A->setPalette(QPalette());  // no longer the field to fill next
-    Ind_A->clear();
-    Ind_A->setEnabled(false);
-    Couleurs::fond(Ind_A, Couleurs::JauneClair);
-    for (QLineEdit* e : {Dpt_A, Prenom_A, Ref_A}) {
+    for (QLineEdit* e : {Ind_A, Dpt_A, Prenom_A, Ref_A}) {
         e->clear();
-        e->setEnabled(false);
-        Couleurs::fond(e, Couleurs::JauneClair);
+        fermer(e);
     }
     if (dateAuto()) Date_A->clear();  // a manual date stays for the next QSO
-    Date_A->setEnabled(false);
-    Couleurs::fond(Date_A, Couleurs::JauneClair);
+    fermer(Date_A);
     Heure_A->clear();
-    Heure_A->setEnabled(false);
-    Couleurs::fond(Heure_A, Couleurs::JauneClair);
-    Mode_A->setEnabled(false);
-    Couleurs::fond(Mode_A, Couleurs::JauneClair);
+    fermer(Heure_A);
+    fermer(Mode_A);
     Couleurs::fond(Bande_A, Couleurs::JauneClair);
-    for (QLineEdit* e : {RST_A, RSTE_A}) {
-        e->setEnabled(false);
-        Couleurs::fond(e, Couleurs::JauneClair);
-    }
-    // The mode shown now, before the stored one is restored below.
-    const QString rst = Mode_A->currentText() == QLatin1String("CW") ? QStringLiteral("599")
-                                                                    : QStringLiteral("59");
-    RST_A->setText(rst);
-    RSTE_A->setText(rst);
+    fermer(RST_A);
+    fermer(RSTE_A);
+    rapportsParDefaut();  // the mode shown now, before the stored one is restored below
     Rem_A->clear();
-    Rem_A->setEnabled(false);
-    Couleurs::fond(Rem_A, Couleurs::JauneClair);
+    fermer(Rem_A);
     QSL_A->setChecked(false);
     QSL_A->setEnabled(false);
     Couleurs::fond(Ind_A, Couleurs::VertClair);
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
-    const int bande = ctx.readStationIndex(Keys::Bande);
-    Bande_A->setCurrentIndex(bande >= 0 && bande < Bande_A->count() ? bande : -1);
-    const int mode = ctx.readStationIndex(Keys::Mode);
-    Mode_A->setCurrentIndex(mode >= 0 && mode < Mode_A->count() ? mode : -1);
+    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
+    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
 }
 
 void Main::Liste_DCF_DblClick() {

@@ -163,10 +163,7 @@ int Main::Mode_A_KeyPress(int code) {
         if (refuse(ctx.dialogs, Controles::mode(Mode_A->currentText()))) return 0;
         fait(Mode_A);
         ouvrir(RST_A);
-        const QString rst = Mode_A->currentText() == QLatin1String("CW") ? QStringLiteral("599")
-                                                                        : QStringLiteral("59");
-        RST_A->setText(rst);
-        RSTE_A->setText(rst);
+        rapportsParDefaut();
     } else {
         code = majuscule(code);
     }

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include "app/AppContext.h"
 #include "app/Main.h"
@@ -38,6 +40,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
+
+    // Qt's own dialogs (printing, buttons) in French.
+    QTranslator qtFrancais;
+    if (qtFrancais.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrancais);
 
     QtSettingsStore settings;
     QtDialogs dialogs;

@@ -93,6 +93,10 @@ QString nom(const QString& t) {
     return {};
 }
 
+QString rapportParDefaut(const QString& mode) {
+    return mode == QLatin1String("CW") ? QStringLiteral("599") : QStringLiteral("59");
+}
+
 int majuscule(int code) { return code >= 97 && code <= 122 ? code - 32 : code; }
 
 }  // namespace Controles

@@ -22,6 +22,9 @@ QString bande(const QString& t);
 QString report(const QString& t);
 QString nom(const QString& t);
 
+// The reports a mode starts with: "599" in CW, "59" otherwise.
+QString rapportParDefaut(const QString& mode);
+
 // Typed letters a-z become capitals; every other code is left as it is.
 int majuscule(int code);
 

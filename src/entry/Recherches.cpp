@@ -1,48 +1,21 @@
 #include "entry/Recherches.h"
 
-#include <QFile>
-#include <cstring>
 
 #include "platform/TextFile.h"
 
 namespace Recherches {
 
-namespace {
-
-QByteArray trimmed(const char* p, qsizetype n) {
-    while (n > 0 && *p == ' ') ++p, --n;
-    while (n > 0 && p[n - 1] == ' ') --n;
-    return QByteArray(p, n);
-}
-
-}  // namespace
-
 DejaContacte Cherche_Ref_Log(const QString& fichierLog, const QString& reference,
                              const QString& bande) {
-    QFile f(fichierLog);
-    if (!f.open(QIODevice::ReadOnly)) return {};
     bool ok1 = true, ok2 = true;
     const QByteArray ref = TextFile::encode(reference.trimmed(), &ok1);
     const QByteArray band = TextFile::encode(bande, &ok2);
     if (!ok1 || !ok2) return {};  // the log cannot hold such text
-    const QByteArray all = f.readAll();
-
-    // Compared as bytes, line by line, so a large log is scanned in one pass.
-    const char* p = all.constData();
-    const char* end = p + all.size();
-    while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', end - p));
-        const char* le = nl ? nl : end;
-        qsizetype len = le - p;
-        if (len > 0 && p[len - 1] == '\r') --len;
-        auto field = [&](int pos, int width) {
-            return pos >= len ? QByteArray() : trimmed(p + pos, std::min<qsizetype>(width, len - pos));
-        };
+    // Compared as bytes, so a large log is scanned without decoding it.
+    for (const QByteArray& l : TextFile::readRawLines(fichierLog)) {
         // The band is compared as it stands: blanks the operator typed count.
-        if (field(32, 8) == ref && field(59, 7) == band)
-            return {true, TextFile::decode(len > 40 ? QByteArray(p + 40, std::min<qsizetype>(8, len - 40))
-                                                    : QByteArray())};
-        p = le + 1;
+        if (l.mid(32, 8).trimmed() == ref && l.mid(59, 7).trimmed() == band)
+            return {true, TextFile::decode(l.mid(40, 8))};
     }
     return {};
 }
