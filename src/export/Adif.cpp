@@ -2,6 +2,7 @@
 
 #include "app/SettingsKeys.h"
 #include "log/LigneQso.h"
+#include "platform/TextFile.h"
 
 namespace Adif {
 
@@ -75,10 +76,12 @@ QStringList entete(const QString& indicatif) {
             QStringLiteral("<eoh>")};
 }
 
-QStringList fichier(const QString& indicatif, const QStringList& log) {
-    QStringList out = entete(indicatif);
-    out.reserve(out.size() + log.size());
-    for (const QString& l : log) out.append(ADIF_SP(l));
+QByteArrayList fichier(const QString& indicatif, const QByteArrayList& log) {
+    QByteArrayList out;
+    out.reserve(6 + log.size());
+    for (const QString& l : entete(indicatif)) out.append(TextFile::encode(l));
+    // Every character comes from the log, so every one encodes back.
+    for (const QByteArray& l : log) out.append(TextFile::encode(ADIF_SP(TextFile::decode(l))));
     return out;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,8 @@ QString ADIF_SP(const QString& Poubelle);
 QString nomFichier(const QString& indicatif);
 
 QStringList entete(const QString& indicatif);
-// Header and records; every log line gives one record.
-QStringList fichier(const QString& indicatif, const QStringList& log);
+// Header and records in Windows-1252, from the log's lines as stored; every
+// log line gives one record.
+QByteArrayList fichier(const QString& indicatif, const QByteArrayList& log);
 
 }  // namespace Adif

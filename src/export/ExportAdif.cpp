@@ -12,15 +12,15 @@ namespace ExportAdif {
 bool Mnu_ADIF_Click(AppContext& ctx) {
     bool lu = false;
     const QString log = ctx.logPath();
-    const QStringList lignes = TextFile::readLines(log, &lu);
+    const QByteArrayList lignes = TextFile::readRawLines(log, &lu);
     if (!lu) {
         // An export of nothing would pass for an empty log.
         ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log).fileName());
         return false;
     }
     const QString nom = Adif::nomFichier(ctx.station);
-    if (!TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                                Adif::fichier(ctx.station, lignes))) {
+    if (!TextFile::rewrite(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
+                           TextFile::joinRawLines(Adif::fichier(ctx.station, lignes)))) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }
