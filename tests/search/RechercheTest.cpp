@@ -39,10 +39,8 @@ protected:
         main = std::make_unique<Main>(env.ctx);
         main->demarrer();
         main->Rechercher->click();
-        w = qobject_cast<Recherche_Indicatif*>(QApplication::activeWindow());
-        if (!w) w = main->findChild<Recherche_Indicatif*>();
         for (QWidget* t : QApplication::topLevelWidgets())
-            if (!w) w = qobject_cast<Recherche_Indicatif*>(t);
+            if (auto* r = qobject_cast<Recherche_Indicatif*>(t)) w = r;
         ASSERT_TRUE(w);
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
