@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -581,6 +582,13 @@ void Main::Mnu_New_Indicatif_Click() {
 void Main::Mnu_Quitter_Click() {
     QApplication::closeAllWindows();
     QApplication::quit();
+}
+
+void Main::closeEvent(QCloseEvent* e) {
+    // Every other window reaches this one: none may outlive it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+    QMainWindow::closeEvent(e);
 }
 
 void Main::Timer1_Timer() {

@@ -125,6 +125,10 @@ public:
         *Mnu_L_Contacte, *Mnu_Carte_Contacte, *Mnu_Diplomes, *Mnu_Cluster, *Mnu_Reglement,
         *Mnu_Maj_DCF, *Mnu_Apropos, *Mnu_Historique;
 
+protected:
+    // Closing the main window ends the program, as "Quitter Vitralog" does.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void construire();
     void construireMenus();

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -372,4 +373,18 @@ TEST(Fenetre, HeaderTitlesStandOverTheirListColumns) {
         EXPECT_NEAR(t.x, x0 + t.colonne * cw, cw) << t.titre.toStdString();
     EXPECT_EQ(ts[1].titre, "Indicatif");
     EXPECT_EQ(ts[1].colonne, 8);
+}
+
+TEST(Fenetre, ClosingTheMainWindowClosesEveryOtherWindow) {
+    TestEnv env;
+    env.station("F5XYZ");
+    Main main(env.ctx);
+    main.demarrer();
+    main.Mnu_New_Indicatif_Click();
+    QPointer<Station> s = fenetreStation();
+    ASSERT_FALSE(s.isNull());
+    main.close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(s.isNull());  // closed and discarded with the main window
 }
