@@ -43,6 +43,8 @@
 #include "web/Cluster.h"
 #include "web/Reglement.h"
 
+using Windows::nomme;
+
 namespace {
 
 const QStringList kBandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
@@ -50,12 +52,6 @@ const QStringList kBandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz"
 const QStringList kModes = {"SSB", "CW", "FM"};
 const QString kAideListe = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
-
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QLabel* etiquette(const QString& text) {
     auto* l = new QLabel(text);

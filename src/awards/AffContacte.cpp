@@ -14,14 +14,11 @@
 #include "awards/Commun.h"
 #include "awards/Rapports.h"
 #include "platform/Clock.h"
+#include "platform/Windows.h"
+
+using Windows::nomme;
 
 namespace {
-
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QListView* liste(const char* name, QStringListModel* modele) {
     auto* l = nomme(new QListView, name);

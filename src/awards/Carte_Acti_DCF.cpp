@@ -11,6 +11,9 @@
 #include "awards/CarteDessin.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
+#include "platform/Windows.h"
+
+using Windows::nomme;
 
 using CarteLogic::Etat;
 using CarteLogic::NbCases;
@@ -24,12 +27,6 @@ namespace {
 // Twips of the form at 15 per pixel.
 constexpr int px(int twips) { return twips / 15; }
 const QSize kCase(px(375), px(300));
-
-template <class W>
-W* nomme(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
 
 QFont gras(qreal points, const QString& family = {}) {
     QFont f;

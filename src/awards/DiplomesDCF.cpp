@@ -11,13 +11,9 @@
 #include "awards/Rapports.h"
 #include "platform/Windows.h"
 
-namespace {
+using Windows::nomme;
 
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+namespace {
 
 void couleur(QLabel* l, const QColor& c) {
     QPalette p = l->palette();

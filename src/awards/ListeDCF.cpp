@@ -14,16 +14,9 @@
 #include "awards/Commun.h"
 #include "awards/Rapports.h"
 #include "platform/Clock.h"
+#include "platform/Windows.h"
 
-namespace {
-
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-}  // namespace
+using Windows::nomme;
 
 Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     setObjectName(QStringLiteral("Liste_DCF"));

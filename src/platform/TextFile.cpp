@@ -102,15 +102,8 @@ QStringList readLines(const QString& path, bool* ok) {
 }
 
 QByteArray joinLines(const QStringList& lines) {
-    qsizetype total = 0;
-    for (const QString& l : lines) total += l.size() + 2;
-    QString all;
-    all.reserve(total);
-    for (const QString& l : lines) {
-        all += l;
-        all += QLatin1String("\r\n");
-    }
-    return encode(all);
+    if (lines.isEmpty()) return {};
+    return encode(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
 }
 
 QByteArrayList readRawLines(const QString& path, bool* ok) {
@@ -138,15 +131,8 @@ QByteArrayList readRawLines(const QString& path, bool* ok) {
 }
 
 QByteArray joinRawLines(const QByteArrayList& lines) {
-    qsizetype total = 0;
-    for (const QByteArray& l : lines) total += l.size() + 2;
-    QByteArray all;
-    all.reserve(total);
-    for (const QByteArray& l : lines) {
-        all += l;
-        all += "\r\n";
-    }
-    return all;
+    if (lines.isEmpty()) return {};
+    return lines.join(QByteArrayLiteral("\r\n")) + QByteArrayLiteral("\r\n");
 }
 
 bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,

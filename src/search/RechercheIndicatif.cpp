@@ -24,14 +24,11 @@
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
 #include "search/Recherche.h"
+#include "platform/Windows.h"
+
+using Windows::nomme;
 
 namespace {
-
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 // A mouse click in a text box, which only the user makes: reaching the box
 // with the keyboard selects no option.

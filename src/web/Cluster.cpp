@@ -17,15 +17,7 @@
 #include "web/Serveurs.h"
 #include "web/VueWeb.h"
 
-namespace {
-
-template <class W>
-W* nomme(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-}  // namespace
+using Windows::nomme;
 
 Cluster::Cluster(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     setObjectName(QStringLiteral("Cluster"));
