@@ -37,6 +37,8 @@ QString cheminRepertoire() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The web view shares its graphics context; Qt asks for this before the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
