@@ -41,7 +41,8 @@ Station::Station(AppContext& c, QWidget* parent) : QDialog(parent), ctx(c) {
 
     Validation = new QPushButton(QStringLiteral("Validez"));
     Validation->setObjectName(QStringLiteral("Validation"));
-    Validation->setAutoDefault(false);
+    // Enter on the focused button validates, as a click does.
+    Validation->setAutoDefault(true);
 
     Frame2 = new QGroupBox;
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -61,6 +62,7 @@ Station::Station(AppContext& c, QWidget* parent) : QDialog(parent), ctx(c) {
 
     KeyPress::install(New_Indicatif, [this](int code) { return New_Indicatif_KeyPress(code); });
     connect(Validation, &QPushButton::clicked, this, &Station::Validation_Click);
+    adjustSize();  // its own size before anyone centres it
 }
 
 int Station::New_Indicatif_KeyPress(int code) {

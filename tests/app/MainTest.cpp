@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include "app/Main.h"
 #include "app/SettingsKeys.h"
 #include "app/Station.h"
+#include "platform/Windows.h"
 #include "log/LigneQso.h"
 #include "support/Doubles.h"
 
@@ -211,6 +213,22 @@ TEST(StationWindow, EnterNeverValidatesItMovesToTheButton) {
     EXPECT_TRUE(s.Validation->hasFocus());
     EXPECT_EQ(env.ctx.station, "F5XYZ");
     EXPECT_FALSE(QFile::exists(env.dir.filePath("F4ABC_DCF.log")));
+
+    // A second Enter acts on the focused button.
+    QTest::keyClick(s.Validation, Qt::Key_Return);
+    EXPECT_EQ(env.ctx.station, "F4ABC");
+    EXPECT_TRUE(QFile::exists(env.dir.filePath("F4ABC_DCF.log")));
+}
+
+TEST(StationWindow, OpensCentredOnTheScreen) {
+    TestEnv env;
+    Station s(env.ctx);
+    Windows::centreOnScreen(&s);  // as start-up does, before the window is shown
+    s.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+    const QRect ecran = s.screen()->geometry();
+    EXPECT_LE(std::abs(s.x() + s.width() / 2 - ecran.center().x()), 2);
+    EXPECT_LE(std::abs(s.y() + s.height() / 2 - ecran.center().y()), 2);
 }
 
 TEST(StationWindow, KnownStationKeepsItsLogAndItsChoices) {
