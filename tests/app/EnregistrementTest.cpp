@@ -14,37 +14,18 @@
 #include "app/Main.h"
 #include "log/LigneQso.h"
 #include "platform/TextFile.h"
-#include "support/Doubles.h"
+#include "support/FenetreTest.h"
 
 namespace {
 
-class Enregistrement : public ::testing::Test {
+class Enregistrement : public FenetreTest {
 protected:
-    TestEnv env;
-    std::unique_ptr<Main> main;
-
     void demarrer(const QStringList& log, bool dateAuto = true) {
         env.station("F5XYZ", log);
         env.settings->write("DCF", "Setup F5XYZ", "Date Auto", dateAuto ? "Oui" : "Non");
         env.writeFile("Liste_DCF.csv", "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n");
         env.clock.utc = QDateTime(QDate(2026, 12, 6), QTime(10, 32), Qt::UTC);
-        main = std::make_unique<Main>(env.ctx);
-        main->demarrer();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    }
-    template <class T = QLineEdit>
-    T* c(const char* name) {
-        return main->findChild<T*>(QString::fromLatin1(name));
-    }
-    void entree(QWidget* w, const QString& text = {}) {
-        w->setFocus();
-        QWidget* t = w;
-        if (auto* cb = qobject_cast<QComboBox*>(w)) t = cb->lineEdit();
-        if (!text.isNull()) {
-            if (auto* le = qobject_cast<QLineEdit*>(t)) le->clear();
-            QTest::keyClicks(t, text);
-        }
-        QTest::keyClick(t, Qt::Key_Return);
+        ouvrir();
     }
     // Types a whole QSO through the real fields, up to the enabled save button.
     void saisir(const QString& call, const QString& ref, const QString& date = {},

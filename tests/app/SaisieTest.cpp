@@ -12,17 +12,14 @@
 #include "app/Couleurs.h"
 #include "app/Main.h"
 #include "platform/TextFile.h"
-#include "support/Doubles.h"
+#include "support/FenetreTest.h"
 
 namespace {
 
 // The main window of a station with a small log, a reference list and a
 // first-name memory, shown and active so that typed keys reach it.
-class Saisie : public ::testing::Test {
+class Saisie : public FenetreTest {
 protected:
-    TestEnv env;
-    std::unique_ptr<Main> main;
-
     void SetUp() override {
         env.station("F5XYZ", {ligne("F6AAA", "75", "", "DCF-012", "14/05/15", "10:00", "SSB", "14 Mhz")});
         env.writeFile("Liste_DCF.csv",
@@ -32,22 +29,7 @@ protected:
         env.writeFile("Liste_Prenom.txt", "F6ABC        13 JEAN\r\nF6NOD           PAUL\r\n");
         env.settings->write("DCF", "Setup F5XYZ", "bande Utilisee", "4");
         env.clock.utc = QDateTime(QDate(2026, 12, 6), QTime(10, 32, 17), Qt::UTC);
-        main = std::make_unique<Main>(env.ctx);
-        main->demarrer();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    }
-
-    template <class T = QLineEdit>
-    T* c(const char* name) {
-        return main->findChild<T*>(QString::fromLatin1(name));
-    }
-    // Types into a control as the operator does, then presses Enter.
-    void taper(QWidget* w, const QString& text, bool enter = true) {
-        w->setFocus();
-        QWidget* target = w;
-        if (auto* cb = qobject_cast<QComboBox*>(w)) target = cb->lineEdit();
-        QTest::keyClicks(target, text);
-        if (enter) QTest::keyClick(target, Qt::Key_Return);
+        ouvrir();
     }
     QStringList messages() { return std::exchange(env.dialogs.notices, {}); }
     QWidget* focus() { return QApplication::focusWidget(); }
