@@ -15,6 +15,13 @@ void champ(QString& out, QLatin1String tag, QStringView valeur) {
     out += valeur;
 }
 
+// Only blanks: a tab or a no-break space at either end is part of the value.
+QStringView sansBlancs(QStringView v) {
+    while (!v.isEmpty() && v.front() == u' ') v = v.sliced(1);
+    while (!v.isEmpty() && v.back() == u' ') v.chop(1);
+    return v;
+}
+
 // "JJ/MM/AA" -> "20AAMMJJ"; the award began in 2015, so the century is fixed.
 QString dateAdif(QStringView date) {
     QString out = QStringLiteral("20");
@@ -42,23 +49,23 @@ QString bande(const QString& texteBande) {
 
 QString ADIF_SP(const QString& Poubelle) {
     const Qso q = LigneQso::parse(Poubelle);
-    const QStringView date = QStringView(q.date).trimmed();
-    const QStringView heure = QStringView(q.heure).trimmed();
+    const QStringView date = sansBlancs(q.date);
+    const QStringView heure = sansBlancs(q.heure);
     QString out;
     out.reserve(220);
-    champ(out, QLatin1String("<CALL:"), QStringView(q.indicatif).trimmed());
-    champ(out, QLatin1String(" <STATE:"), QStringView(q.dpt).trimmed());
-    champ(out, QLatin1String(" <NAME:"), QStringView(q.prenom).trimmed());
-    champ(out, QLatin1String(" <SIG:"), QStringView(q.ref).trimmed());
+    champ(out, QLatin1String("<CALL:"), sansBlancs(q.indicatif));
+    champ(out, QLatin1String(" <STATE:"), sansBlancs(q.dpt));
+    champ(out, QLatin1String(" <NAME:"), sansBlancs(q.prenom));
+    champ(out, QLatin1String(" <SIG:"), sansBlancs(q.ref));
     champ(out, QLatin1String(" <QSO_DATE:"), dateAdif(date));
     QString hhmm = heure.left(2).toString();
     hhmm += heure.right(2);
     champ(out, QLatin1String(" <TIME_ON:"), hhmm);
-    champ(out, QLatin1String(" <MODE:"), QStringView(q.mode).trimmed());
-    champ(out, QLatin1String(" <BAND:"), bande(QStringView(q.bande).trimmed().toString()));
-    champ(out, QLatin1String(" <RST_RCVD:"), QStringView(q.rstR).trimmed());
-    champ(out, QLatin1String(" <RST_SENT:"), QStringView(q.rstE).trimmed());
-    champ(out, QLatin1String(" <SIG_INFO:"), QStringView(q.nom).trimmed());
+    champ(out, QLatin1String(" <MODE:"), sansBlancs(q.mode));
+    champ(out, QLatin1String(" <BAND:"), bande(sansBlancs(q.bande).toString()));
+    champ(out, QLatin1String(" <RST_RCVD:"), sansBlancs(q.rstR));
+    champ(out, QLatin1String(" <RST_SENT:"), sansBlancs(q.rstE));
+    champ(out, QLatin1String(" <SIG_INFO:"), sansBlancs(q.nom));
     champ(out, QLatin1String(" <QSL_RCVD:"), q.qsl == QLatin1String("*") ? u"Y" : u"N");
     out += QLatin1String("<eor>");
     return out;

@@ -48,6 +48,10 @@ TEST(Adif, FieldsOfUnusualQsos) {
          " <NAME:4>RENÉ "},
         {ligne("F5XYZ", "75", "", "DCF-001", "31/12/99", "23:59", "SSB", "14 Mhz", "C. SAINT-ÉTIENNE"),
          " <SIG_INFO:16>C. SAINT-ÉTIENNE "},
+        // Only blanks are trimmed: a no-break space or a tab stays in the value.
+        {ligne("F5XYZ", "75", "", "DCF-001", "31/12/99", "23:59", "SSB", "14 Mhz", QStringLiteral("C. DE PARIS\u00A0")),
+         QStringLiteral(" <SIG_INFO:12>C. DE PARIS\u00A0 ")},
+        {QStringLiteral("\tF5XYZ") + ligne("", "75", "", "DCF-001", "31/12/99", "23:59").mid(6), "<CALL:6>\tF5XYZ "},
         // A hand-edited line that lost its trailing blanks.
         {QStringLiteral("F1ABC        18                 DCF-002 01/01/16 00:01 CW  7.0 Mhz 599 599"),
          " <BAND:3>40m <RST_RCVD:3>599 <RST_SENT:3>599 <SIG_INFO:0> <QSL_RCVD:1>N<eor>"},
