@@ -18,6 +18,21 @@ QByteArrayView colonne(QByteArrayView v, qsizetype pos, qsizetype n) {
     if (pos >= v.size()) return {};
     return v.sliced(pos, qMin(n, v.size() - pos));
 }
+
+// Outer blanks only: a tab is part of the value.
+QByteArrayView sansBlancs(QByteArrayView v) {
+    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+    return v;
+}
+
+// The département as the display line shows it: a line cut short before
+// column 15 leaves blanks there, the separator that follows the field.
+bool memeDpt(QByteArrayView v, const QByteArray& c) {
+    const QByteArrayView d = colonne(v, kDpt, kLargeurDpt);
+    if (d.size() == kLargeurDpt) return d == c;
+    return c == d.toByteArray().leftJustified(kLargeurDpt, ' ');
+}
 }  // namespace
 
 QString controleIndicatif(const QString& texte) {
@@ -57,11 +72,11 @@ QList<int> chercher(const QByteArrayList& lignes, int option, const QString& cri
         const QByteArrayView v(lignes.at(i));
         bool trouve;
         if (option == ParReference)
-            trouve = colonne(v, kRef, kLargeurRef).trimmed() == c;
+            trouve = sansBlancs(colonne(v, kRef, kLargeurRef)) == c;
         else if (option == ParDepartement)
-            trouve = colonne(v, kDpt, kLargeurDpt) == c;
+            trouve = memeDpt(v, c);
         else
-            trouve = colonne(v, kIndicatif, kLargeurIndicatif).trimmed().contains(c);
+            trouve = sansBlancs(colonne(v, kIndicatif, kLargeurIndicatif)).contains(c);
         if (trouve) out.append(i);
     }
     return out;

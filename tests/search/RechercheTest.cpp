@@ -193,3 +193,21 @@ TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOption) {
     EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "DCF").isEmpty());
     EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "F5\u0141").isEmpty());
 }
+
+// Lines edited by hand match as their display lines read: the département of
+// a line cut short is followed by the blanks of the separators, and only
+// blanks are trimmed.
+TEST(RechercheLignes, HandEditedLinesMatchAsDisplayed) {
+    const QStringList lignes = {QStringLiteral("F5ZZ"), QStringLiteral("F5XYZ        7"),
+                                ligne("F6TAB", "75", "", "DCF-01\t", "01/02/16", "08:05")};
+    QByteArrayList l;
+    for (const QString& x : lignes) l.append(TextFile::encode(x));
+    // Display columns 23-24 of the cut lines.
+    EXPECT_EQ(LigneQso::affichage(lignes[0], 1).mid(22, 2), "  ");
+    EXPECT_EQ(LigneQso::affichage(lignes[1], 2).mid(22, 2), "7 ");
+    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "7 "), QList<int>{1});
+    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParDepartement, "7").isEmpty());
+    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "  "), QList<int>{0});
+    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParReference, "DCF-01").isEmpty());
+    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "F"), (QList<int>{0, 1, 2}));
+}
