@@ -41,13 +41,14 @@ Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     auto* f2 = new QVBoxLayout(Frame2);
     f2->setSpacing(0);
     const QFont fixe = Awards::policeFixe(9);
-    // Each title over the first column of its field.
-    Label2 = nomme(new EnteteColonnes(Rapports::EnteteListeDiplome, {{QStringLiteral("Ref"), 4},
-                                                  {QStringLiteral("Dpt"), 14},
-                                                  {QStringLiteral("Nom de la cathédrale"), 18},
-                                                  {QStringLiteral("Date"), 50},
-                                                  {QStringLiteral("Heure"), 60},
-                                                  {QStringLiteral("Indicatif"), 67}}),
+    // Same font as the list: the header reads as written, each title at its
+    // own column of the list.
+    Label2 = nomme(new EnteteColonnes(Rapports::EnteteListeDiplome, {{QStringLiteral("Ref"), 5},
+                                                  {QStringLiteral("Dpt"), 13},
+                                                  {QStringLiteral("Nom de la cathédrale"), 19},
+                                                  {QStringLiteral("Date"), 52},
+                                                  {QStringLiteral("Heure"), 59},
+                                                  {QStringLiteral("Indicatif"), 65}}),
                    "Label2");
     Label2->setFont(fixe);
     f2->addWidget(Label2);

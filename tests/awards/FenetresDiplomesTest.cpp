@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -129,6 +130,21 @@ TEST_F(Fenetres, ButtonsOpenOneListThatSavesUnderTheCurrentLevel) {
     const QByteArray b = env.readFile("F5XYZ_Diplome_DCF_de_Base_06_12_26.txt");
     EXPECT_EQ(b, TextFile::joinLines(Rapports::fichierDiplome("F5XYZ", "06/12/2026", liste->entrees())));
     EXPECT_TRUE(b.contains("\r\n  100 "));
+}
+
+TEST_F(Fenetres, AwardListHeaderReadsAsWrittenOverTheList) {
+    env.station("F5XYZ", journal(1));
+    Liste_DCF l(env.ctx);
+    EXPECT_EQ(l.Label2->text(), Rapports::EnteteListeDiplome);
+    EXPECT_EQ(l.Label2->font(), l.Liste_DCF_Contacte->font());
+    // Each title is drawn at the list column it has in the header text.
+    const qreal car = QFontMetricsF(l.Liste_DCF_Contacte->font()).horizontalAdvance(QLatin1Char('0'));
+    const int marge = Awards::margeTexte(l.Liste_DCF_Contacte);
+    const QStringList titres = {"Ref", "Dpt", "Nom de la cathédrale", "Date", "Heure", "Indicatif"};
+    const QList<qreal> xs = l.Label2->positions();
+    ASSERT_EQ(xs.size(), titres.size());
+    for (qsizetype i = 0; i < titres.size(); ++i)
+        EXPECT_DOUBLE_EQ(xs[i], marge + l.Label2->text().indexOf(titres[i]) * car) << titres[i].toStdString();
 }
 
 TEST_F(Fenetres, SavingOverwritesAndAFailedSaveIsNotReportedAsDone) {
