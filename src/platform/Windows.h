@@ -14,12 +14,19 @@ W* nomme(W* w, const QString& name) {
 // Left and top at half the difference between screen and window size.
 void centreOnScreen(QWidget* w);
 
+// The open window of a kind, if any.
+template <class W>
+QPointer<W>& ouverte() {
+    static QPointer<W> instance;
+    return instance;
+}
+
 // One instance per window kind: an open one is brought to the front
 // unchanged, otherwise a new one is built, centred and shown. Closing it
 // discards it.
 template <class W, class Make>
 W* openSingle(Make make) {
-    static QPointer<W> instance;
+    QPointer<W>& instance = ouverte<W>();
     if (instance) {
         instance->show();
         instance->raise();
