@@ -1,62 +1,19 @@
 #include "app/EnteteListe.h"
 
-#include <QPainter>
-
-namespace {
-
-// Each title and the list column its first letter stands over: left edges of
+// Each title over the 1-based list column of its first letter: left edges of
 // the columns, the running number's title at its right end, QSL over the mark.
-struct Cible {
-    const char* titre;
-    int colonne;
-};
-const Cible kCibles[] = {{"N°", 4},    {"Indicatif", 8}, {"Dpt", 22},  {"Prénom", 26},
-                         {"Ref", 43},   {"Date", 52},     {"QTR", 62},  {"Mode", 69},
-                         {"QRG", 74},   {"RSTR", 83},     {"RSTE", 88}, {"Mom de la Cathédrale", 93},
-                         {"QSL", 124}};
-
-}  // namespace
-
-EnteteListe::EnteteListe(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
-    setWordWrap(false);
-}
-
-void EnteteListe::setColonnes(qreal charWidth, int marge) {
-    charWidth_ = charWidth;
-    marge_ = marge;
-    updateGeometry();
-    update();
-}
+EnteteListe::EnteteListe(QWidget* parent)
+    : EnteteColonnes(QString(),
+                     {{"N°", 5},    {"Indicatif", 9}, {"Dpt", 23},  {"Prénom", 27},
+                      {"Ref", 44},   {"Date", 53},     {"QTR", 63},  {"Mode", 70},
+                      {"QRG", 75},   {"RSTR", 84},     {"RSTE", 89}, {"Mom de la Cathédrale", 94},
+                      {"QSL", 125}},
+                     parent) {}
 
 QList<EnteteListe::Titre> EnteteListe::titres() const {
     QList<Titre> out;
-    const QString t = text();
-    qsizetype from = 0;
-    for (const Cible& c : kCibles) {
-        const QString titre = QString::fromUtf8(c.titre);
-        const qsizetype at = t.indexOf(titre, from);
-        if (at < 0) return {};  // not the list caption
-        from = at + titre.size();
-        out.append({titre, c.colonne, marge_ + c.colonne * charWidth_});
-    }
+    const QList<qreal> xs = positions();
+    for (qsizetype i = 0; i < xs.size(); ++i)
+        out.append({cibles()[i].titre, cibles()[i].colonne - 1, xs[i]});
     return out;
-}
-
-QSize EnteteListe::sizeHint() const {
-    return {int(marge_ + 127 * charWidth_), fontMetrics().height() + 4};
-}
-
-QSize EnteteListe::minimumSizeHint() const { return {10, fontMetrics().height() + 4}; }
-
-void EnteteListe::paintEvent(QPaintEvent* e) {
-    const QList<Titre> ts = titres();
-    if (ts.isEmpty()) {
-        QLabel::paintEvent(e);
-        return;
-    }
-    QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    const int base = (height() + fontMetrics().ascent() - fontMetrics().descent()) / 2;
-    for (const Titre& t : ts) p.drawText(QPointF(t.x, base), t.titre);
 }

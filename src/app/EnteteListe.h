@@ -1,16 +1,14 @@
 #pragma once
-#include <QLabel>
 #include <QList>
+
+#include "platform/EnteteColonnes.h"
 
 // The caption above the log list. Its blank runs were laid out for one
 // particular proportional font and line up in none of ours, so the label
 // keeps the caption as its text but draws each title over its list column.
-class EnteteListe : public QLabel {
-    Q_OBJECT
+class EnteteListe : public EnteteColonnes {
 public:
     explicit EnteteListe(QWidget* parent = nullptr);
-    // Character width of the list's fixed-pitch font and where its text starts.
-    void setColonnes(qreal charWidth, int marge);
 
     struct Titre {
         QString titre;
@@ -18,14 +16,4 @@ public:
         qreal x;      // pixel offset in the label
     };
     QList<Titre> titres() const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    qreal charWidth_ = 7;
-    int marge_ = 0;
 };

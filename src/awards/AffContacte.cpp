@@ -86,18 +86,10 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     f2->addWidget(Liste_DCF_Contacte_bis);
     root->addWidget(Frame2, 1);
 
-    auto* bas = new QHBoxLayout;
     Enregistrer = nomme(new QPushButton(QStringLiteral("Enregistrer")), "Enregistrer");
     Imprimer = nomme(new QPushButton(QStringLiteral("Imprimer")), "Imprimer");
     Quitter = nomme(new QPushButton(QStringLiteral("Quitter")), "Quitter");
-    bas->addStretch();
-    for (QPushButton* b : {Enregistrer, Imprimer, Quitter}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(81);
-        bas->addWidget(b);
-        bas->addStretch();
-    }
-    root->addLayout(bas);
+    root->addLayout(Awards::rangeeBoutons({Enregistrer, Imprimer, Quitter}));
 
     connect(Enregistrer, &QPushButton::clicked, this, &Aff_Contacte::Enregistrer_Contactes);
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Contactes);

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QPainter>
 #include <QStyle>
 
@@ -73,53 +75,16 @@ int margeTexte(const QAbstractItemView* liste) {
            liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
 }
 
+QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons) {
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    for (QPushButton* b : boutons) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(81);
+        bas->addWidget(b);
+        bas->addStretch();
+    }
+    return bas;
+}
+
 }  // namespace Awards
-
-EnteteColonnes::EnteteColonnes(const QString& texte, QList<Cible> cibles, QWidget* parent)
-    : QLabel(texte, parent), cibles_(std::move(cibles)) {
-    setTextFormat(Qt::PlainText);
-    setWordWrap(false);
-}
-
-void EnteteColonnes::setColonnes(qreal largeurCar, int marge) {
-    largeurCar_ = largeurCar;
-    marge_ = marge;
-    const QFontMetrics fm(font());
-    largeurTexte_ = 0;
-    const QList<qreal> xs = positions();
-    for (qsizetype i = 0; i < xs.size(); ++i)
-        largeurTexte_ = std::max(largeurTexte_, int(xs[i]) + fm.horizontalAdvance(cibles_[i].titre));
-    updateGeometry();
-    update();
-}
-
-QList<qreal> EnteteColonnes::positions() const {
-    QList<qreal> out;
-    const QString t = text();
-    qsizetype depuis = 0;
-    for (const Cible& c : cibles_) {
-        const qsizetype at = t.indexOf(c.titre, depuis);
-        if (at < 0) return {};
-        depuis = at + c.titre.size();
-        out.append(marge_ + (c.colonne - 1) * largeurCar_);
-    }
-    return out;
-}
-
-QSize EnteteColonnes::sizeHint() const {
-    return {std::max(largeurTexte_, 10), fontMetrics().height() + 4};
-}
-
-QSize EnteteColonnes::minimumSizeHint() const { return {10, fontMetrics().height() + 4}; }
-
-void EnteteColonnes::paintEvent(QPaintEvent* e) {
-    const QList<qreal> xs = positions();
-    if (xs.isEmpty()) {
-        QLabel::paintEvent(e);
-        return;
-    }
-    QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    const int base = (height() + fontMetrics().ascent() - fontMetrics().descent()) / 2;
-    for (qsizetype i = 0; i < xs.size(); ++i) p.drawText(QPointF(xs[i], base), cibles_[i].titre);
-}

@@ -1,12 +1,16 @@
 #pragma once
 #include <QFont>
-#include <QLabel>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
+
+#include "platform/EnteteColonnes.h"
 
 struct AppContext;
 class QAbstractItemView;
+class QHBoxLayout;
+class QPushButton;
 
 // What the award windows share: reading the log, saving and printing a
 // report, the fixed-pitch list font and a header lined up on list columns.
@@ -31,31 +35,7 @@ QFont policeFixe(qreal points);
 // Left offset of an item's text in a list view, from the view's edge.
 int margeTexte(const QAbstractItemView* liste);
 
+// The buttons under a list, spread across the window.
+QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons);
+
 }  // namespace Awards
-
-// A header label whose titles are drawn over given columns of a
-// fixed-pitch list; text() stays the header as written.
-class EnteteColonnes : public QLabel {
-public:
-    struct Cible {
-        QString titre;
-        int colonne;  // 1-based column of the list
-    };
-    EnteteColonnes(const QString& texte, QList<Cible> cibles, QWidget* parent = nullptr);
-    void setColonnes(qreal largeurCar, int marge);
-    // x of each title, in the order of the targets; empty when the text
-    // does not hold them.
-    QList<qreal> positions() const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QList<Cible> cibles_;
-    qreal largeurCar_ = 7;
-    int marge_ = 0;
-    int largeurTexte_ = 0;
-};

@@ -68,18 +68,10 @@ Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     f2->addWidget(Liste_DCF_Contacte, 1);
     root->addWidget(Frame2, 1);
 
-    auto* bas = new QHBoxLayout;
     Enregistrer = nomme(new QPushButton(QStringLiteral("Enregistrer")), "Enregistrer");
     Imprimer = nomme(new QPushButton(QStringLiteral("Imprimer")), "Imprimer");
     Command1 = nomme(new QPushButton(QStringLiteral("Quitter")), "Command1");
-    bas->addStretch();
-    for (QPushButton* b : {Enregistrer, Imprimer, Command1}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(81);
-        bas->addWidget(b);
-        bas->addStretch();
-    }
-    root->addLayout(bas);
+    root->addLayout(Awards::rangeeBoutons({Enregistrer, Imprimer, Command1}));
     Enregistrer->setEnabled(false);
     Imprimer->setEnabled(false);
 
