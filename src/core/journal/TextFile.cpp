@@ -1,0 +1,184 @@
+#include "core/journal/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five unassigned bytes keep their C1 code
+// point so that any byte read is written back unchanged.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int encodeChar(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == c) return 0x80 + i;
+    return -1;
+}
+
+bool syncDirectory(const QString& dir) {
+    int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    ::fsync(fd);
+    ::close(fd);
+    return true;
+}
+
+}  // namespace
+
+namespace TextFile {
+
+QString decode(const QByteArray& bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i) {
+        unsigned char b = s[i];
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QByteArray encode(const QString& text, bool* ok) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* d = out.data();
+    bool good = true;
+    const QChar* s = text.constData();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        int b = encodeChar(s[i].unicode());
+        if (b < 0) {
+            good = false;
+            b = '?';
+        }
+        d[i] = static_cast<char>(b);
+    }
+    if (ok) *ok = good;
+    return out;
+}
+
+bool canEncode(const QString& text) {
+    for (QChar c : text)
+        if (encodeChar(c.unicode()) < 0) return false;
+    return true;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    if (text.isEmpty()) return lines;
+    lines.reserve(text.size() / 100 + 1);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype nl = text.indexOf(QLatin1Char('\n'), start);
+        qsizetype end = nl < 0 ? n : nl;
+        qsizetype len = end - start;
+        if (len > 0 && text.at(end - 1) == QLatin1Char('\r')) --len;
+        lines.append(text.mid(start, len));
+        if (nl < 0) break;
+        start = nl + 1;
+    }
+    return lines;
+}
+
+QStringList readLines(const QString& path, bool* ok) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok) *ok = false;
+        return {};
+    }
+    QByteArray bytes = f.readAll();
+    if (ok) *ok = f.error() == QFileDevice::NoError;
+    return splitLines(decode(bytes));
+}
+
+QByteArray joinLines(const QStringList& lines) {
+    if (lines.isEmpty()) return {};
+    return encode(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
+}
+
+QByteArrayList readRawLines(const QString& path, bool* ok) {
+    QByteArrayList lines;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok) *ok = false;
+        return lines;
+    }
+    const QByteArray all = f.readAll();
+    if (ok) *ok = f.error() == QFileDevice::NoError;
+    lines.reserve(all.size() / 100 + 1);
+    const char* p = all.constData();
+    const char* end = p + all.size();
+    while (p < end) {
+        const char* nl = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        const char* le = nl ? nl : end;
+        qsizetype len = le - p;
+        if (len > 0 && p[len - 1] == '\r') --len;
+        lines.append(QByteArray(p, len));
+        if (!nl) break;
+        p = nl + 1;
+    }
+    return lines;
+}
+
+QByteArray joinRawLines(const QByteArrayList& lines) {
+    if (lines.isEmpty()) return {};
+    return lines.join(QByteArrayLiteral("\r\n")) + QByteArrayLiteral("\r\n");
+}
+
+bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
+             QString* error) {
+    auto fail = [&](const QString& why) {
+        QFile::remove(tmpPath);
+        if (error) *error = why;
+        return false;
+    };
+    const QByteArray tmpName = QFile::encodeName(tmpPath);
+    int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    const char* p = content.constData();
+    qsizetype left = content.size();
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, static_cast<size_t>(left));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            QString why = QString::fromLocal8Bit(std::strerror(errno));
+            ::close(fd);
+            return fail(why);
+        }
+        p += w;
+        left -= w;
+    }
+    if (::fsync(fd) != 0) {
+        QString why = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return fail(why);
+    }
+    if (::close(fd) != 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (::rename(tmpName.constData(), QFile::encodeName(target).constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    syncDirectory(QFileInfo(target).absolutePath());
+    return true;
+}
+
+bool rewriteLines(const QString& target, const QString& tmpPath, const QStringList& lines,
+                  QString* error) {
+    return rewrite(target, tmpPath, joinLines(lines), error);
+}
+
+bool createEmpty(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    return true;
+}
+
+}  // namespace TextFile

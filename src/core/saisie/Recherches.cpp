@@ -1,0 +1,46 @@
+#include "core/saisie/Recherches.h"
+
+
+#include "core/journal/TextFile.h"
+
+namespace Recherches {
+
+DejaContacte Cherche_Ref_Log(const QString& fichierLog, const QString& reference,
+                             const QString& bande) {
+    bool ok1 = true, ok2 = true;
+    const QByteArray ref = TextFile::encode(reference.trimmed(), &ok1);
+    const QByteArray band = TextFile::encode(bande, &ok2);
+    if (!ok1 || !ok2) return {};  // the log cannot hold such text
+    // Compared as bytes, so a large log is scanned without decoding it.
+    for (const QByteArray& l : TextFile::readRawLines(fichierLog)) {
+        // The band is compared as it stands: blanks the operator typed count.
+        if (l.mid(32, 8).trimmed() == ref && l.mid(59, 7).trimmed() == band)
+            return {true, TextFile::decode(l.mid(40, 8))};
+    }
+    return {};
+}
+
+QString cle(const QString& reference) {
+    const qsizetype i = reference.indexOf(QLatin1Char('-'));
+    return i < 0 ? reference : reference.mid(i + 1);
+}
+
+QString nomCourt(const QString& cleRef, const QString& ville, const QString& eglise) {
+    const bool basilique = cleRef.endsWith(QLatin1Char('B'));
+    const QString prefixe = basilique ? QStringLiteral("B. ") : QStringLiteral("C. ");
+    const QString longNom = prefixe + eglise + QStringLiteral(" à ") + ville;
+    if (longNom.size() > 30) return prefixe + QStringLiteral("de ") + ville;
+    return longNom;
+}
+
+Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& reference) {
+    const QString k = cle(reference);
+    for (const QString& l : TextFile::readLines(fichierListe)) {
+        const QStringList champs = l.split(QLatin1Char(';'));
+        if (champs.size() < 5) continue;  // fewer than four ";"
+        if (cle(champs[0]) == k) return {true, nomCourt(k, champs[1], champs[3]), champs[2]};
+    }
+    return {};
+}
+
+}  // namespace Recherches

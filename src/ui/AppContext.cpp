@@ -1,0 +1,16 @@
+#include "ui/AppContext.h"
+
+#include "core/Reglages.h"
+#include "platform/SettingsStore.h"
+
+QString AppContext::readStation(const QString& key, const QString& def) const {
+    return settings->read(Keys::App, stationSection(), key, def);
+}
+
+void AppContext::writeStation(const QString& key, const QString& value) const {
+    settings->write(Keys::App, stationSection(), key, value);
+}
+
+int AppContext::readStationIndex(const QString& key) const {
+    return settings->readIndex(Keys::App, stationSection(), key, 0);
+}

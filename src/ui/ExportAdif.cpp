@@ -1,0 +1,31 @@
+#include "ui/ExportAdif.h"
+
+#include <QFileInfo>
+
+#include "ui/AppContext.h"
+#include "core/adif/Adif.h"
+#include "platform/Dialogs.h"
+#include "core/journal/TextFile.h"
+
+namespace ExportAdif {
+
+bool Mnu_ADIF_Click(AppContext& ctx) {
+    bool lu = false;
+    const QString log = ctx.logPath();
+    const QByteArrayList lignes = TextFile::readRawLines(log, &lu);
+    if (!lu) {
+        // An export of nothing would pass for an empty log.
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log).fileName());
+        return false;
+    }
+    const QString nom = Adif::nomFichier(ctx.station);
+    if (!TextFile::rewrite(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
+                           TextFile::joinRawLines(Adif::fichier(ctx.station, lignes)))) {
+        ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
+        return false;
+    }
+    ctx.dialogs->notice(QStringLiteral("Le fichier a été enregistré sous le nom : ") + nom);
+    return true;
+}
+
+}  // namespace ExportAdif

@@ -1,0 +1,596 @@
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/widgets/Couleurs.h"
+#include "core/diplomes/CarteLogic.h"
+#include "ui/widgets/EnteteListe.h"
+#include "core/Reglages.h"
+#include "core/saisie/Controles.h"
+#include "ui/Station.h"
+#include "ui/diplomes/AffContacte.h"
+#include "ui/diplomes/Carte_Acti_DCF.h"
+#include "ui/diplomes/DiplomesDCF.h"
+#include "ui/ExportAdif.h"
+#include "core/journal/LigneQso.h"
+#include "ui/ModeleLog.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "core/journal/TextFile.h"
+#include "platform/Windows.h"
+#include "ui/MiseAJourListe.h"
+#include "ui/RechercheIndicatif.h"
+#include "ui/web/Cluster.h"
+#include "ui/web/Reglement.h"
+
+using Windows::nomme;
+
+namespace {
+
+const QStringList kBandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+                             "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
+const QStringList kModes = {"SSB", "CW", "FM"};
+const QString kAideListe = QStringLiteral(
+    "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
+
+QLabel* etiquette(const QString& text) {
+    auto* l = new QLabel(text);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    return l;
+}
+
+QFont policeListe() {
+    if (QFontDatabase::families().contains(QStringLiteral("Letter Gothic"))) {
+        QFont f(QStringLiteral("Letter Gothic"));
+        f.setPointSizeF(8.25);
+        return f;
+    }
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(9);
+    return f;
+}
+
+QPixmap imageCathedrale() {
+    QSvgRenderer r(QStringLiteral(":/cathedrale.svg"));
+    QPixmap pm(47, 60);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    r.render(&p);
+    return pm;
+}
+
+}  // namespace
+
+int indexCombo(const QComboBox* cb) {
+    return cb->findText(cb->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void texteCombo(QComboBox* cb, const QString& text) {
+    const int i = cb->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0)
+        cb->setCurrentIndex(i);
+    else
+        cb->setEditText(text);
+}
+
+QString Main::texteAPropos() {
+    return QStringLiteral("Vitralog  Révision ") + Version::Revision +
+           QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France\r\n") +
+           CarteLogic::Attribution;
+}
+
+QString Main::legende() {
+    return QStringLiteral("Vitralog   Diplome des Cathédrales de France Revision ") +
+           Version::Revision;
+}
+
+Main::Main(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx(c) {
+    setObjectName(QStringLiteral("Main"));
+    ctx.main = this;
+    construire();
+    construireMenus();
+}
+
+Main::~Main() {
+    if (ctx.main == this) ctx.main = nullptr;
+}
+
+void Main::construire() {
+    auto* central = new QWidget;
+    auto* root = new QVBoxLayout(central);
+
+    // Top: picture, UTC date, station, clocks.
+    auto* top = new QHBoxLayout;
+    Picture1 = nomme(new QLabel, "Picture1");
+    Picture1->setPixmap(imageCathedrale());
+    Picture1->setFixedSize(47, 60);
+    top->addWidget(Picture1);
+
+    QFont grand = font();
+    grand.setPointSize(grand.pointSize() + 4);
+    grand.setBold(true);
+
+    Frame7 = nomme(new QGroupBox, "Frame7");
+    Label33 = nomme(new QLabel(QStringLiteral("02/02/08")), "Label33");
+    Label33->setFont(grand);
+    (new QVBoxLayout(Frame7))->addWidget(Label33);
+    top->addWidget(Frame7);
+
+    Frame1 = nomme(new QGroupBox, "Frame1");
+    Label2 = nomme(new QLabel(QStringLiteral("INDICATIF DE LA STATION  : ")), "Label2");
+    I_Station = nomme(new QLabel, "I_Station");
+    I_Station->setFont(grand);
+    I_Station->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+    auto* f1 = new QHBoxLayout(Frame1);
+    f1->addWidget(Label2);
+    f1->addWidget(I_Station, 1);
+    top->addWidget(Frame1, 1);
+
+    Frame2 = nomme(new QGroupBox, "Frame2");
+    Label34 = nomme(new QLabel(QStringLiteral("12:20")), "Label34");
+    Label37 = nomme(new QLabel(QStringLiteral("12:35")), "Label37");
+    Label34->setFont(grand);
+    Label37->setFont(grand);
+    auto* f2 = new QVBoxLayout(Frame2);
+    f2->addWidget(Label34);
+    f2->addWidget(Label37);
+    top->addWidget(Frame2);
+    root->addLayout(top);
+
+    // Middle: the entry form and the command buttons.
+    auto* middle = new QHBoxLayout;
+    Frame3 = nomme(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
+    auto* g = new QGridLayout(Frame3);
+    const QFontMetrics fm(font());
+    auto largeur = [&](QWidget* w, int chars) { w->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('W')) * chars / 1 + 12); };
+
+    Bande_A = nomme(new QComboBox, "Bande_A");
+    Bande_A->setEditable(true);
+    Bande_A->setInsertPolicy(QComboBox::NoInsert);
+    Bande_A->setCompleter(nullptr);  // a typed text stays as typed
+    Ind_A = nomme(new QLineEdit, "Ind_A");
+    Prenom_A = nomme(new QLineEdit, "Prenom_A");
+    Ref_A = nomme(new QLineEdit, "Ref_A");
+    Dpt_A = nomme(new QLineEdit, "Dpt_A");
+    Date_A = nomme(new QLineEdit, "Date_A");
+    Heure_A = nomme(new QLineEdit, "Heure_A");
+    Mode_A = nomme(new QComboBox, "Mode_A");
+    Mode_A->setEditable(true);
+    Mode_A->setInsertPolicy(QComboBox::NoInsert);
+    Mode_A->setCompleter(nullptr);
+    RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
+    RSTE_A = nomme(new QLineEdit(QStringLiteral("59")), "RSTE_A");
+    Rem_A = nomme(new QLineEdit, "Rem_A");
+    QSL_A = nomme(new QCheckBox(QStringLiteral("QSL")), "QSL_A");
+    Mode_Aff = nomme(new QLabel(QStringLiteral("Saisie QSO")), "Mode_Aff");
+    Mode_Aff->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); font-weight: bold;"));
+
+    largeur(Bande_A, 6);
+    largeur(Ind_A, 9);
+    largeur(Prenom_A, 9);
+    largeur(Ref_A, 6);
+    largeur(Dpt_A, 2);
+    largeur(Date_A, 5);
+    largeur(Heure_A, 4);
+    largeur(Mode_A, 4);
+    largeur(RST_A, 2);
+    largeur(RSTE_A, 2);
+    largeur(Rem_A, 18);
+
+    g->addWidget(etiquette(QStringLiteral("Bande")), 0, 0);
+    g->addWidget(etiquette(QStringLiteral("Indicatif")), 0, 1);
+    g->addWidget(etiquette(QStringLiteral("Prénom (optionnel)")), 0, 2);
+    g->addWidget(etiquette(QStringLiteral("Ref Cathédrale")), 0, 3);
+    g->addWidget(etiquette(QStringLiteral("Dpt")), 0, 4);
+    g->addWidget(etiquette(QStringLiteral("Date")), 0, 5);
+    g->addWidget(etiquette(QStringLiteral("Heure UTC")), 0, 6);
+    g->addWidget(Bande_A, 1, 0);
+    g->addWidget(Ind_A, 1, 1);
+    g->addWidget(Prenom_A, 1, 2);
+    g->addWidget(Ref_A, 1, 3);
+    g->addWidget(Dpt_A, 1, 4);
+    g->addWidget(Date_A, 1, 5);
+    g->addWidget(Heure_A, 1, 6);
+
+    g->addWidget(etiquette(QStringLiteral("Mode")), 2, 0);
+    auto* rsts = new QHBoxLayout;
+    auto* rstLabels = new QHBoxLayout;
+    rstLabels->addWidget(etiquette(QStringLiteral("RST R")));
+    rstLabels->addWidget(etiquette(QStringLiteral("RST E")));
+    g->addLayout(rstLabels, 2, 1);
+    g->addWidget(etiquette(QStringLiteral("Nom de la Cathédrale (optionnel)")), 2, 2, 1, 3);
+    g->addWidget(etiquette(QStringLiteral("Mode de saisie")), 2, 6);
+    g->addWidget(Mode_A, 3, 0);
+    rsts->addWidget(RST_A);
+    rsts->addWidget(RSTE_A);
+    g->addLayout(rsts, 3, 1);
+    g->addWidget(Rem_A, 3, 2, 1, 3);
+    g->addWidget(QSL_A, 3, 5);
+    g->addWidget(Mode_Aff, 3, 6);
+    middle->addWidget(Frame3, 1);
+
+    auto* boutons = new QVBoxLayout;
+    Valide_A = nomme(new QPushButton(QStringLiteral("Valider le QSO")), "Valide_A");
+    Efface_A = nomme(new QPushButton(QStringLiteral("Annuler saisie en cours")), "Efface_A");
+    Ajout_QSO = nomme(new QPushButton(QStringLiteral("Inserer un QSO")), "Ajout_QSO");
+    Annule_Saisie = nomme(new QPushButton(QStringLiteral("Supprimer un QSO")), "Annule_Saisie");
+    Rechercher = nomme(new QPushButton(QStringLiteral("Rechercher un QSO")), "Rechercher");
+    for (QPushButton* b : {Valide_A, Efface_A, Ajout_QSO, Annule_Saisie, Rechercher}) {
+        b->setAutoDefault(false);
+        boutons->addWidget(b);
+    }
+    Label14 = nomme(new QLabel(QStringLiteral("Vitralog, carnet de trafic DCF")), "Label14");
+    Label14->setAlignment(Qt::AlignCenter);
+    Label14->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90); font-style: italic;"));
+    boutons->addWidget(Label14);
+    boutons->addStretch();
+    middle->addLayout(boutons);
+    root->addLayout(middle);
+
+    // Bottom: the log list and its header.
+    L_Communes = nomme(new QGroupBox(kAideListe), "L_Communes");
+    auto* bas = new QVBoxLayout(L_Communes);
+    bas->setSpacing(0);
+    Label_Liste_DCF = nomme(new EnteteListe, "Label_Liste_DCF");
+    bas->addWidget(Label_Liste_DCF);
+    Liste_DCF = nomme(new QListView, "Liste_DCF");
+    modele = new ModeleLog(this);
+    Liste_DCF->setModel(modele);
+    Liste_DCF->setUniformItemSizes(true);
+    Liste_DCF->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_DCF->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_DCF->setFont(policeListe());
+    Liste_DCF->setToolTip(kAideListe);
+    Liste_DCF->setMinimumHeight(380);
+    bas->addWidget(Liste_DCF, 1);
+    root->addWidget(L_Communes, 1);
+    ajusterEntete();
+
+    setCentralWidget(central);
+
+    // Design-time state: only the band, the callsign, the list and three buttons.
+    for (QWidget* w : {static_cast<QWidget*>(Bande_A), static_cast<QWidget*>(Ind_A)})
+        w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{Prenom_A, Ref_A, Dpt_A, Date_A, Heure_A,
+                                                      Mode_A, RST_A, RSTE_A, Rem_A, QSL_A,
+                                                      Valide_A, Annule_Saisie})
+        w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{Bande_A, Prenom_A, Ref_A, Dpt_A, Date_A,
+                                                      Heure_A, Mode_A, RST_A, RSTE_A, Rem_A})
+        Couleurs::fond(w, Couleurs::JauneClair);
+    Couleurs::fond(Ind_A, Couleurs::VertClair);
+
+    connect(Efface_A, &QPushButton::clicked, this, &Main::Efface_A_Click);
+    connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
+    connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
+    connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
+    connect(Rechercher, &QPushButton::clicked, this, [this] {
+        Windows::openSingle<Recherche_Indicatif>([this] { return new Recherche_Indicatif(ctx); });
+    });
+    connect(Liste_DCF, &QListView::doubleClicked, this, [this] { Liste_DCF_DblClick(); });
+    connect(Liste_DCF, &QListView::clicked, this, [this] { Liste_DCF_Click(); });
+    connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& cur) {
+                if (cur.isValid()) Liste_DCF_Click();
+            });
+
+    installerSaisie();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+}
+
+void Main::ajusterEntete() {
+    QFont f = Liste_DCF->font();
+    f.setBold(true);
+    Label_Liste_DCF->setFont(f);
+    // The list draws its text after the frame and the item margin.
+    const int marge = Liste_DCF->frameWidth() +
+                      Liste_DCF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_DCF) + 1;
+    Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')), marge);
+}
+
+void Main::construireMenus() {
+    QMenuBar* mb = menuBar();
+    auto action = [this](const QString& text, const char* name) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    auto menu = [mb](const QString& text, const char* name) {
+        QMenu* m = mb->addMenu(text);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    Mnu_Fichier = menu(QStringLiteral("Fichier"), "Mnu_Fichier");
+    Mnu_ADIF = action(QStringLiteral("Exporter le log au format ADIF"), "Mnu_ADIF");
+    Mnu_Quitter = action(QStringLiteral("Quitter Vitralog"), "Mnu_Quitter");
+    Mnu_Fichier->addAction(Mnu_ADIF);
+    Mnu_Fichier->addAction(Mnu_Quitter);
+
+    Mnu_Date = menu(QStringLiteral("Date"), "Mnu_Date");
+    Mnu_Date_Auto = action(QStringLiteral("Automatique"), "Mnu_Date_Auto");
+    Mnu_Date_Man = action(QStringLiteral("Manuelle"), "Mnu_Date_Man");
+    Mnu_Date_Auto->setCheckable(true);
+    Mnu_Date_Man->setCheckable(true);
+    Mnu_Date_Auto->setChecked(true);
+    Mnu_Date->addAction(Mnu_Date_Auto);
+    Mnu_Date->addAction(Mnu_Date_Man);
+
+    Mnu_New_Indicatif = action(QStringLiteral("Station"), "Mnu_New_Indicatif");
+    mb->addAction(Mnu_New_Indicatif);
+
+    Mnu_Liste = menu(QStringLiteral("Liste"), "Mnu_Liste");
+    Mnu_L_Contacte = action(QStringLiteral("des Cathédrales et Basiliques contactées"), "Mnu_L_Contacte");
+    Mnu_Liste->addAction(Mnu_L_Contacte);
+
+    Mnu_Carte = menu(QStringLiteral("Carte "), "Mnu_Carte");
+    Mnu_Carte_Contacte = action(QStringLiteral("des départements contactés"), "Mnu_Carte_Contacte");
+    Mnu_Carte->addAction(Mnu_Carte_Contacte);
+
+    Mnu_Diplomes = action(QStringLiteral("Diplomes"), "Mnu_Diplomes");
+    Mnu_Cluster = action(QStringLiteral("Afficher Cluster"), "Mnu_Cluster");
+    Mnu_Reglement = action(QStringLiteral("Règlement"), "Mnu_Reglement");
+    Mnu_Maj_DCF = action(QStringLiteral("Mise à jour de la liste DCF"), "Mnu_Maj_DCF");
+    for (QAction* a : {Mnu_Diplomes, Mnu_Cluster, Mnu_Reglement, Mnu_Maj_DCF}) mb->addAction(a);
+
+    Mnu_Aide = menu(QStringLiteral("Aide"), "Mnu_Aide");
+    Mnu_Apropos = action(QStringLiteral("A Propos"), "Mnu_Apropos");
+    Mnu_Historique = action(QStringLiteral("Historique"), "Mnu_Historique");
+    Mnu_Aide->addAction(Mnu_Apropos);
+    Mnu_Aide->addAction(Mnu_Historique);
+
+    connect(Mnu_ADIF, &QAction::triggered, this, [this] { ExportAdif::Mnu_ADIF_Click(ctx); });
+    connect(Mnu_Quitter, &QAction::triggered, this, &Main::Mnu_Quitter_Click);
+    connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
+    connect(Mnu_Date_Man, &QAction::triggered, this, &Main::Mnu_Date_Man_Click);
+    connect(Mnu_Apropos, &QAction::triggered, this, &Main::Mnu_Apropos_Click);
+    connect(Mnu_Historique, &QAction::triggered, this, &Main::Mnu_Historique_Click);
+    connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
+    connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Maj_DCF_Click(ctx); });
+    connect(Mnu_Reglement, &QAction::triggered, this, [this] { ouvrirReglement(ctx); });
+    connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
+    connect(Mnu_Carte_Contacte, &QAction::triggered, this, [this] {
+        Windows::openSingle<Carte_Acti_DCF>([this] { return new Carte_Acti_DCF(ctx); });
+    });
+    connect(Mnu_Diplomes, &QAction::triggered, this, [this] {
+        Windows::openSingle<Diplomes_DCF>([this] { return new Diplomes_DCF(ctx); });
+    });
+    connect(Mnu_L_Contacte, &QAction::triggered, this, [this] {
+        Windows::openSingle<Aff_Contacte>([this] { return new Aff_Contacte(ctx); });
+    });
+}
+
+void Main::remplirListes() {
+    Bande_A->clear();
+    Bande_A->addItems(kBandes);
+    Mode_A->clear();
+    Mode_A->addItems(kModes);
+}
+
+void Main::selectionnerIndex(QComboBox* cb, int index) {
+    // -1, or an index past the list, selects no item.
+    cb->setCurrentIndex(index >= 0 && index < cb->count() ? index : -1);
+}
+
+void Main::demarrer() {
+    adjustSize();
+    Windows::centreOnScreen(this);
+    remplirListes();
+
+    ctx.station = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    I_Station->setText(ctx.station);
+
+    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
+    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
+    const QString dateAuto = ctx.readStation(Keys::DateAuto, QStringLiteral("Oui"));
+    if (dateAuto == QLatin1String("Oui")) {
+        Mnu_Date_Auto->setChecked(true);
+        Mnu_Date_Man->setChecked(false);
+    } else if (dateAuto == QLatin1String("Non")) {
+        Mnu_Date_Auto->setChecked(false);
+        Mnu_Date_Man->setChecked(true);
+    }
+
+    ctx.settings->write(Keys::App, Keys::Global, Keys::Chemin, ctx.dataDir);
+
+    if (!ctx.stationSet()) {
+        ctx.dialogs->notice(QStringLiteral(
+            "\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
+        Station station(ctx);
+        Windows::centreOnScreen(&station);
+        station.exec();
+    }
+
+    Label_Liste_DCF->setText(LigneQso::Entete);
+
+    Mode_Modification = false;
+    show();
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
+    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+
+    setWindowTitle(legende());
+
+    if (ctx.stationSet()) chargerListe();
+    selectionnerDerniere();
+    ctx.writeStation(Keys::Revision, Version::Revision);
+    Init_Saisie();
+
+    Timer1_Timer();
+    Timer1->start();
+}
+
+void Main::Init_Saisie() {
+    for (QLineEdit* e : {Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A}) {
+        e->clear();
+        fermer(e);
+    }
+    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
+    fermer(Mode_A);
+    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
+    fermer(RST_A);
+    fermer(RSTE_A);
+    rapportsParDefaut();
+    Rem_A->setText(QStringLiteral(" "));
+    fermer(Rem_A);
+    QSL_A->setChecked(false);
+    Ind_A->clear();
+    Couleurs::fond(Ind_A, Couleurs::VertClair);
+    Ind_A->setEnabled(true);
+    Ind_A->setFocus();
+    Mode_Modification = false;
+    Edition_En_Cours = false;
+    Mode_Insertion = false;
+    Annule_Saisie->setEnabled(false);
+    Valide_A->setEnabled(false);
+    Valide_A->setPalette(QPalette());  // no longer the field to fill next
+    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+}
+
+void Main::fermer(QWidget* w) {
+    w->setEnabled(false);
+    Couleurs::fond(w, Couleurs::JauneClair);
+}
+
+void Main::rapportsParDefaut() {
+    const QString rst = Controles::rapportParDefaut(Mode_A->currentText());
+    RST_A->setText(rst);
+    RSTE_A->setText(rst);
+}
+
+void Main::chargerListe() {
+    // A log missing although a station is set reads as empty; the next write creates it.
+    chargerListe(TextFile::readRawLines(ctx.logPath()));
+}
+
+void Main::chargerListe(QByteArrayList lignes) {
+    modele->setLignes(std::move(lignes));
+    Ind_A->setEnabled(true);
+}
+
+QStringList Main::lignesListe() const { return modele->affichages(); }
+
+QString Main::ligneListe(int row) const { return modele->affichage(row); }
+
+int Main::ligneCourante() const {
+    const QModelIndex i = Liste_DCF->currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void Main::selectionnerLigne(int row) {
+    if (row < 0 || row >= modele->rowCount()) return;
+    const QModelIndex i = modele->index(row);
+    if (Liste_DCF->currentIndex() == i) {
+        Liste_DCF_Click();  // same line again: still a click
+    } else {
+        Liste_DCF->setCurrentIndex(i);  // raises the click through currentRowChanged
+    }
+    Liste_DCF->scrollTo(i);
+}
+
+void Main::selectionnerDerniere() { selectionnerLigne(modele->rowCount() - 1); }
+
+void Main::Liste_DCF_Click() {
+    if (Edition_En_Cours) return;
+    const int row = ligneCourante();
+    if (row < 0) return;
+    Ligne_Selectionnee = modele->affichage(row);
+    Annule_Saisie->setEnabled(true);
+    remplirDepuis(Ligne_Selectionnee);
+    Ind_A->setEnabled(false);
+}
+
+void Main::remplirDepuis(const QString& affichage) {
+    const Qso q = LigneQso::parseAffichage(affichage);
+    Ind_A->setText(q.indicatif.trimmed());
+    Dpt_A->setText(q.dpt.trimmed());
+    Prenom_A->setText(q.prenom.trimmed());
+    Ref_A->setText(q.ref.trimmed());
+    Date_A->setText(q.date);
+    Heure_A->setText(q.heure);
+    texteCombo(Mode_A, q.mode.trimmed());
+    texteCombo(Bande_A, q.bande.trimmed());
+    RST_A->setText(q.rstR.trimmed());
+    RSTE_A->setText(q.rstE.trimmed());
+    Rem_A->setText(q.nom.trimmed());
+    QSL_A->setChecked(q.qsl == QLatin1String("*"));
+}
+
+void Main::appliquerStation() {
+    ctx.station = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    QString affiche = ctx.station;
+    affiche.replace(QLatin1Char('_'), QLatin1Char('/'));
+    I_Station->setText(affiche);
+    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
+    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
+    chargerListe();
+}
+
+bool Main::dateAuto() const { return Mnu_Date_Auto->isChecked(); }
+
+void Main::Efface_A_Click() { Init_Saisie(); }
+
+void Main::Mnu_Date_Auto_Click() {
+    Mnu_Date_Auto->setChecked(true);
+    Mnu_Date_Man->setChecked(false);
+    Date_A->clear();
+    ctx.writeStation(Keys::DateAuto, QStringLiteral("Oui"));
+}
+
+void Main::Mnu_Date_Man_Click() {
+    Mnu_Date_Auto->setChecked(false);
+    Mnu_Date_Man->setChecked(true);
+    ctx.writeStation(Keys::DateAuto, QStringLiteral("Non"));
+}
+
+void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(texteAPropos()); }
+
+void Main::Mnu_Historique_Click() { ctx.dialogs->notice(Version::Historique); }
+
+void Main::Mnu_New_Indicatif_Click() {
+    Windows::openSingle<Station>([this] { return new Station(ctx); });
+}
+
+void Main::Mnu_Quitter_Click() {
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void Main::closeEvent(QCloseEvent* e) {
+    // Every other window reaches this one: none may outlive it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+    QMainWindow::closeEvent(e);
+}
+
+void Main::Timer1_Timer() {
+    const QDateTime utc = ctx.clock->utcNow();
+    const QDateTime loc = ctx.clock->localNow();
+    Label37->setText(utc.time().toString(QStringLiteral("HH:mm")) + QStringLiteral(" Utc"));
+    Label34->setText(loc.time().toString(QStringLiteral("HH:mm")) + QStringLiteral(" Loc"));
+    Label33->setText(utc.date().toString(QStringLiteral("dd/MM/yy")));
+}

@@ -1,0 +1,90 @@
+#include "ui/diplomes/Commun.h"
+
+#include <QAbstractItemView>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QPainter>
+#include <QStyle>
+
+#include "ui/AppContext.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "core/journal/TextFile.h"
+
+namespace Awards {
+
+QStringList lireLog(AppContext& ctx) {
+    bool ok = false;
+    const QString chemin = ctx.logPath();
+    QStringList lignes = TextFile::readLines(chemin, &ok);
+    if (!ok) {
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(chemin).fileName());
+        return {};
+    }
+    return lignes;
+}
+
+bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
+                 const QString& message) {
+    if (!TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignes)) {
+        ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
+        return false;
+    }
+    ctx.dialogs->notice(message + nom);
+    return true;
+}
+
+bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage) {
+    Printer* p = ctx.printer;
+    if (!p) {
+        ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
+        return false;
+    }
+    const QString nom = p->fontName();
+    const qreal taille = p->fontSize();
+    p->setFont(QStringLiteral("Courier New"), 9, true);
+    p->setLandscape(paysage);
+    bool imprime = false;
+    if (!p->dialog()) {
+        // Cancel: nothing goes to the printer.
+    } else if (!p->begin()) {
+        ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
+    } else {
+        for (const QString& l : lignes) p->printLine(l);
+        imprime = p->endDoc();
+        if (!imprime) ctx.dialogs->notice(QStringLiteral("L'impression a échoué"));
+    }
+    p->setFont(nom, taille, false);
+    return imprime;
+}
+
+QFont policeFixe(qreal points) {
+    QFont f;
+    if (QFontDatabase::families().contains(QStringLiteral("Letter Gothic")))
+        f = QFont(QStringLiteral("Letter Gothic"));
+    else
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(points);
+    return f;
+}
+
+int margeTexte(const QAbstractItemView* liste) {
+    return liste->frameWidth() +
+           liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+}
+
+QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons) {
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    for (QPushButton* b : boutons) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(81);
+        bas->addWidget(b);
+        bas->addStretch();
+    }
+    return bas;
+}
+
+}  // namespace Awards

@@ -1,0 +1,41 @@
+#pragma once
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+#include "ui/widgets/EnteteColonnes.h"
+
+struct AppContext;
+class QAbstractItemView;
+class QHBoxLayout;
+class QPushButton;
+
+// What the award windows share: reading the log, saving and printing a
+// report, the fixed-pitch list font and a header lined up on list columns.
+namespace Awards {
+
+// The station's log; when it cannot be read, says so and gives no line.
+QStringList lireLog(AppContext& ctx);
+
+// Writes a report into the data directory. Says "<message><name>" when it is
+// written, that it could not be otherwise.
+bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
+                 const QString& message);
+
+// Prints the lines in bold 9-point Courier New after the printer dialog;
+// Cancel prints nothing. The printer's font is given back afterwards.
+// Landscape is what the dialog proposes, for lines too wide for a portrait page.
+bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage);
+
+// "Letter Gothic" when installed, else the system's fixed-pitch font.
+QFont policeFixe(qreal points);
+
+// Left offset of an item's text in a list view, from the view's edge.
+int margeTexte(const QAbstractItemView* liste);
+
+// The buttons under a list, spread across the window.
+QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons);
+
+}  // namespace Awards
