@@ -1,0 +1,287 @@
+#include "core/adif/ImportAdif.h"
+
+#include <QDate>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+#include "core/Bandes.h"
+#include "core/adif/LecteurAdif.h"
+#include "core/journal/TextFile.h"
+#include "core/saisie/Controles.h"
+#include "core/saisie/Prenoms.h"
+#include "core/saisie/Recherches.h"
+
+namespace ImportAdif {
+
+namespace {
+
+const QRegularExpression& refSeule() {
+    static const QRegularExpression re(QStringLiteral("^(DCF-\\d{3}|DBF-\\d{3}B)$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+const QRegularExpression& refDansTexte() {
+    static const QRegularExpression re(QStringLiteral("\\b(DCF-\\d{3}|DBF-\\d{3}B)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+
+QString trouverDans(const QString& texte) {
+    if (texte.isEmpty()) return {};
+    const QRegularExpressionMatch m = refDansTexte().match(texte);
+    return m.hasMatch() ? m.captured(1).toUpper() : QString();
+}
+
+// The reference list read once: Cherche_Ref_Liste's rule (first row of a key,
+// rows with fewer than four ";" passed over) without reading the file per record.
+class Liste {
+public:
+    explicit Liste(const QString& chemin) {
+        for (const QString& l : TextFile::readLines(chemin)) {
+            const QStringList c = l.split(QLatin1Char(';'));
+            if (c.size() < 5) continue;
+            const QString k = Recherches::cle(c[0]);
+            if (!lignes_.contains(k)) lignes_.insert(k, {true, Recherches::nomCourt(k, c[1], c[3]), c[2]});
+        }
+    }
+    Recherches::Cathedrale chercher(const QString& ref) const { return lignes_.value(Recherches::cle(ref)); }
+
+private:
+    QHash<QString, Recherches::Cathedrale> lignes_;
+};
+
+bool departement(const QString& d) {
+    if (d.size() != 2) return false;
+    if (d == QLatin1String("2a") || d == QLatin1String("2b")) return true;
+    bool ok = false;
+    const int n = d.toInt(&ok);
+    return ok && d[0].isDigit() && n >= 1 && n <= 95 && n != 20;
+}
+
+// "20210615" -> "15/06/21", empty when it is no date.
+QString date(const QString& v) {
+    const QDate d = QDate::fromString(v, QStringLiteral("yyyyMMdd"));
+    return d.isValid() && v.size() == 8 ? d.toString(QStringLiteral("dd/MM/yy")) : QString();
+}
+
+// "1432" or "143205" -> "14:32", empty when it is no time.
+QString heure(const QString& v) {
+    if (v.size() != 4 && v.size() != 6) return {};
+    const QTime t = QTime::fromString(v.left(4), QStringLiteral("HHmm"));
+    return t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString();
+}
+
+QByteArray cle(std::initializer_list<QByteArrayView> parts) {
+    QByteArray k;
+    for (QByteArrayView p : parts) {
+        k += p;
+        k += '\x1f';
+    }
+    return k;
+}
+
+QByteArray octets(const QString& s) { return TextFile::encode(s.trimmed()); }
+
+const QString kMax =
+    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
+
+}  // namespace
+
+Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
+    const QString sig = f.valeur(i, "SIG").trimmed();
+    const QString info = f.valeur(i, "SIG_INFO").trimmed();
+    if (refSeule().match(sig).hasMatch()) return {sig.toUpper(), info};
+    if (sig.compare(QLatin1String("DCF"), Qt::CaseInsensitive) == 0 ||
+        sig.compare(QLatin1String("DBF"), Qt::CaseInsensitive) == 0) {
+        if (QString r = trouverDans(info); !r.isEmpty()) return {r, {}};
+        // The number alone: "001" with SIG DBF is DBF-001B.
+        static const QRegularExpression numero(QStringLiteral("^(\\d{3})B?$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        if (const QRegularExpressionMatch m = numero.match(info); m.hasMatch()) {
+            const bool basilique = sig.compare(QLatin1String("DBF"), Qt::CaseInsensitive) == 0;
+            return {(basilique ? QStringLiteral("DBF-") : QStringLiteral("DCF-")) + m.captured(1) +
+                        (basilique ? QStringLiteral("B") : QString()),
+                    {}};
+        }
+    }
+    if (QString r = trouverDans(f.valeur(i, "COMMENT")); !r.isEmpty()) return {r, {}};
+    return {trouverDans(f.valeur(i, "NOTES")), {}};
+}
+
+Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& listeRefs,
+              const Progression& progression) {
+    Plan plan;
+    plan.enregistrements = f.nombre();
+    const Liste liste(listeRefs);
+
+    // What the log holds, read once from its columns.
+    QSet<QByteArray> presents;
+    QHash<QByteArray, QString> contactes;  // reference and band -> date of the first QSO
+    presents.reserve(log.nombre());
+    contactes.reserve(log.nombre());
+    for (qsizetype i = 0; i < log.nombre(); ++i) {
+        const QByteArrayView ref = log.colonne(i, 32, 8).trimmed(), bande = log.colonne(i, 59, 7).trimmed();
+        presents.insert(cle({log.colonne(i, 0, 12).trimmed(), ref, bande, log.colonne(i, 40, 8),
+                             log.colonne(i, 49, 5)}));
+        const QByteArray k = cle({ref, bande});
+        if (!contactes.contains(k)) contactes.insert(k, TextFile::decode(log.colonne(i, 40, 8).toByteArray()));
+    }
+
+    for (qsizetype i = 0; i < f.nombre(); ++i) {
+        if (progression && i % 512 == 0 && !progression(i, f.nombre())) {
+            plan = Plan();
+            plan.annule = true;
+            return plan;
+        }
+        const Reference r = reference(f, i);
+        if (r.ref.isEmpty()) continue;
+        ++plan.avecReference;
+
+        Qso q;
+        q.indicatif = f.valeur(i, "CALL").trimmed().toUpper();
+        q.ref = r.ref;
+        const QString qsoDate = f.valeur(i, "QSO_DATE").trimmed(), timeOn = f.valeur(i, "TIME_ON").trimmed();
+        q.date = date(qsoDate);
+        q.heure = heure(timeOn);
+        Refus refus{i + 1, q.indicatif, q.ref, q.date, q.heure, {}};
+        const auto refuser = [&](const QString& motif) {
+            refus.motif = motif;
+            plan.refus.append(refus);
+        };
+        if (q.date.isEmpty()) {
+            refuser(QStringLiteral("Date illisible (QSO_DATE \"") + qsoDate + QStringLiteral("\")"));
+            continue;
+        }
+        if (q.heure.isEmpty()) {
+            refuser(QStringLiteral("Heure illisible (TIME_ON \"") + timeOn + QStringLiteral("\")"));
+            continue;
+        }
+        const QString band = f.valeur(i, "BAND").trimmed();
+        const Bandes::Bande* b = nullptr;
+        if (!band.isEmpty()) {
+            b = Bandes::parAdif(band);
+            if (!b) {
+                refuser(QStringLiteral("Bande inconnue du log : ") + band);
+                continue;
+            }
+        } else {
+            const QString freq = f.valeur(i, "FREQ").trimmed();
+            bool ok = false;
+            const double mhz = freq.toDouble(&ok);
+            b = ok ? Bandes::parFrequence(mhz * 1000) : nullptr;
+            if (!b) {
+                refuser(freq.isEmpty() ? QStringLiteral("Ni bande (BAND) ni fréquence (FREQ)")
+                                       : QStringLiteral("Fréquence hors des bandes du log : ") + freq);
+                continue;
+            }
+        }
+        q.bande = QString::fromLatin1(b->texte);
+        q.mode = f.valeur(i, "MODE").trimmed().toUpper();
+        if (q.mode == QLatin1String("USB") || q.mode == QLatin1String("LSB")) q.mode = QStringLiteral("SSB");
+        // A missing report is the one the entry starts with.
+        q.rstR = f.valeur(i, "RST_RCVD").trimmed();
+        q.rstE = f.valeur(i, "RST_SENT").trimmed();
+        if (q.rstR.isEmpty()) q.rstR = Controles::rapportParDefaut(q.mode);
+        if (q.rstE.isEmpty()) q.rstE = Controles::rapportParDefaut(q.mode);
+        q.prenom = f.valeur(i, "NAME").trimmed();
+        const QString state = f.valeur(i, "STATE").trimmed().toLower();
+        const Recherches::Cathedrale cath = liste.chercher(q.ref);
+        q.dpt = departement(state) ? state : cath.dpt.trimmed().toLower();
+        q.nom = r.nom.isEmpty() ? cath.nom : r.nom;
+        q.qsl = f.valeur(i, "QSL_RCVD").trimmed().compare(QLatin1String("Y"), Qt::CaseInsensitive) == 0
+                    ? QStringLiteral("*")
+                    : QStringLiteral(" ");
+        q = Carnet::normaliser(q);
+
+        const QByteArray bRef = octets(q.ref), bBande = octets(q.bande);
+        const QByteArray k = cle({octets(q.indicatif), bRef, bBande, octets(q.date), octets(q.heure)});
+        if (presents.contains(k)) {
+            ++plan.presents;
+            continue;
+        }
+        if (const Carnet::Resultat v = log.verifier(q, false); !v.fait()) {
+            refuser(v.message);
+            continue;
+        }
+        const QByteArray kc = cle({bRef, bBande});
+        if (const auto it = contactes.constFind(kc); it != contactes.cend()) {
+            refuser(q.ref + QStringLiteral(" Cathédrale déja contacté le ") + *it + QStringLiteral(" sur ") +
+                    q.bande);
+            continue;
+        }
+        if (log.nombre() + plan.qsos.size() >= LigneQso::MaxQso) {
+            refuser(kMax);
+            continue;
+        }
+        presents.insert(k);
+        contactes.insert(kc, q.date);
+        plan.qsos.append(q);
+    }
+    if (progression) progression(f.nombre(), f.nombre());
+    return plan;
+}
+
+Carnet::Resultat appliquer(const Plan& plan, Carnet& log) {
+    if (plan.qsos.isEmpty() || plan.annule) return {};
+    return log.insererLot(plan.qsos);
+}
+
+bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QString& tmp, QString* erreur) {
+    bool lu = true;
+    QStringList lignes = TextFile::readLines(fichier, &lu);
+    // Missing: created here. Present but unreadable: never overwritten.
+    if (!lu && QFile::exists(fichier)) {
+        if (erreur) *erreur = QStringLiteral("lecture impossible");
+        return false;
+    }
+    QHash<QString, QList<qsizetype>> parCle;
+    for (qsizetype i = 0; i < lignes.size(); ++i) parCle[lignes[i].left(12)].append(i);
+    bool change = false;
+    for (const Qso& q : qsos) {
+        if (q.prenom.trimmed().isEmpty()) continue;
+        const QString l = Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom);
+        QList<qsizetype>& ou = parCle[l.left(12)];
+        if (ou.isEmpty()) {
+            ou.append(lignes.size());
+            lignes.append(l);
+        }
+        for (qsizetype k : ou) lignes[k] = l;
+        change = true;
+    }
+    return !change || TextFile::rewriteLines(fichier, tmp, lignes, erreur);
+}
+
+QString resume(const Plan& plan) {
+    QString t = QStringLiteral("Le fichier contient %1 enregistrement(s), dont %2 avec une référence "
+                               "de cathédrale ou de basilique.\n%3 déjà présent(s) dans le log, %4 refusé(s).\n\n")
+                    .arg(plan.enregistrements)
+                    .arg(plan.avecReference)
+                    .arg(plan.presents)
+                    .arg(plan.refus.size());
+    if (plan.qsos.isEmpty()) return t + QStringLiteral("Aucun QSO à importer.");
+    return t + QStringLiteral("Importer %1 QSO ?").arg(plan.qsos.size());
+}
+
+QString bilan(const Plan& plan) {
+    return QStringLiteral("%1 QSO importés, %2 déjà présents, %3 refusés")
+        .arg(plan.qsos.size())
+        .arg(plan.presents)
+        .arg(plan.refus.size());
+}
+
+QStringList lignesRefus(const Plan& plan) {
+    QStringList out;
+    out.reserve(plan.refus.size());
+    for (const Refus& r : plan.refus) {
+        QStringList qso;
+        for (const QString& v : {r.indicatif, r.ref, r.date, r.heure})
+            if (!v.isEmpty()) qso.append(v);
+        out.append(QStringLiteral("Enregistrement %1 : ").arg(r.numero) + qso.join(QLatin1Char(' ')) +
+                   QStringLiteral(" : ") + r.motif);
+    }
+    return out;
+}
+
+}  // namespace ImportAdif

@@ -1,0 +1,66 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "core/journal/Carnet.h"
+#include "core/journal/LigneQso.h"
+
+namespace LecteurAdif {
+class Fichier;
+}
+
+// ADIF records brought into a station's log: first a plan (what would be
+// imported, what is already there, what is refused and why), then one
+// atomic rewrite of the log through Carnet::insererLot.
+namespace ImportAdif {
+
+struct Refus {
+    qsizetype numero = 0;  // of the record in the file, from 1
+    QString indicatif, ref, date, heure;
+    QString motif;
+};
+
+struct Plan {
+    qsizetype enregistrements = 0;
+    qsizetype avecReference = 0;
+    qsizetype presents = 0;  // same callsign, reference, band, date and time as a QSO of the log
+    QList<Qso> qsos;         // to import, in the file's order, as the log will hold them
+    QList<Refus> refus;
+    bool annule = false;
+};
+
+// Called every few hundred records with the number done; false stops the plan.
+using Progression = std::function<bool(qsizetype fait, qsizetype total)>;
+
+// The reference found in a record: SIG itself a reference (this program's
+// export, the cathedral's name in SIG_INFO); SIG "DCF" or "DBF" with the
+// reference in SIG_INFO; a reference named in COMMENT or NOTES. Empty when none.
+struct Reference {
+    QString ref;
+    QString nom;  // the cathedral's name the record gives, if any
+};
+Reference reference(const LecteurAdif::Fichier& f, qsizetype i);
+
+// listeRefs: the reference list (Liste_DCF.csv), for the names and
+// départements the records do not give.
+Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& listeRefs,
+              const Progression& progression = {});
+
+// Writes the plan's QSOs into the log in one rewrite; the log is untouched
+// unless the answer is done.
+Carnet::Resultat appliquer(const Plan& plan, Carnet& log);
+// The first names of the imported QSOs into the first-name memory, in one
+// rewrite, as each save would have left it; a QSO without a first name
+// leaves the memory as it is.
+bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QString& tmp,
+                      QString* erreur = nullptr);
+
+// The texts shown before and after the import.
+QString resume(const Plan& plan);
+QString bilan(const Plan& plan);
+// One line per refused record, for the text file the operator may keep.
+QStringList lignesRefus(const Plan& plan);
+
+}  // namespace ImportAdif

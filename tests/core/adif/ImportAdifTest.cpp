@@ -1,0 +1,265 @@
+#include <QFile>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+#include "core/adif/Adif.h"
+#include "core/adif/ImportAdif.h"
+#include "core/adif/LecteurAdif.h"
+#include "core/journal/TextFile.h"
+#include "support/Doubles.h"
+
+namespace {
+
+using Champs = std::vector<std::pair<QString, QString>>;
+
+// One record as a hand-written file would hold it (Windows-1252).
+QByteArray rec(const Champs& champs) {
+    QString s;
+    for (const auto& [nom, valeur] : champs) s += QStringLiteral("<%1:%2>%3 ").arg(nom).arg(valeur.size()).arg(valeur);
+    return TextFile::encode(s + QStringLiteral("<EOR>\r\n"));
+}
+
+// A complete record of this program's own export convention, with changes.
+Champs qso(Champs changes = {}) {
+    Champs c = {{"CALL", "F5ABC"},       {"STATE", "75"},     {"NAME", "René"},     {"SIG", "DCF-001"},
+                {"QSO_DATE", "20210615"}, {"TIME_ON", "1432"}, {"MODE", "SSB"},      {"BAND", "20m"},
+                {"RST_RCVD", "57"},       {"RST_SENT", "59"},  {"SIG_INFO", "C. DE PARIS"}, {"QSL_RCVD", "N"}};
+    for (const auto& [nom, valeur] : changes) {
+        auto it = std::find_if(c.begin(), c.end(), [&](const auto& p) { return p.first == nom; });
+        if (it == c.end()) c.emplace_back(nom, valeur);
+        else if (valeur.isNull()) c.erase(it);
+        else it->second = valeur;
+    }
+    return c;
+}
+
+const QByteArray kListe = TextFile::encode(QStringLiteral(
+    "DCF-001;Paris;75;Notre-Dame;x\r\n"
+    "DBF-012B;Lisieux;14;Sainte-Thérèse;x\r\n"
+    "DCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n"));
+
+class ImportTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    void SetUp() override { env.writeFile("Liste_DCF.csv", kListe); }
+    ImportAdif::Plan plan(const QByteArray& adif, const QStringList& log = {}) {
+        env.station("F5XYZ", log);
+        const LecteurAdif::Lecture l = LecteurAdif::lire(adif);
+        EXPECT_TRUE(l.ok()) << l.erreur.toStdString();
+        return ImportAdif::preparer(l.fichier, env.carnet, env.ctx.path("Liste_DCF.csv"));
+    }
+};
+
+}  // namespace
+
+TEST(LecteurAdif, ReadsTheTextFormAsTheRulesSay) {
+    struct Cas {
+        QByteArray octets;
+        const char* champ;
+        QString attendu;  // value of the field in the last record
+        qsizetype nombre;
+    };
+    const Cas cas[] = {
+        {"<call:5>F5ABC<eor>", "CALL", "F5ABC", 1},  // no header, names in any case
+        {"Journal <de> F5XYZ\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n<Call:5:S>F5ABC <EoR>", "CALL", "F5ABC", 1},
+        {"x <ADIF_VER:5>3.1.4 <EOH><CALL:5>F5ABC<EOR>", "ADIF_VER", QString(), 1},  // header fields stay there
+        {"<CALL:3>F5ABC<EOR>", "CALL", "F5A", 1},                                   // the length decides
+        {"<CALL:5>F5ABC <COMMENT:4>a<b> <EOR>", "COMMENT", "a<b>", 1},
+        {"<CALL:0><EOR><CALL:4>F5AB<EOR>", "CALL", "F5AB", 2},
+        {"<NAME:4>REN\xC9<EOR>", "NAME", "RENÉ", 1},                 // Windows-1252
+        {"<NAME:5>REN\xC3\x89<EOR>", "NAME", "RENÉ", 1},             // UTF-8, length in bytes
+        {"<NAME:4>REN\xC3\x89 <CALL:2>F5<EOR>", "NAME", "RENÉ", 1},  // UTF-8 counted in characters
+        {"\xEF\xBB\xBF<CALL:2>F5<EOR>", "CALL", "F5", 1},
+        {"<EOH>", "CALL", QString(), 0},
+    };
+    for (const Cas& c : cas) {
+        const LecteurAdif::Lecture l = LecteurAdif::lire(c.octets);
+        ASSERT_TRUE(l.ok()) << c.octets.constData() << " " << l.erreur.toStdString();
+        ASSERT_EQ(l.fichier.nombre(), c.nombre) << c.octets.constData();
+        EXPECT_EQ(l.fichier.valeur(c.nombre - 1, c.champ), c.attendu) << c.octets.constData();
+    }
+}
+
+TEST(LecteurAdif, BadFilesGiveAMessageNotACrash) {
+    const std::pair<QByteArray, const char*> cas[] = {
+        {"", "n'est pas un fichier ADIF"},
+        {"Bonjour, ceci est une lettre.", "n'est pas un fichier ADIF"},
+        {QByteArray("<CALL:5>F5\0BC<EOR>", 18), "n'est pas un fichier texte"},
+        {"<CALL:5>F5ABC <BAND:3>20m", "aucune fin d'enregistrement <EOR>"},
+        {"<CALL:5>F5ABC<EOR><CALL:5>F5ABC <BA", "se termine au milieu d'un enregistrement"},
+        {"<CALL:5>F5ABC<EOR><NAME:99999999999>", "<NAME> annonce 99999999999 caractères, au-delà de la fin"},
+    };
+    for (const auto& [octets, message] : cas) {
+        const LecteurAdif::Lecture l = LecteurAdif::lire(octets);
+        EXPECT_TRUE(l.erreur.contains(QString::fromUtf8(message))) << octets.constData() << " -> "
+                                                                    << l.erreur.toStdString();
+    }
+    TestEnv env;
+    QFile gros(env.dir.path() + "/gros.adi");
+    ASSERT_TRUE(gros.open(QIODevice::WriteOnly) && gros.resize(LecteurAdif::TailleMax + 1));
+    gros.close();
+    EXPECT_EQ(LecteurAdif::lireFichier(gros.fileName()).erreur,
+              "Le fichier gros.adi dépasse 64 Mo : ce n'est pas un journal ADIF qui puisse être importé.");
+    EXPECT_EQ(LecteurAdif::lireFichier(env.dir.path() + "/absent.adi").erreur,
+              "Impossible de lire le fichier absent.adi");
+}
+
+TEST_F(ImportTest, FindsTheReferenceInEachConvention) {
+    struct Cas {
+        Champs changes;
+        QString ref, nom;
+    };
+    const Cas cas[] = {
+        {{}, "DCF-001", "C. DE PARIS"},
+        {{{"SIG", "dbf-012b"}, {"SIG_INFO", "Lisieux"}}, "DBF-012B", "Lisieux"},
+        {{{"SIG", "DCF"}, {"SIG_INFO", "DCF-045"}}, "DCF-045", ""},
+        {{{"SIG", "dbf"}, {"SIG_INFO", "012"}}, "DBF-012B", ""},
+        {{{"SIG", "POTA"}, {"SIG_INFO", "FF-1234"}, {"COMMENT", "Cathédrale dcf-045, portable"}}, "DCF-045", ""},
+        {{{"SIG", QString()}, {"SIG_INFO", QString()}, {"NOTES", "ref DBF-012B"}}, "DBF-012B", ""},
+        {{{"SIG", "DCF-1234"}, {"COMMENT", "DCF-0456 XDCF-001"}}, "", ""},
+    };
+    for (const Cas& c : cas) {
+        const LecteurAdif::Lecture l = LecteurAdif::lire(rec(qso(c.changes)));
+        const ImportAdif::Reference r = ImportAdif::reference(l.fichier, 0);
+        EXPECT_EQ(r.ref, c.ref);
+        EXPECT_EQ(r.nom, c.nom);
+    }
+}
+
+TEST_F(ImportTest, RecordBecomesTheLogLineOrARefusal) {
+    struct Cas {
+        Champs changes;
+        QString ligne;  // the log line, or empty when refused
+        QString motif = {};
+    };
+    const QString paris = ligne("F5ABC", "75", "RENÉ", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS");
+    const Cas cas[] = {
+        {{}, paris.left(67) + "57  59" + paris.mid(73)},
+        {{{"MODE", "USB"}, {"RST_RCVD", QString()}, {"RST_SENT", QString()}, {"QSL_RCVD", "y"}},
+         ligne("F5ABC", "75", "RENÉ", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS", true)},
+        // The list gives the département and the name the record lacks, cut to 30.
+        {{{"SIG", "DCF"}, {"SIG_INFO", "045"}, {"STATE", "CA"}, {"BAND", QString()}, {"FREQ", "7.074"},
+          {"MODE", "cw"}, {"RST_RCVD", "599"}, {"RST_SENT", "599"}, {"TIME_ON", "143259"}, {"NAME", ""}},
+         ligne("F5ABC", "31", "", "DCF-045", "15/06/21", "14:32", "CW", "7.0 Mhz", "C. DE SAINT-BERTRAND-DE-COMMIN")},
+        {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}, {"RST_RCVD", "-05"}},
+         QString(), "R (de RST)doit etre compris entre 0 et 5"},
+        {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}, {"RST_RCVD", "59"}, {"RST_SENT", "59"}},
+         ligne("F5ABC", "2a", "RENÉ", "DCF-001", "15/06/21", "14:32", "FT8", "432 Mhz", "C. DE PARIS")},
+        {{{"MODE", "RTTY"}}, QString(), "3 caracteres maxi pour le Mode"},
+        {{{"BAND", "23cm"}}, QString(), "Bande inconnue du log : 23cm"},
+        {{{"BAND", QString()}, {"FREQ", "5.3515"}}, QString(), "Fréquence hors des bandes du log : 5.3515"},
+        {{{"BAND", QString()}}, QString(), "Ni bande (BAND) ni fréquence (FREQ)"},
+        {{{"QSO_DATE", "20210231"}}, QString(), "Date illisible (QSO_DATE \"20210231\")"},
+        {{{"TIME_ON", "2460"}}, QString(), "Heure illisible (TIME_ON \"2460\")"},
+        {{{"NAME", "Jean-Christophe-Marie"}}, QString(), "15 caracteres maxi pour le Prenom"},
+        {{{"CALL", QString()}}, QString(), "Entrez un indicatif"},
+        {{{"NAME", "Łukasz"}}, QString(),
+         "Le champ \"Prénom\" contient un caractère que le log ne peut pas enregistrer : Ł"},
+    };
+    for (const Cas& c : cas) {
+        QString texte;
+        for (const auto& [nom, valeur] : qso(c.changes)) texte += QStringLiteral("<%1:%2>%3").arg(nom).arg(valeur.toUtf8().size()).arg(valeur);
+        const ImportAdif::Plan p = plan((texte + "<EOR>").toUtf8());
+        SCOPED_TRACE(texte.toStdString());
+        if (c.ligne.isEmpty()) {
+            ASSERT_EQ(p.refus.size(), 1);
+            EXPECT_EQ(p.refus[0].motif, c.motif);
+            EXPECT_TRUE(p.qsos.isEmpty());
+        } else {
+            ASSERT_EQ(p.qsos.size(), 1) << (p.refus.isEmpty() ? "" : p.refus[0].motif.toStdString());
+            EXPECT_EQ(LigneQso::format(p.qsos[0]), c.ligne);
+        }
+    }
+}
+
+TEST_F(ImportTest, DuplicatesWorkedReferencesAndTheCap) {
+    const QString existant = ligne("F5ABC", "75", "", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS");
+    const QByteArray adif =
+        "F5XYZ <EOH>\r\n" + rec(qso({{"NAME", ""}, {"RST_RCVD", "59"}})) +  // already in the log
+        rec(qso({{"CALL", "F6DEF"}})) +                                       // DCF-001 on 20m worked
+        rec(qso({{"SIG", "DBF-012B"}, {"QSO_DATE", "20200101"}, {"BAND", "40m"}})) +
+        rec(qso({{"SIG", "DBF-012B"}, {"QSO_DATE", "20200101"}, {"BAND", "40m"}})) +  // twice in the file
+        rec(qso({{"SIG", "DBF-012B"}, {"CALL", "F6DEF"}, {"BAND", "40m"}})) +         // worked just before
+        rec(qso({{"SIG", "DBF-012B"}, {"QSO_DATE", "20220101"}, {"BAND", "80m"}})) +
+        rec(qso({{"SIG", "POTA"}, {"SIG_INFO", "FF-0001"}}));
+    const ImportAdif::Plan p = plan(adif, {existant});
+    EXPECT_EQ(p.enregistrements, 7);
+    EXPECT_EQ(p.avecReference, 6);
+    EXPECT_EQ(p.presents, 2);
+    ASSERT_EQ(p.qsos.size(), 2);
+    EXPECT_EQ(ImportAdif::lignesRefus(p),
+              QStringList({"Enregistrement 2 : F6DEF DCF-001 15/06/21 14:32 : DCF-001 Cathédrale déja contacté le "
+                           "15/06/21 sur 14 Mhz",
+                           "Enregistrement 5 : F6DEF DBF-012B 15/06/21 14:32 : DBF-012B Cathédrale déja contacté le "
+                           "01/01/20 sur 7.0 Mhz"}));
+    EXPECT_EQ(ImportAdif::resume(p),
+              "Le fichier contient 7 enregistrement(s), dont 6 avec une référence de cathédrale ou de basilique.\n"
+              "2 déjà présent(s) dans le log, 2 refusé(s).\n\nImporter 2 QSO ?");
+
+    ASSERT_TRUE(ImportAdif::appliquer(p, env.carnet).fait());
+    EXPECT_EQ(ImportAdif::bilan(p), "2 QSO importés, 2 déjà présents, 2 refusés");
+    const QString l2020 = ligne("F5ABC", "75", "RENÉ", "DBF-012B", "01/01/20", "14:32", "SSB", "7.0 Mhz", "C. DE PARIS");
+    const QString l2022 = ligne("F5ABC", "75", "RENÉ", "DBF-012B", "01/01/22", "14:32", "SSB", "3.5 Mhz", "C. DE PARIS");
+    auto rst = [](QString l) { return l.left(67) + "57  59" + l.mid(73); };
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({rst(l2020), existant, rst(l2022)}));
+    // Imported again: all there already, nothing written.
+    const ImportAdif::Plan encore = plan(adif, TextFile::splitLines(TextFile::decode(env.readFile("F5XYZ_DCF.log"))));
+    EXPECT_EQ(encore.presents, 4);
+    EXPECT_TRUE(encore.qsos.isEmpty());
+    EXPECT_TRUE(ImportAdif::resume(encore).endsWith("\n\nAucun QSO à importer."));
+
+    // The cap: one place left for three new QSOs.
+    QStringList plein;
+    for (int i = 0; i < LigneQso::MaxQso - 1; ++i) plein.append(ligne("F5ABC", "75", "", "DCF-999", "01/01/15", "10:00"));
+    const ImportAdif::Plan cap = plan(rec(qso({{"SIG", "DCF-002"}})) + rec(qso({{"SIG", "DCF-003"}})) +
+                                          rec(qso({{"SIG", "DCF-004"}})),
+                                      plein);
+    ASSERT_EQ(cap.qsos.size(), 1);
+    ASSERT_EQ(cap.refus.size(), 2);
+    EXPECT_EQ(cap.refus[1].motif, "Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
+    ASSERT_TRUE(ImportAdif::appliquer(cap, env.carnet).fait());
+    EXPECT_EQ(env.carnet.nombre(), LigneQso::MaxQso);
+}
+
+TEST_F(ImportTest, ExportThenImportGivesTheSameLogAndRemembersFirstNames) {
+    const QStringList log = {
+        ligne("F5ABC", "75", "RENÉ", "DCF-001", "03/01/15", "08:05", "SSB", "14 Mhz", "C. DE PARIS", true),
+        ligne("F5ABC", "14", "RENÉ", "DBF-012B", "03/01/15", "08:05", "CW", "1.8 Mhz", "B. SAINTE-THÉRÈSE À LISIEUX"),
+        ligne("ON4XX", "2a", "", "DCF-045", "28/02/16", "23:59", "FM", "144 Mhz", ""),
+        ligne("F6DEF", "", "ÉLODIE", "DCF-001", "31/12/21", "00:00", "SSB", "432 Mhz", "C. DE PARIS"),
+    };
+    env.station("F5XYZ", log);
+    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    const QByteArray adif = Adif::fichier("F5XYZ", env.carnet);
+    env.writeFile("F5XYZ_DCF.log", "");
+    env.writeFile("Liste_Prenom.txt", "F5ABC        75 JEAN\r\nF6DEF           ANNIE\r\nF6DEF           X\r\n");
+    // No list: names and départements come from the file alone.
+    env.writeFile("Liste_DCF.csv", "");
+    const ImportAdif::Plan p = plan(adif);
+    ASSERT_EQ(p.qsos.size(), 4);
+    ASSERT_TRUE(ImportAdif::appliquer(p, env.carnet).fait());
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
+
+    ASSERT_TRUE(ImportAdif::memoriserPrenoms(p.qsos, env.ctx.path("Liste_Prenom.txt"), env.ctx.path("Temporaire.txt")));
+    EXPECT_EQ(env.readFile("Liste_Prenom.txt"), TextFile::encode("F5ABC        14 RENÉ\r\nF6DEF           ÉLODIE\r\n"
+                                                                "F6DEF           ÉLODIE\r\n"));
+}
+
+TEST_F(ImportTest, CancelledPlanWritesNothing) {
+    QByteArray adif;
+    for (int i = 0; i < 600; ++i) adif += rec(qso({{"SIG", QStringLiteral("DCF-%1").arg(i % 900 + 1, 3, 10, QChar('0'))}}));
+    env.station("F5XYZ", {});
+    const LecteurAdif::Lecture l = LecteurAdif::lire(adif);
+    qsizetype vu = 0;
+    const ImportAdif::Plan p = ImportAdif::preparer(l.fichier, env.carnet, env.ctx.path("Liste_DCF.csv"), [&](qsizetype fait, qsizetype total) {
+        vu = fait;
+        EXPECT_EQ(total, 600);
+        return fait == 0;
+    });
+    EXPECT_EQ(vu, 512);
+    EXPECT_TRUE(p.annule);
+    EXPECT_TRUE(p.qsos.isEmpty());
+    EXPECT_TRUE(ImportAdif::appliquer(p, env.carnet).fait());
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), "");
+}
