@@ -5,8 +5,11 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +35,26 @@ bool syncDirectory(const QString& dir) {
     ::fsync(fd);
     ::close(fd);
     return true;
+}
+
+QString systeme() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// The file a path names: a symlink (or a chain of them, even dangling) is
+// followed, so the rewrite replaces the file and the link stays a link.
+QString fichierReel(const QString& target) {
+    QFileInfo fi(target);
+    if (!fi.isSymLink()) return fi.absoluteFilePath();
+    const QString c = fi.canonicalFilePath();
+    if (!c.isEmpty()) return c;
+    QString p = fi.absoluteFilePath();
+    for (int i = 0; i < 40 && QFileInfo(p).isSymLink(); ++i) p = QFileInfo(p).symLinkTarget();
+    return p;
+}
+
+mode_t masque() {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
 }
 
 }  // namespace
@@ -70,6 +93,14 @@ bool canEncode(const QString& text) {
     for (QChar c : text)
         if (encodeChar(c.unicode()) < 0) return false;
     return true;
+}
+
+QString sansControles(QString text) {
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || (u >= 0x7F && u < 0xA0);
+    });
+    return text;
 }
 
 QStringList splitLines(const QString& text) {
@@ -135,38 +166,69 @@ QByteArray joinRawLines(const QByteArrayList& lines) {
     return lines.join(QByteArrayLiteral("\r\n")) + QByteArrayLiteral("\r\n");
 }
 
+bool readOnly(const QString& path) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+    // No write bit means read-only even for root, who could write it anyway.
+    return (st.st_mode & 0222) == 0 || ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+}
+
+void ignorerLimiteTaille() { std::signal(SIGXFSZ, SIG_IGN); }
+
 bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
              QString* error) {
-    auto fail = [&](const QString& why) {
-        QFile::remove(tmpPath);
+    const QString reel = fichierReel(target);
+    const QByteArray reelNom = QFile::encodeName(reel);
+    struct stat avant;
+    const bool existe = ::stat(reelNom.constData(), &avant) == 0;
+    auto refus = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
-    const QByteArray tmpName = QFile::encodeName(tmpPath);
-    int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (existe && readOnly(reel)) return refus(QStringLiteral("fichier en lecture seule"));
+
+    // A unique name beside the file: a temporary file left by a killed
+    // writer, or one being written by another program, is never reused.
+    const QFileInfo modele(tmpPath.isEmpty() ? QStringLiteral("Temporaire.txt") : tmpPath);
+    const QString suffixe = modele.suffix().isEmpty() ? QString() : QLatin1Char('.') + modele.suffix();
+    QByteArray nom = QFile::encodeName(QFileInfo(reel).absolutePath() + QLatin1Char('/') +
+                                       modele.completeBaseName() + QStringLiteral("-XXXXXX") + suffixe);
+    int fd = ::mkostemps(nom.data(), int(QFile::encodeName(suffixe).size()), O_CLOEXEC);
+    if (fd < 0) return refus(systeme());
+    auto fail = [&](const QString& why) {
+        if (fd >= 0) ::close(fd);
+        ::unlink(nom.constData());
+        return refus(why);
+    };
+    // The new file gets the old one's owner and permissions. When the owner
+    // cannot be kept (a file of another user), the save is refused rather
+    // than handing the file over to us or writing it in place.
+    struct stat tmp;
+    if (::fstat(fd, &tmp) != 0) return fail(systeme());
+    if (existe && (tmp.st_uid != avant.st_uid || tmp.st_gid != avant.st_gid) &&
+        ::fchown(fd, avant.st_uid, avant.st_gid) != 0)
+        return fail(QStringLiteral("le propriétaire du fichier ne peut pas être conservé (") + systeme() +
+                    QLatin1Char(')'));
+    const mode_t mode = existe ? (avant.st_mode & 07777) : (0666 & ~masque());
+    if (::fchmod(fd, mode) != 0) return fail(systeme());
+
     const char* p = content.constData();
     qsizetype left = content.size();
     while (left > 0) {
-        ssize_t w = ::write(fd, p, static_cast<size_t>(left));
+        const ssize_t w = ::write(fd, p, static_cast<size_t>(left));
         if (w < 0) {
             if (errno == EINTR) continue;
-            QString why = QString::fromLocal8Bit(std::strerror(errno));
-            ::close(fd);
-            return fail(why);
+            return fail(systeme());
         }
         p += w;
         left -= w;
     }
-    if (::fsync(fd) != 0) {
-        QString why = QString::fromLocal8Bit(std::strerror(errno));
-        ::close(fd);
-        return fail(why);
-    }
-    if (::close(fd) != 0) return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    if (::rename(tmpName.constData(), QFile::encodeName(target).constData()) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    syncDirectory(QFileInfo(target).absolutePath());
+    if (::fsync(fd) != 0) return fail(systeme());
+    const int fermeture = ::close(fd);
+    fd = -1;
+    if (fermeture != 0) return fail(systeme());
+    if (::rename(nom.constData(), reelNom.constData()) != 0) return fail(systeme());
+    syncDirectory(QFileInfo(reel).absolutePath());
     return true;
 }
 

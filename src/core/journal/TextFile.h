@@ -13,6 +13,11 @@ QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text, bool* ok = nullptr);
 bool canEncode(const QString& text);
 
+// A value read from another file without its control characters (C0, DEL
+// and the C1 code points the decoder keeps for 0x81, 0x8D, 0x8F, 0x90, 0x9D):
+// the log cannot hold them and nobody sees them.
+QString sansControles(QString text);
+
 // Splits on LF and drops a CR before it; a last line without LF is kept.
 QStringList splitLines(const QString& text);
 // Missing or unreadable file: empty list and *ok false.
@@ -24,11 +29,19 @@ QByteArray joinLines(const QStringList& lines);
 QByteArrayList readRawLines(const QString& path, bool* ok = nullptr);
 QByteArray joinRawLines(const QByteArrayList& lines);
 
-// Writes the whole content to tmpPath, flushes it to disk, then renames it
-// over target in one step. On failure the target is untouched, the temporary
-// file is removed and *error says why.
+// Writes the whole content to a new temporary file of a unique name in the
+// target's folder (tmpPath's name with a random part: "Temporaire-a1B2c3.txt"),
+// flushes it to disk, then renames it over target in one step. The target's
+// permission bits and owner are kept, a symlink is written at the file it
+// points to and stays a link, and a read-only target is refused. On failure
+// the target is untouched, the temporary file is removed and *error says why.
 bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
              QString* error = nullptr);
+// The file exists and is marked read-only (no write bit), or we may not write it.
+bool readOnly(const QString& path);
+// A file size limit (ulimit -f) makes a write fail with EFBIG instead of
+// killing the program with SIGXFSZ; called once at start-up.
+void ignorerLimiteTaille();
 bool rewriteLines(const QString& target, const QString& tmpPath, const QStringList& lines,
                   QString* error = nullptr);
 // Creates an empty file; false when it cannot be created.

@@ -12,7 +12,9 @@ Trouve chercher(const QString& fichier, const QString& indicatif) {
     for (const QString& l : TextFile::readLines(fichier)) {
         if (l.left(12).trimmed() != indicatif) continue;
         t.trouve = true;
-        t.prenom = l.mid(16).toUpper();
+        // Cut to the field's width: a damaged file never fills a first name
+        // that the save would refuse.
+        t.prenom = TextFile::sansControles(l.mid(16)).left(15).toUpper();
         t.dptVide = l.mid(13, 2) == QLatin1String("  ");
     }
     return t;
