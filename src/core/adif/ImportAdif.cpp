@@ -17,10 +17,15 @@ namespace ImportAdif {
 
 namespace {
 
-const QRegularExpression& refSeule() {
-    static const QRegularExpression re(QStringLiteral("^(DCF-\\d{3}|DBF-\\d{3}B)$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re;
+// "DCF-nnn" or "DBF-nnnB", any case.
+bool refSeule(const QString& s) {
+    const bool dcf = s.startsWith(QLatin1String("DCF-"), Qt::CaseInsensitive);
+    const bool dbf = s.startsWith(QLatin1String("DBF-"), Qt::CaseInsensitive);
+    if ((!dcf || s.size() != 7) && (!dbf || s.size() != 8)) return false;
+    if (dbf && s[7] != QLatin1Char('B') && s[7] != QLatin1Char('b')) return false;
+    for (int k = 4; k < 7; ++k)
+        if (s[k].unicode() < u'0' || s[k].unicode() > u'9') return false;
+    return true;
 }
 const QRegularExpression& refDansTexte() {
     static const QRegularExpression re(QStringLiteral("\\b(DCF-\\d{3}|DBF-\\d{3}B)\\b"),
@@ -60,17 +65,30 @@ bool departement(const QString& d) {
     return ok && d[0].isDigit() && n >= 1 && n <= 95 && n != 20;
 }
 
+int nombre(const QString& v, int pos, int n) {
+    int x = 0;
+    for (int k = pos; k < pos + n; ++k) {
+        const char16_t c = v[k].unicode();
+        if (c < u'0' || c > u'9') return -1;
+        x = x * 10 + (c - u'0');
+    }
+    return x;
+}
+
 // "20210615" -> "15/06/21", empty when it is no date.
 QString date(const QString& v) {
-    const QDate d = QDate::fromString(v, QStringLiteral("yyyyMMdd"));
-    return d.isValid() && v.size() == 8 ? d.toString(QStringLiteral("dd/MM/yy")) : QString();
+    if (v.size() != 8) return {};
+    const int a = nombre(v, 0, 4), m = nombre(v, 4, 2), j = nombre(v, 6, 2);
+    if (a < 0 || m < 0 || j < 0 || !QDate::isValid(a, m, j)) return {};
+    return v.mid(6, 2) + QLatin1Char('/') + v.mid(4, 2) + QLatin1Char('/') + v.mid(2, 2);
 }
 
 // "1432" or "143205" -> "14:32", empty when it is no time.
 QString heure(const QString& v) {
     if (v.size() != 4 && v.size() != 6) return {};
-    const QTime t = QTime::fromString(v.left(4), QStringLiteral("HHmm"));
-    return t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString();
+    const int h = nombre(v, 0, 2), m = nombre(v, 2, 2), s = v.size() == 6 ? nombre(v, 4, 2) : 0;
+    if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return {};
+    return v.left(2) + QLatin1Char(':') + v.mid(2, 2);
 }
 
 QByteArray cle(std::initializer_list<QByteArrayView> parts) {
@@ -92,7 +110,7 @@ const QString kMax =
 Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
     const QString sig = f.valeur(i, "SIG").trimmed();
     const QString info = f.valeur(i, "SIG_INFO").trimmed();
-    if (refSeule().match(sig).hasMatch()) return {sig.toUpper(), info};
+    if (refSeule(sig)) return {sig.toUpper(), info};
     if (sig.compare(QLatin1String("DCF"), Qt::CaseInsensitive) == 0 ||
         sig.compare(QLatin1String("DBF"), Qt::CaseInsensitive) == 0) {
         if (QString r = trouverDans(info); !r.isEmpty()) return {r, {}};

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 #include <cstring>
 
 #include "core/journal/TextFile.h"
@@ -13,10 +14,13 @@ namespace {
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
 // Field names hold neither blanks nor the characters that delimit a tag.
-bool caractereDeNom(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u > 0x20 && u != 0x7F && !std::strchr(":<>,{}", c);
-}
+constexpr std::array<bool, 256> kNom = [] {
+    std::array<bool, 256> t{};
+    for (int u = 0x21; u < 0x100; ++u) t[size_t(u)] = u != 0x7F;
+    for (char c : {':', '<', '>', ',', '{', '}'}) t[size_t(c)] = false;
+    return t;
+}();
+bool caractereDeNom(char c) { return kNom[static_cast<unsigned char>(c)]; }
 
 bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
