@@ -1,12 +1,27 @@
 #include "platform/HttpClient.h"
 
-#include <QCursor>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+
+void HttpTransfert::terminer(HttpResult r) {
+    if (termine_) return;
+    resultat_ = std::move(r);
+    termine_ = true;
+    emit termine();
+}
+
+HttpResult HttpClient::get(const QUrl& url, qint64 maxBytes) {
+    const std::unique_ptr<HttpTransfert> t = start(url, maxBytes);
+    if (!t->estTermine()) {
+        QEventLoop loop;
+        QObject::connect(t.get(), &HttpTransfert::termine, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return t->resultat();
+}
 
 namespace {
 
@@ -16,86 +31,102 @@ bool erreurDeStatut(QNetworkReply::NetworkError e) {
            (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError);
 }
 
-// The wait cursor for as long as the program waits for the server.
-class CurseurOccupe {
+class QtTransfert : public HttpTransfert {
 public:
-    CurseurOccupe() : actif_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (actif_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    QtTransfert(const QUrl& url, qint64 maxBytes, int limitMs) : maxBytes_(maxBytes) {
+        const QString scheme = url.scheme().toLower();
+        if (!url.isValid() || url.host().isEmpty() ||
+            (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+            r_.error = QStringLiteral("adresse non valide : ") + url.toString();
+            terminer(r_);
+            return;
+        }
+        nam_.setCache(nullptr);
+        QNetworkRequest req(url);
+        req.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("VB OpenUrl"));
+        req.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        req.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+        req.setRawHeader("Cache-Control", "no-cache");
+        req.setRawHeader("Pragma", "no-cache");
+        // No compression: the announced length is then the length of the body.
+        req.setRawHeader("Accept-Encoding", "identity");
+
+        reply_ = nam_.get(req);
+        connect(reply_, &QNetworkReply::readyRead, this, &QtTransfert::lire);
+        connect(reply_, &QNetworkReply::finished, this, &QtTransfert::fin);
+        limite_.setSingleShot(true);
+        connect(&limite_, &QTimer::timeout, this, [this] { arreter(tempsDepasse_); });
+        limite_.start(limitMs);
     }
-    ~CurseurOccupe() {
-        if (actif_) QGuiApplication::restoreOverrideCursor();
+    ~QtTransfert() override {
+        if (reply_) {
+            reply_->disconnect(this);
+            reply_->abort();
+            delete reply_;
+        }
     }
 
+    void annuler() override { arreter(annule_); }
+
 private:
-    bool actif_;
+    void arreter(bool& raison) {
+        if (!reply_ || estTermine()) return;
+        raison = true;
+        reply_->abort();  // finished follows, now or from the event loop
+    }
+
+    void lire() {
+        r_.body += reply_->readAll();
+        if (maxBytes_ >= 0 && r_.body.size() > maxBytes_) {
+            arreter(tropGrand_);
+            return;
+        }
+        const QVariant annonce = reply_->header(QNetworkRequest::ContentLengthHeader);
+        emit progression(r_.body.size(), annonce.isValid() ? annonce.toLongLong() : -1);
+    }
+
+    void fin() {
+        if (estTermine()) return;
+        limite_.stop();
+        if (reply_->isOpen() && !tropGrand_) r_.body += reply_->readAll();
+
+        const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        r_.reached = status.isValid();
+        r_.status = r_.reached ? status.toInt() : 0;
+        r_.contentType = reply_->rawHeader("Content-Type");
+        const QNetworkReply::NetworkError err = reply_->error();
+        const QVariant annonce = reply_->header(QNetworkRequest::ContentLengthHeader);
+
+        r_.cancelled = annule_;
+        if (annule_)
+            r_.error = QStringLiteral("annulé");
+        else if (tempsDepasse_)
+            r_.error = QStringLiteral("délai dépassé");
+        else if (tropGrand_)
+            r_.error = QStringLiteral("réponse trop volumineuse");
+        else if (err != QNetworkReply::NoError && !(r_.reached && erreurDeStatut(err)))
+            r_.error = reply_->errorString();
+        else if (annonce.isValid() && annonce.toLongLong() != r_.body.size())
+            r_.error = QStringLiteral("transfert incomplet");
+        else if (!r_.reached)
+            r_.error = QStringLiteral("pas de réponse");
+        r_.complete = r_.reached && r_.error.isEmpty();
+        reply_->disconnect(this);
+        reply_->deleteLater();
+        reply_ = nullptr;
+        terminer(r_);
+    }
+
+    QNetworkAccessManager nam_;
+    QNetworkReply* reply_ = nullptr;
+    QTimer limite_;
+    qint64 maxBytes_;
+    HttpResult r_;
+    bool annule_ = false, tempsDepasse_ = false, tropGrand_ = false;
 };
 
 }  // namespace
 
-HttpResult QtHttpClient::get(const QUrl& url, qint64 maxBytes) {
-    HttpResult r;
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        r.error = QStringLiteral("adresse non valide : ") + url.toString();
-        return r;
-    }
-
-    QNetworkAccessManager nam;
-    nam.setCache(nullptr);
-    QNetworkRequest req(url);
-    req.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("VB OpenUrl"));
-    req.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    req.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    req.setRawHeader("Cache-Control", "no-cache");
-    req.setRawHeader("Pragma", "no-cache");
-    // No compression: the announced length is then the length of the body.
-    req.setRawHeader("Accept-Encoding", "identity");
-
-    bool tempsDepasse = false;
-    bool tropGrand = false;
-    QEventLoop loop;
-    QTimer limite;
-    limite.setSingleShot(true);
-    QNetworkReply* reply = nam.get(req);
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        r.body += reply->readAll();
-        if (maxBytes >= 0 && r.body.size() > maxBytes) {
-            tropGrand = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&limite, &QTimer::timeout, &loop, [&] {
-        tempsDepasse = true;
-        reply->abort();
-    });
-    limite.start(limitMs_);
-    {
-        CurseurOccupe curseur;
-        // Typing and clicks wait: the program has a single thread of work.
-        if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    limite.stop();
-    if (reply->isOpen()) r.body += reply->readAll();
-
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    r.reached = status.isValid();
-    r.status = r.reached ? status.toInt() : 0;
-    const QNetworkReply::NetworkError err = reply->error();
-    const QVariant annonce = reply->header(QNetworkRequest::ContentLengthHeader);
-
-    if (tempsDepasse)
-        r.error = QStringLiteral("délai dépassé");
-    else if (tropGrand)
-        r.error = QStringLiteral("réponse trop volumineuse");
-    else if (err != QNetworkReply::NoError && !(r.reached && erreurDeStatut(err)))
-        r.error = reply->errorString();
-    else if (annonce.isValid() && annonce.toLongLong() != r.body.size())
-        r.error = QStringLiteral("transfert incomplet");
-    else if (!r.reached)
-        r.error = QStringLiteral("pas de réponse");
-    r.complete = r.reached && r.error.isEmpty();
-    delete reply;
-    return r;
+std::unique_ptr<HttpTransfert> QtHttpClient::start(const QUrl& url, qint64 maxBytes) {
+    return std::make_unique<QtTransfert>(url, maxBytes, limitMs_);
 }

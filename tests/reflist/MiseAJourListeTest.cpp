@@ -1,14 +1,20 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
 
-#include "app/SettingsKeys.h"
+#include "core/Reglages.h"
+#include "core/liste/ListeReference.h"
 #include "platform/HttpClient.h"
-#include "reflist/MiseAJourListe.h"
+#include "ui/MiseAJourListe.h"
 #include "reflist/ServeurLocal.h"
 #include "support/Doubles.h"
 
@@ -17,16 +23,44 @@ namespace {
 const QString MisAJour = QStringLiteral("La liste des Cathédrales à été mise à jour ");
 const QString Derniere = QStringLiteral("La liste des Cathédrales est à la derniere révision   (");
 
-// Windows-1252 list, CR LF: "é" is the byte 0xE9.
-QByteArray liste(const QByteArray& revision, int lignes) {
+// Windows-1252 list, CR LF: "é" is the byte 0xE9. Basilicas after the cathedrals.
+QByteArray liste(const QByteArray& revision, int lignes, const QByteArray& intruse = {}) {
     QByteArray b = revision + ";;;;\r\n";
-    for (int i = 1; i <= lignes; ++i)
-        b += "DCF-" + QByteArray::number(i).rightJustified(3, '0') + ";Bourges;18;Saint-\xE9tienne;\r\n";
+    for (int i = 1; i <= lignes; ++i) {
+        const QByteArray n = QByteArray::number(i).rightJustified(3, '0');
+        b += (i % 4 ? "DCF-" + n : "DBF-" + n + "B") + ";Bourges;18;Saint-\xE9tienne;\r\n";
+        if (i == 10) b += intruse;
+    }
     return b;
 }
 
 const QByteArray Rev002 = liste("Rev 002 du 01/03/15", 40);
-const QByteArray Rev003 = liste("Rev 003 du 10/09/15", 12);  // shorter than Rev002
+const QByteArray Rev003 = liste("Rev 003 du 10/09/15", 25);  // shorter than Rev002
+
+TEST(ListeReference, OnlyAWholeListIsAccepted) {
+    const struct {
+        const char* nom;
+        QByteArray octets;
+        bool accepte;
+    } cas[] = {
+        {"twenty references", liste("Rev 012 du 03/05/21", 20), true},
+        {"LF endings, no field after the revision", QByteArray(liste("Rev 012 du 03/05/21", 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"), true},
+        {"an odd line the lookup passes over", liste("Rev 012 du 03/05/21", 20, "Mise a jour par F6XYZ\r\n"), true},
+        {"nineteen references", liste("Rev 012 du 03/05/21", 19), false},
+        {"a reference line with three \";\"", liste("Rev 012 du 03/05/21", 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), false},
+        {"references without a revision", liste("DCF-000;x;00;x;", 30), false},
+        {"revision with an impossible date", liste("Rev 012 du 31/02/21", 30), false},
+        {"revision with two digits", liste("Rev 12 du 03/05/21 ", 30), false},
+        {"HTML page with four \";\" first",
+         "<html>a;b;c;d;e\r\n" + liste("Rev 012 du 03/05/21", 30), false},
+        {"a NUL byte", liste("Rev 012 du 03/05/21", 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), false},
+        {"empty", {}, false},
+    };
+    for (const auto& c : cas) EXPECT_EQ(ListeReference::estUneListe(c.octets), c.accepte) << c.nom;
+
+    EXPECT_EQ(ListeReference::revision("Rev 012 du 03/05/21 \xE9;;;;\r\nDCF-001;"), "Rev 012 du 03/05/21");
+    EXPECT_EQ(ListeReference::revision("Rev 0\xE9\r\n"), "Rev 0é");
+}
 
 struct Maj : ::testing::Test {
     TestEnv env;
@@ -47,6 +81,11 @@ struct Maj : ::testing::Test {
         ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
         return env.dialogs.notices;
     }
+    QStringList importer(const QString& chemin) {
+        env.dialogs.notices.clear();
+        ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return chemin; });
+        return env.dialogs.notices;
+    }
     QString stockee() { return env.ctx.readStation(Keys::RevisionListe, "<absent>"); }
 };
 
@@ -58,8 +97,7 @@ TEST_F(Maj, NewerListReplacesTheOldOneAndIsThenReportedCurrent) {
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
     EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev003);  // nothing left of the longer list
     EXPECT_EQ(stockee(), "Rev 003 du 10/09/15");
-    EXPECT_FALSE(QFile::exists(env.ctx.path("Temporaire.txt")));
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QDir(env.dir.path()).entryList({"Temporaire*"}), QStringList{});
 
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 003 du 10/09/15)"});
     EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev003);
@@ -75,7 +113,7 @@ TEST_F(Maj, NewerListReplacesTheOldOneAndIsThenReportedCurrent) {
 }
 
 TEST_F(Maj, RevisionsAreKeptPerStationAndDefaultToRev000) {
-    servir(ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 3)));
+    servir(ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 20)));
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 000 du 01/01/12)"});
 
     servir(ServeurLocal::reponse(200, Rev003));
@@ -85,15 +123,16 @@ TEST_F(Maj, RevisionsAreKeptPerStationAndDefaultToRev000) {
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 003 du 10/09/15)"});
 
-    servir(ServeurLocal::reponse(200, liste("Rev 004 du 01/01/16", 3)));
+    servir(ServeurLocal::reponse(200, liste("Rev 004 du 01/01/16", 20)));
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 004 du 01/01/16"});
     env.station("F5XYZ");
     EXPECT_EQ(stockee(), "Rev 003 du 10/09/15");
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 004 du 01/01/16"});
 }
 
-// Whatever goes wrong, the old list stays byte for byte and the operator is
-// told why; the revision comparison still runs on the list on disk.
+// Whatever goes wrong, the operator gets one message saying why and nothing
+// else happens: the old list stays byte for byte and the stored revision,
+// here not the one of the list on disk, is left alone.
 struct Cas {
     const char* nom;
     std::function<void(Maj&)> preparer;
@@ -113,23 +152,39 @@ QString portFerme() {
     return QStringLiteral("http://127.0.0.1:") + QString::number(s.serverPort());
 }
 
-TEST_P(MajRefusee, KeepsTheOldList) {
+// Clicks "Annuler" once the progress dialog shows, as the operator would.
+void annulerDesQueVisible(Maj& t) {
+    t.http = QtHttpClient{20000};  // the click, not the time limit, ends it
+    auto* guet = new QTimer;
+    QObject::connect(guet, &QTimer::timeout, guet, [guet] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<QProgressDialog*>(w);
+            if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") continue;
+            EXPECT_TRUE(d->isModal());
+            EXPECT_EQ(d->findChild<QLabel*>()->text(), "Téléchargement de la liste DCF…");
+            for (QPushButton* b : d->findChildren<QPushButton*>())
+                if (b->text() == "Annuler") QTest::mouseClick(b, Qt::LeftButton);
+            guet->deleteLater();
+            return;
+        }
+    });
+    guet->start(20);
+}
+
+TEST_P(MajRefusee, StopsAfterItsMessage) {
     env.writeFile("Liste_DCF.csv", Rev002);
-    env.ctx.writeStation(Keys::RevisionListe, "Rev 002 du 01/03/15");
+    env.ctx.writeStation(Keys::RevisionListe, "Rev 001 du 01/01/15");
     GetParam().preparer(*this);
 
     const QStringList vus = lancer();
-    ASSERT_EQ(vus.size(), 2) << vus.join('|').toStdString();
+    ASSERT_EQ(vus.size(), 1) << vus.join('|').toStdString();
     if (GetParam().debutSeulement)
         EXPECT_TRUE(vus[0].startsWith(GetParam().message)) << vus[0].toStdString();
     else
         EXPECT_EQ(vus[0], GetParam().message);
-    EXPECT_EQ(vus[1], Derniere + "Rev 002 du 01/03/15)");
     EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev002);
-    EXPECT_EQ(stockee(), "Rev 002 du 01/03/15");
-    if (!GetParam().debutSeulement) {
-        EXPECT_FALSE(QFile::exists(env.ctx.path("Temporaire.txt")));
-    }
+    EXPECT_EQ(stockee(), "Rev 001 du 01/01/15");
+    EXPECT_EQ(QDir(env.dir.path()).entryList({"Temporaire*"}), QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,14 +193,13 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"NotFound",
             [](Maj& t) { t.servir(ServeurLocal::reponse(404, "<html><body>Introuvable</body></html>", "text/html")); },
             ListeDcf::MessageNonValide},
-        Cas{"ServerErrorWithAListShapedBody",
+        Cas{"ServerErrorWithAListBody",
             [](Maj& t) { t.servir(ServeurLocal::reponse(500, Rev003)); }, ListeDcf::MessageNonValide},
-        Cas{"HtmlPage",
-            [](Maj& t) {
-                t.servir(ServeurLocal::reponse(
-                    200, "<!DOCTYPE html>\r\n<html><body>Maintenance; revenez; plus; tard</body></html>\r\n",
-                    "text/html"));
-            },
+        Cas{"ListMarkedAsHtml",
+            [](Maj& t) { t.servir(ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8")); },
+            ListeDcf::MessageNonValide},
+        Cas{"NineteenReferences",
+            [](Maj& t) { t.servir(ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19))); },
             ListeDcf::MessageNonValide},
         Cas{"CutTransfer",
             [](Maj& t) { t.servir(ServeurLocal::reponse(200, Rev003.left(200), Csv, Rev003.size())); },
@@ -171,22 +225,39 @@ INSTANTIATE_TEST_SUITE_P(
                 t.env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, "file:///etc");
             },
             ListeDcf::MessagePasDAcces},
-        Cas{"TemporaryFileCannotBeWritten",
+        Cas{"CancelledByTheOperator",
+            [](Maj& t) {
+                t.servir(ServeurLocal::reponse(200, Rev003.left(200), Csv, Rev003.size()),
+                         ServeurLocal::Fin::Bloquer);
+                annulerDesQueVisible(t);
+            },
+            ListeDcf::MessageAnnule},
+        Cas{"ReadOnlyList",
             [](Maj& t) {
                 t.servir(ServeurLocal::reponse(200, Rev003));
-                QDir(t.env.dir.path()).mkdir("Temporaire.txt");
+                QFile::setPermissions(t.env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup);
             },
             "Impossible d'écrire le fichier ", true}),
     [](const ::testing::TestParamInfo<Cas>& i) { return std::string(i.param.nom); });
 
-TEST_F(Maj, NoListAndNoDownloadStoresAnEmptyRevision) {
-    servir(ServeurLocal::reponse(200, ""));
-    EXPECT_EQ(lancer(), (QStringList{ListeDcf::MessagePasDAcces, MisAJour}));
-    EXPECT_FALSE(QFile::exists(env.ctx.path("Liste_DCF.csv")));
-    EXPECT_EQ(stockee(), "");
+TEST_F(Maj, ImportFromAFileIsCheckedThenTreatedAsADownload) {
+    env.writeFile("Liste_DCF.csv", Rev002);
+    env.ctx.writeStation(Keys::RevisionListe, "Rev 002 du 01/03/15");
+    env.writeFile("html.csv", "<html>a;b;c;d;e</html>\r\n");
+    env.writeFile("rev003.csv", Rev003);
 
-    servir(ServeurLocal::reponse(200, Rev003));  // the next download counts as an update
-    EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
+    EXPECT_EQ(importer(env.ctx.path("html.csv")), QStringList{ListeDcf::MessageChoisieNonValide});
+    const QStringList absent = importer(env.ctx.path("absent.csv"));
+    ASSERT_EQ(absent.size(), 1);
+    EXPECT_TRUE(absent[0].startsWith("Impossible de lire le fichier ")) << absent[0].toStdString();
+    EXPECT_EQ(importer(""), QStringList{});  // the operator gave up
+    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev002);
+    EXPECT_EQ(stockee(), "Rev 002 du 01/03/15");
+
+    EXPECT_EQ(importer(env.ctx.path("rev003.csv")), QStringList{MisAJour + "Rev 003 du 10/09/15"});
+    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev003);
+    EXPECT_EQ(stockee(), "Rev 003 du 10/09/15");
+    EXPECT_EQ(importer(env.ctx.path("rev003.csv")), QStringList{Derniere + "Rev 003 du 10/09/15)"});
 }
 
 }  // namespace
