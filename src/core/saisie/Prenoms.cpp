@@ -12,9 +12,9 @@ Trouve chercher(const QString& fichier, const QString& indicatif) {
     for (const QString& l : TextFile::readLines(fichier)) {
         if (l.left(12).trimmed() != indicatif) continue;
         t.trouve = true;
-        // Cut to the field's width: a damaged file never fills a first name
-        // that the save would refuse.
-        t.prenom = TextFile::sansControles(l.mid(16)).left(15).toUpper();
+        // Cut to the field's width after the capitals ("ß" gives "SS"): a
+        // damaged file never fills a first name that the save would refuse.
+        t.prenom = TextFile::sansControles(l.mid(16)).toUpper().left(15);
         t.dptVide = l.mid(13, 2) == QLatin1String("  ");
     }
     return t;
