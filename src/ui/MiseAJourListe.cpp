@@ -32,6 +32,7 @@ HttpResult telecharger(HttpClient& http, const QUrl& url) {
     progres.setMinimumDuration(300);
     progres.setAutoReset(false);
     progres.setAutoClose(false);
+    progres.setValue(0);  // starts the delay before it shows, even if no byte ever comes
     QEventLoop loop;
     QObject::connect(t.get(), &HttpTransfert::progression, &progres, [&progres](qint64 recus, qint64 total) {
         // Kilobytes keep the counts within an int.
@@ -40,6 +41,8 @@ HttpResult telecharger(HttpClient& http, const QUrl& url) {
         progres.setValue(int(recus / 1024));
     });
     QObject::connect(&progres, &QProgressDialog::canceled, t.get(), &HttpTransfert::annuler);
+    // Escape only hides the dialog: the transfer must not go on unseen.
+    QObject::connect(&progres, &QDialog::rejected, t.get(), &HttpTransfert::annuler);
     QObject::connect(t.get(), &HttpTransfert::termine, &loop, &QEventLoop::quit);
     loop.exec();
     return t->resultat();

@@ -152,18 +152,19 @@ QString portFerme() {
     return QStringLiteral("http://127.0.0.1:") + QString::number(s.serverPort());
 }
 
-// Clicks "Annuler" once the progress dialog shows, as the operator would.
-void annulerDesQueVisible(Maj& t) {
+// Clicks "Annuler" or presses Escape once the progress dialog shows, as the operator would.
+void annulerDesQueVisible(Maj& t, bool parEchap) {
     t.http = QtHttpClient{20000};  // the click, not the time limit, ends it
     auto* guet = new QTimer;
-    QObject::connect(guet, &QTimer::timeout, guet, [guet] {
+    QObject::connect(guet, &QTimer::timeout, guet, [guet, parEchap] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* d = qobject_cast<QProgressDialog*>(w);
             if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") continue;
             EXPECT_TRUE(d->isModal());
             EXPECT_EQ(d->findChild<QLabel*>()->text(), "Téléchargement de la liste DCF…");
             for (QPushButton* b : d->findChildren<QPushButton*>())
-                if (b->text() == "Annuler") QTest::mouseClick(b, Qt::LeftButton);
+                if (b->text() == "Annuler" && !parEchap) QTest::mouseClick(b, Qt::LeftButton);
+            if (parEchap) QTest::keyClick(d, Qt::Key_Escape);
             guet->deleteLater();
             return;
         }
@@ -229,7 +230,13 @@ INSTANTIATE_TEST_SUITE_P(
             [](Maj& t) {
                 t.servir(ServeurLocal::reponse(200, Rev003.left(200), Csv, Rev003.size()),
                          ServeurLocal::Fin::Bloquer);
-                annulerDesQueVisible(t);
+                annulerDesQueVisible(t, false);
+            },
+            ListeDcf::MessageAnnule},
+        Cas{"EscapeCancelsToo",
+            [](Maj& t) {
+                t.servir("", ServeurLocal::Fin::Bloquer);
+                annulerDesQueVisible(t, true);
             },
             ListeDcf::MessageAnnule},
         Cas{"ReadOnlyList",
