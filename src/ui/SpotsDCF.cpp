@@ -162,7 +162,7 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     Liste_Spots->setToolTip(QStringLiteral("Un double click sur un spot pour le saisir"));
     // Fixed widths: sizing to contents would measure every row at each spot.
     const int m = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int largeurs[NbColonnes] = {6, 8, 7, 10, 8, 24, 4, 10, 10};
+    const int largeurs[NbColonnes] = {5, 7, 6, 9, 8, 24, 3, 9, 12};
     for (int i = 0; i < NbColonnes; ++i) Liste_Spots->setColumnWidth(i, largeurs[i] * m);
     Liste_Spots->horizontalHeader()->setSectionResizeMode(Cathedrale, QHeaderView::Stretch);
 
