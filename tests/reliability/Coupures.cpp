@@ -1,0 +1,134 @@
+#include "Coupures.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <chrono>
+#include <limits>
+#include <csignal>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "core/journal/Carnet.h"
+#include "core/journal/TextFile.h"
+
+namespace Coupures {
+
+Qso qso(int n) {
+    const QString heure = QStringLiteral("%1:%2").arg(n / 60 % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
+    return {QStringLiteral("F%1").arg(n % 100000), QStringLiteral("75"), QStringLiteral("JEAN"),
+            QStringLiteral("DCF-001"), QStringLiteral("01/02/16"), heure, QStringLiteral("SSB"),
+            QStringLiteral("14 Mhz"), QStringLiteral("59"), QStringLiteral("59"),
+            QStringLiteral("C. NOTRE-DAME"), QStringLiteral(" ")};
+}
+
+QByteArray log(int n) {
+    QByteArray out;
+    out.reserve(qsizetype(n) * (LigneQso::Longueur + 2));
+    for (int i = 0; i < n; ++i) out += TextFile::encode(LigneQso::format(qso(i))) + "\r\n";
+    return out;
+}
+
+namespace {
+
+QByteArray lire(const QString& p) {
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+// One save in a child; the parent kills it after `delai` (never, when negative).
+// Returns the child's wait status.
+int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microseconds delai) {
+    int tube[2];
+    if (::pipe(tube) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(tube[0]);
+        TextFile::ignorerLimiteTaille();
+        char c = 'x';
+        if (::write(tube[1], &c, 1) != 1) ::_exit(4);
+        Carnet carnet;
+        carnet.ouvrir(chemin);
+        ::_exit(carnet.ajouterEnFin(q).fait() ? 0 : 3);
+    }
+    ::close(tube[1]);
+    char c;
+    const bool pret = ::read(tube[0], &c, 1) == 1;
+    ::close(tube[0]);
+    if (pret && delai.count() >= 0) {
+        std::this_thread::sleep_for(delai);
+        ::kill(pid, SIGKILL);
+    }
+    int etat = 0;
+    ::waitpid(pid, &etat, 0);
+    return etat;
+}
+
+QStringList temporaires(const QString& dossier) {
+    return QDir(dossier).entryList({QStringLiteral("Temporaire-*")}, QDir::Files);
+}
+
+}  // namespace
+
+Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& hasard) {
+    Bilan b;
+    const QString chemin = dossier + QStringLiteral("/F5XYZ_DCF.log");
+    // Each save adds a QSO: a log near the cap starts low enough to end at it.
+    nombreQso = std::min(nombreQso, LigneQso::MaxQso - coupures - 3);
+    b.qsoDepart = nombreQso;
+    QByteArray ancien = log(nombreQso);
+    if (!TextFile::rewrite(chemin, {}, ancien)) {
+        b.premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit");
+        ++b.echecs;
+        return b;
+    }
+    int numero = nombreQso;
+    // The quickest of three whole saves, timed from the child's start, sets
+    // the window the kills fall in (a slow first run would waste kills).
+    qint64 plusCourt = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const Qso q = qso(numero++);
+        sauverDansUnEnfant(chemin, q, std::chrono::microseconds(-1));
+        plusCourt = std::min(plusCourt, t.nsecsElapsed() / 1000);
+        ancien = lire(chemin);
+    }
+    b.dureeSauvegardeMs = double(plusCourt) / 1000.0;
+    std::uniform_int_distribution<qint64> instant(0, plusCourt + plusCourt / 10);
+
+    for (int k = 0; k < coupures; ++k) {
+        const Qso q = qso(numero++);
+        const QByteArray nouveau = ancien + TextFile::encode(LigneQso::format(Carnet::normaliser(q))) + "\r\n";
+        const int avantTemp = int(temporaires(dossier).size());
+        const int etat = sauverDansUnEnfant(chemin, q, std::chrono::microseconds(instant(hasard)));
+        const QByteArray apres = lire(chemin);
+        const bool tue = WIFSIGNALED(etat);
+        const bool laisse = int(temporaires(dossier).size()) > avantTemp;
+        QString defaut;
+        if (!tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0)) {
+            ++b.echecs;
+            defaut = QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat);
+        } else if (apres == nouveau) {
+            ++(tue ? b.nouveau : b.fini);
+            if (laisse) defaut = QStringLiteral("un fichier temporaire reste après le renommage");
+        } else if (apres == ancien && tue) {
+            ++(laisse ? b.ancienTemporaire : b.ancien);
+        } else {
+            ++b.corrompu;
+            defaut = QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size());
+        }
+        if (!defaut.isEmpty() && b.premierDefaut.isEmpty())
+            b.premierDefaut = QStringLiteral("coupure %1 : ").arg(k) + defaut;
+        if (apres == nouveau) ancien = nouveau;
+        // Leftovers stay a while, so that later saves run beside them; a
+        // few are enough (each may be as large as the log).
+        const QStringList restes = temporaires(dossier);
+        if (restes.size() > 3)
+            for (const QString& r : restes) QFile::remove(dossier + QLatin1Char('/') + r);
+    }
+    return b;
+}
+
+}  // namespace Coupures
