@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "awards/AffContacte.h"
-#include "awards/DiplomesDCF.h"
-#include "awards/ListeDCF.h"
+#include "ui/diplomes/AffContacte.h"
+#include "ui/diplomes/DiplomesDCF.h"
+#include "ui/diplomes/ListeDCF.h"
 #include "support/GrosLog.h"
 
 namespace {

@@ -3,15 +3,14 @@
 #include <QFile>
 #include <benchmark/benchmark.h>
 
-#include "app/Main.h"
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
+#include "core/journal/Carnet.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
 #include "support/GrosLog.h"
 
 namespace {
-QString nouvelle(const QString& date) {
-    return LigneQso::format(Qso{"F5NEW", "75", "", "DCF-001", date, "10:00", "SSB", "14 Mhz", "59", "59",
-                                "C. NOTRE-DAME", " "});
+Qso nouvelle(const QString& date) {
+    return Qso{"F5NEW", "75", "", "DCF-001", date, "10:00", "SSB", "14 Mhz", "59", "59", "C. NOTRE-DAME", " "};
 }
 }  // namespace
 
@@ -27,11 +26,11 @@ BENCHMARK(BM_CopyLogFile_99999_baseline)->Unit(benchmark::kMillisecond);
 
 static void BM_Append_99999_target250ms(benchmark::State& state) {
     BenchEnv env(99998);
-    Main main(env.ctx);
-    main.chargerListe();
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
     const QByteArray octets = TextFile::joinLines(TextFile::readLines(env.ctx.logPath()));
     for (auto _ : state) {
-        main.Ecrire_En_Fin(nouvelle(QStringLiteral("01/01/30")));
+        carnet.ajouterEnFin(nouvelle(QStringLiteral("01/01/30")));
         state.PauseTiming();
         TextFile::rewrite(env.ctx.logPath(), env.ctx.path(QStringLiteral("t")), octets);
         state.ResumeTiming();
@@ -41,12 +40,12 @@ BENCHMARK(BM_Append_99999_target250ms)->Unit(benchmark::kMillisecond)->Iteration
 
 static void BM_InsertByDate_99999_target250ms(benchmark::State& state) {
     BenchEnv env(99998);
-    Main main(env.ctx);
-    main.chargerListe();
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
     const QByteArray octets = TextFile::joinLines(TextFile::readLines(env.ctx.logPath()));
     for (auto _ : state) {
         // Near the end of the log: every earlier line's date is read.
-        main.Inserer_Par_Date(nouvelle(QStringLiteral("01/01/49")));
+        carnet.insererParDate(nouvelle(QStringLiteral("01/01/49")));
         state.PauseTiming();
         TextFile::rewrite(env.ctx.logPath(), env.ctx.path(QStringLiteral("t")), octets);
         state.ResumeTiming();
@@ -56,16 +55,16 @@ BENCHMARK(BM_InsertByDate_99999_target250ms)->Unit(benchmark::kMillisecond)->Ite
 
 static void BM_Replace_99999_target250ms(benchmark::State& state) {
     BenchEnv env;
-    Main main(env.ctx);
-    main.chargerListe();
-    const QString ancienne = TextFile::readLines(env.ctx.logPath()).at(50000);
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
+    const QString ancienne = carnet.texte(50000);
     const QString modifiee = QString(ancienne).replace(49, 5, QStringLiteral("23:59"));
     bool remplacer = true;
     for (auto _ : state) {
         if (remplacer)
-            main.Remplacer_Ligne(modifiee, ancienne);
+            carnet.remplacer(LigneQso::affichage(ancienne, 50001), LigneQso::parse(modifiee));
         else
-            main.Remplacer_Ligne(ancienne, modifiee);
+            carnet.remplacer(LigneQso::affichage(modifiee, 50001), LigneQso::parse(ancienne));
         remplacer = !remplacer;
     }
 }
@@ -73,12 +72,12 @@ BENCHMARK(BM_Replace_99999_target250ms)->Unit(benchmark::kMillisecond)->Iteratio
 
 static void BM_Delete_99999_target250ms(benchmark::State& state) {
     BenchEnv env;
-    Main main(env.ctx);
-    main.chargerListe();
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
     const QStringList lignes = TextFile::readLines(env.ctx.logPath());
     const QByteArray octets = TextFile::joinLines(lignes);
     for (auto _ : state) {
-        main.Supprimer_Ligne(lignes.at(50000));
+        carnet.supprimer(LigneQso::affichage(lignes.at(50000), 50001));
         state.PauseTiming();
         TextFile::rewrite(env.ctx.logPath(), env.ctx.path(QStringLiteral("t")), octets);
         state.ResumeTiming();

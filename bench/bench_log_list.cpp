@@ -1,16 +1,19 @@
-// Loading a 99,999-line log into the main list. Target: under 0.5 s.
+// Loading a 99,999-line log into the main list as the program does. Target: under 20 ms.
 #include <benchmark/benchmark.h>
 
-#include "app/Main.h"
+#include <QLineEdit>
+
+#include "ui/Main.h"
 #include "support/GrosLog.h"
 
 static void BM_LoadLogList_99999_target500ms(benchmark::State& state) {
     BenchEnv env;
     Main main(env.ctx);
     for (auto _ : state) {
+        // As the program starts: the log read, the last line selected and shown.
         main.chargerListe();
-        main.selectionnerDerniere();
-        benchmark::DoNotOptimize(main.lignesListe().size());
+        main.saisie->selectionnerDerniere();
+        benchmark::DoNotOptimize(main.Ind_A->text().size());
     }
 }
 BENCHMARK(BM_LoadLogList_99999_target500ms)->Unit(benchmark::kMillisecond)->Iterations(5);

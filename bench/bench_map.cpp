@@ -1,8 +1,8 @@
 // Opening the département map on a 99,999-line log. Target: under 0.3 s.
 #include <benchmark/benchmark.h>
 
-#include "awards/CarteLogic.h"
-#include "awards/Carte_Acti_DCF.h"
+#include "core/diplomes/CarteLogic.h"
+#include "ui/diplomes/Carte_Acti_DCF.h"
 #include "support/GrosLog.h"
 
 static void BM_OpenMap_99999_target300ms(benchmark::State& state) {

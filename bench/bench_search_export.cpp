@@ -3,11 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QLineEdit>
+#include <QListView>
 #include <QRadioButton>
 
-#include "app/Main.h"
-#include "export/ExportAdif.h"
-#include "search/RechercheIndicatif.h"
+#include "ui/Main.h"
+#include "ui/ExportAdif.h"
+#include "ui/RechercheIndicatif.h"
 #include "support/GrosLog.h"
 
 namespace {
@@ -17,7 +18,7 @@ void rechercher(benchmark::State& state, int option, const QString& critere) {
     BenchEnv env;
     Main main(env.ctx);
     main.demarrer();
-    Recherche_Indicatif w(env.ctx);
+    Recherche_Indicatif w(env.ctx, main.Liste_DCF->font());
     w.Option1[option - 1]->setChecked(true);
     QLineEdit* boites[] = {w.Indica, w.Data, w.Depa};
     qsizetype trouves = 0;

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "core/journal/Carnet.h"
 #include "ui/AppContext.h"
 #include "ui/Main.h"
 #include "platform/Clock.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     QtHttpClient http;
     QtWebViewFactory webViews;
     QtPrinter printer;
+    Carnet carnet;
     AppContext ctx;
     ctx.dataDir = cheminRepertoire();
     ctx.settings = &settings;
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
     ctx.http = &http;
     ctx.webViews = &webViews;
     ctx.printer = &printer;
+    ctx.carnet = &carnet;
 
     Main main(ctx);
     main.demarrer();

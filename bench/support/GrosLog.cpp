@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 #include <random>
 
-#include "app/SettingsKeys.h"
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
+#include "core/Reglages.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
 
 QStringList genererLog(int n, unsigned seed) {
     static const QStringList bandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
@@ -51,9 +51,11 @@ BenchEnv::BenchEnv(int n) {
     ctx.settings = &settings;
     ctx.dialogs = &dialogs;
     ctx.clock = &clock;
+    ctx.carnet = &carnet;
     ctx.station = QStringLiteral("F5BENCH");
     settings.write(Keys::App, Keys::Global, Keys::Indicatif, ctx.station);
     TextFile::rewriteLines(ctx.logPath(), ctx.path(QStringLiteral("Temporaire.txt")), genererLog(n));
+    carnet.ouvrir(ctx.logPath());
 }
 
 int benchMain(int argc, char** argv) {

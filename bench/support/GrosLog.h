@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/AppContext.h"
+#include "core/journal/Carnet.h"
+#include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -24,6 +25,7 @@ struct BenchEnv {
     QtSettingsStore settings{dir.path() + QStringLiteral("/config")};
     SilentDialogs dialogs;
     SystemClock clock;
+    Carnet carnet;
     AppContext ctx;
     explicit BenchEnv(int n = 99999);
 };

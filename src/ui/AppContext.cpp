@@ -1,6 +1,7 @@
 #include "ui/AppContext.h"
 
 #include "core/Reglages.h"
+#include "core/journal/Carnet.h"
 #include "platform/SettingsStore.h"
 
 QString AppContext::readStation(const QString& key, const QString& def) const {
@@ -13,4 +14,12 @@ void AppContext::writeStation(const QString& key, const QString& value) const {
 
 int AppContext::readStationIndex(const QString& key) const {
     return settings->readIndex(Keys::App, stationSection(), key, 0);
+}
+
+Carnet* AppContext::carnetAJour() const {
+    if (carnet->chemin() != logPath())
+        carnet->ouvrir(logPath());
+    else
+        carnet->actualiser();
+    return carnet;
 }

@@ -7,7 +7,7 @@ class Clock;
 class HttpClient;
 class WebViewFactory;
 class Printer;
-class Main;
+class Carnet;
 
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
@@ -20,7 +20,7 @@ struct AppContext {
     HttpClient* http = nullptr;
     WebViewFactory* webViews = nullptr;  // the web view of Reglement and Cluster
     Printer* printer = nullptr;
-    Main* main = nullptr;
+    Carnet* carnet = nullptr;         // the station's log
     // Level chosen by the last "Voir la liste" click; the award list reads it
     // each time it saves or prints.
     QString Niveau_Diplome;
@@ -35,4 +35,8 @@ struct AppContext {
     QString readStation(const QString& key, const QString& def) const;
     void writeStation(const QString& key, const QString& value) const;
     int readStationIndex(const QString& key) const;
+
+    // The log object holding the station's log as it is on disk now: read
+    // again when the station changed or the file did.
+    Carnet* carnetAJour() const;
 };

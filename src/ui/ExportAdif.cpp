@@ -5,22 +5,22 @@
 #include "ui/AppContext.h"
 #include "core/adif/Adif.h"
 #include "platform/Dialogs.h"
+#include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
 
 namespace ExportAdif {
 
 bool Mnu_ADIF_Click(AppContext& ctx) {
-    bool lu = false;
-    const QString log = ctx.logPath();
-    const QByteArrayList lignes = TextFile::readRawLines(log, &lu);
-    if (!lu) {
+    ctx.carnetAJour();
+    if (!ctx.carnet->present()) {
         // An export of nothing would pass for an empty log.
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log).fileName());
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") +
+                            QFileInfo(ctx.carnet->chemin()).fileName());
         return false;
     }
     const QString nom = Adif::nomFichier(ctx.station);
     if (!TextFile::rewrite(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                           TextFile::joinRawLines(Adif::fichier(ctx.station, lignes)))) {
+                           Adif::fichier(ctx.station, *ctx.carnet))) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }

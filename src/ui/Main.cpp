@@ -21,34 +21,33 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/widgets/Couleurs.h"
-#include "core/diplomes/CarteLogic.h"
-#include "ui/widgets/EnteteListe.h"
+#include "core/Bandes.h"
 #include "core/Reglages.h"
-#include "core/saisie/Controles.h"
+#include "core/diplomes/CarteLogic.h"
+#include "core/journal/Carnet.h"
+#include "core/journal/LigneQso.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "platform/Windows.h"
+#include "ui/ExportAdif.h"
+#include "ui/MiseAJourListe.h"
+#include "ui/ModeleLog.h"
+#include "ui/RechercheIndicatif.h"
 #include "ui/Station.h"
 #include "ui/diplomes/AffContacte.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
 #include "ui/diplomes/DiplomesDCF.h"
-#include "ui/ExportAdif.h"
-#include "core/journal/LigneQso.h"
-#include "ui/ModeleLog.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/SettingsStore.h"
-#include "core/journal/TextFile.h"
-#include "platform/Windows.h"
-#include "ui/MiseAJourListe.h"
-#include "ui/RechercheIndicatif.h"
 #include "ui/web/Cluster.h"
 #include "ui/web/Reglement.h"
+#include "ui/widgets/Combos.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/widgets/EnteteListe.h"
 
 using Windows::nomme;
 
 namespace {
 
-const QStringList kBandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
-                             "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
 const QStringList kModes = {"SSB", "CW", "FM"};
 const QString kAideListe = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
@@ -81,18 +80,6 @@ QPixmap imageCathedrale() {
 
 }  // namespace
 
-int indexCombo(const QComboBox* cb) {
-    return cb->findText(cb->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
-void texteCombo(QComboBox* cb, const QString& text) {
-    const int i = cb->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (i >= 0)
-        cb->setCurrentIndex(i);
-    else
-        cb->setEditText(text);
-}
-
 QString Main::texteAPropos() {
     return QStringLiteral("Vitralog  Révision ") + Version::Revision +
            QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France\r\n") +
@@ -106,13 +93,8 @@ QString Main::legende() {
 
 Main::Main(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx(c) {
     setObjectName(QStringLiteral("Main"));
-    ctx.main = this;
     construire();
     construireMenus();
-}
-
-Main::~Main() {
-    if (ctx.main == this) ctx.main = nullptr;
 }
 
 void Main::construire() {
@@ -254,7 +236,7 @@ void Main::construire() {
     Label_Liste_DCF = nomme(new EnteteListe, "Label_Liste_DCF");
     bas->addWidget(Label_Liste_DCF);
     Liste_DCF = nomme(new QListView, "Liste_DCF");
-    modele = new ModeleLog(this);
+    modele = new ModeleLog(ctx.carnet, this);
     Liste_DCF->setModel(modele);
     Liste_DCF->setUniformItemSizes(true);
     Liste_DCF->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -280,21 +262,18 @@ void Main::construire() {
         Couleurs::fond(w, Couleurs::JauneClair);
     Couleurs::fond(Ind_A, Couleurs::VertClair);
 
-    connect(Efface_A, &QPushButton::clicked, this, &Main::Efface_A_Click);
-    connect(Valide_A, &QPushButton::clicked, this, &Main::Valide_A_Click);
-    connect(Annule_Saisie, &QPushButton::clicked, this, &Main::Annule_Saisie_Click);
-    connect(Ajout_QSO, &QPushButton::clicked, this, &Main::Ajout_QSO_Click);
-    connect(Rechercher, &QPushButton::clicked, this, [this] {
-        Windows::openSingle<Recherche_Indicatif>([this] { return new Recherche_Indicatif(ctx); });
-    });
-    connect(Liste_DCF, &QListView::doubleClicked, this, [this] { Liste_DCF_DblClick(); });
-    connect(Liste_DCF, &QListView::clicked, this, [this] { Liste_DCF_Click(); });
-    connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    saisie = new Saisie(ctx, *this, modele, this);
+    connect(Efface_A, &QPushButton::clicked, saisie, &Saisie::Efface_A_Click);
+    connect(Valide_A, &QPushButton::clicked, saisie, &Saisie::Valide_A_Click);
+    connect(Annule_Saisie, &QPushButton::clicked, saisie, &Saisie::Annule_Saisie_Click);
+    connect(Ajout_QSO, &QPushButton::clicked, saisie, &Saisie::Ajout_QSO_Click);
+    connect(Rechercher, &QPushButton::clicked, this, &Main::Rechercher_Click);
+    connect(Liste_DCF, &QListView::doubleClicked, saisie, &Saisie::Liste_DCF_DblClick);
+    connect(Liste_DCF, &QListView::clicked, saisie, &Saisie::Liste_DCF_Click);
+    connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, saisie,
             [this](const QModelIndex& cur) {
-                if (cur.isValid()) Liste_DCF_Click();
+                if (cur.isValid()) saisie->Liste_DCF_Click();
             });
-
-    installerSaisie();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -384,28 +363,18 @@ void Main::construireMenus() {
     });
 }
 
-void Main::remplirListes() {
-    Bande_A->clear();
-    Bande_A->addItems(kBandes);
-    Mode_A->clear();
-    Mode_A->addItems(kModes);
-}
-
-void Main::selectionnerIndex(QComboBox* cb, int index) {
-    // -1, or an index past the list, selects no item.
-    cb->setCurrentIndex(index >= 0 && index < cb->count() ? index : -1);
-}
-
 void Main::demarrer() {
     adjustSize();
     Windows::centreOnScreen(this);
-    remplirListes();
+    Bande_A->clear();
+    Bande_A->addItems(Bandes::textesListe());
+    Mode_A->clear();
+    Mode_A->addItems({QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")});
 
     ctx.station = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
     I_Station->setText(ctx.station);
 
-    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
-    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
+    saisie->restaurerBandeEtMode();
     const QString dateAuto = ctx.readStation(Keys::DateAuto, QStringLiteral("Oui"));
     if (dateAuto == QLatin1String("Oui")) {
         Mnu_Date_Auto->setChecked(true);
@@ -414,20 +383,19 @@ void Main::demarrer() {
         Mnu_Date_Auto->setChecked(false);
         Mnu_Date_Man->setChecked(true);
     }
+    saisie->setDateAuto(Mnu_Date_Auto->isChecked());
 
     ctx.settings->write(Keys::App, Keys::Global, Keys::Chemin, ctx.dataDir);
 
     if (!ctx.stationSet()) {
         ctx.dialogs->notice(QStringLiteral(
             "\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
-        Station station(ctx);
-        Windows::centreOnScreen(&station);
-        station.exec();
+        ouvrirStation(true);
     }
 
     Label_Liste_DCF->setText(LigneQso::Entete);
 
-    Mode_Modification = false;
+    saisie->Mode_Modification = false;
     show();
     Ind_A->setEnabled(true);
     Ind_A->setFocus();
@@ -436,108 +404,19 @@ void Main::demarrer() {
     setWindowTitle(legende());
 
     if (ctx.stationSet()) chargerListe();
-    selectionnerDerniere();
+    saisie->selectionnerDerniere();
     ctx.writeStation(Keys::Revision, Version::Revision);
-    Init_Saisie();
+    saisie->Init_Saisie();
 
     Timer1_Timer();
     Timer1->start();
 }
 
-void Main::Init_Saisie() {
-    for (QLineEdit* e : {Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A}) {
-        e->clear();
-        fermer(e);
-    }
-    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
-    fermer(Mode_A);
-    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
-    fermer(RST_A);
-    fermer(RSTE_A);
-    rapportsParDefaut();
-    Rem_A->setText(QStringLiteral(" "));
-    fermer(Rem_A);
-    QSL_A->setChecked(false);
-    Ind_A->clear();
-    Couleurs::fond(Ind_A, Couleurs::VertClair);
-    Ind_A->setEnabled(true);
-    Ind_A->setFocus();
-    Mode_Modification = false;
-    Edition_En_Cours = false;
-    Mode_Insertion = false;
-    Annule_Saisie->setEnabled(false);
-    Valide_A->setEnabled(false);
-    Valide_A->setPalette(QPalette());  // no longer the field to fill next
-    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
-}
-
-void Main::fermer(QWidget* w) {
-    w->setEnabled(false);
-    Couleurs::fond(w, Couleurs::JauneClair);
-}
-
-void Main::rapportsParDefaut() {
-    const QString rst = Controles::rapportParDefaut(Mode_A->currentText());
-    RST_A->setText(rst);
-    RSTE_A->setText(rst);
-}
-
 void Main::chargerListe() {
     // A log missing although a station is set reads as empty; the next write creates it.
-    chargerListe(TextFile::readRawLines(ctx.logPath()));
-}
-
-void Main::chargerListe(QByteArrayList lignes) {
-    modele->setLignes(std::move(lignes));
+    if (!ctx.carnet->ouvrir(ctx.logPath()))
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + ctx.logPath());
     Ind_A->setEnabled(true);
-}
-
-QStringList Main::lignesListe() const { return modele->affichages(); }
-
-QString Main::ligneListe(int row) const { return modele->affichage(row); }
-
-int Main::ligneCourante() const {
-    const QModelIndex i = Liste_DCF->currentIndex();
-    return i.isValid() ? i.row() : -1;
-}
-
-void Main::selectionnerLigne(int row) {
-    if (row < 0 || row >= modele->rowCount()) return;
-    const QModelIndex i = modele->index(row);
-    if (Liste_DCF->currentIndex() == i) {
-        Liste_DCF_Click();  // same line again: still a click
-    } else {
-        Liste_DCF->setCurrentIndex(i);  // raises the click through currentRowChanged
-    }
-    Liste_DCF->scrollTo(i);
-}
-
-void Main::selectionnerDerniere() { selectionnerLigne(modele->rowCount() - 1); }
-
-void Main::Liste_DCF_Click() {
-    if (Edition_En_Cours) return;
-    const int row = ligneCourante();
-    if (row < 0) return;
-    Ligne_Selectionnee = modele->affichage(row);
-    Annule_Saisie->setEnabled(true);
-    remplirDepuis(Ligne_Selectionnee);
-    Ind_A->setEnabled(false);
-}
-
-void Main::remplirDepuis(const QString& affichage) {
-    const Qso q = LigneQso::parseAffichage(affichage);
-    Ind_A->setText(q.indicatif.trimmed());
-    Dpt_A->setText(q.dpt.trimmed());
-    Prenom_A->setText(q.prenom.trimmed());
-    Ref_A->setText(q.ref.trimmed());
-    Date_A->setText(q.date);
-    Heure_A->setText(q.heure);
-    texteCombo(Mode_A, q.mode.trimmed());
-    texteCombo(Bande_A, q.bande.trimmed());
-    RST_A->setText(q.rstR.trimmed());
-    RSTE_A->setText(q.rstE.trimmed());
-    Rem_A->setText(q.nom.trimmed());
-    QSL_A->setChecked(q.qsl == QLatin1String("*"));
 }
 
 void Main::appliquerStation() {
@@ -545,18 +424,37 @@ void Main::appliquerStation() {
     QString affiche = ctx.station;
     affiche.replace(QLatin1Char('_'), QLatin1Char('/'));
     I_Station->setText(affiche);
-    selectionnerIndex(Bande_A, ctx.readStationIndex(Keys::Bande));
-    selectionnerIndex(Mode_A, ctx.readStationIndex(Keys::Mode));
+    saisie->restaurerBandeEtMode();
     chargerListe();
 }
 
-bool Main::dateAuto() const { return Mnu_Date_Auto->isChecked(); }
+void Main::ouvrirStation(bool modale) {
+    if (modale) {
+        Station station(ctx);
+        connect(&station, &Station::stationChoisie, this, &Main::appliquerStation);
+        Windows::centreOnScreen(&station);
+        station.exec();
+        return;
+    }
+    Windows::openSingle<Station>([this] {
+        auto* s = new Station(ctx);
+        connect(s, &Station::stationChoisie, this, &Main::appliquerStation);
+        return s;
+    });
+}
 
-void Main::Efface_A_Click() { Init_Saisie(); }
+void Main::Rechercher_Click() {
+    Windows::openSingle<Recherche_Indicatif>([this] {
+        auto* r = new Recherche_Indicatif(ctx, Liste_DCF->font());
+        connect(r, &Recherche_Indicatif::qsoChoisi, saisie, &Saisie::selectionnerLigne);
+        return r;
+    });
+}
 
 void Main::Mnu_Date_Auto_Click() {
     Mnu_Date_Auto->setChecked(true);
     Mnu_Date_Man->setChecked(false);
+    saisie->setDateAuto(true);
     Date_A->clear();
     ctx.writeStation(Keys::DateAuto, QStringLiteral("Oui"));
 }
@@ -564,6 +462,7 @@ void Main::Mnu_Date_Auto_Click() {
 void Main::Mnu_Date_Man_Click() {
     Mnu_Date_Auto->setChecked(false);
     Mnu_Date_Man->setChecked(true);
+    saisie->setDateAuto(false);
     ctx.writeStation(Keys::DateAuto, QStringLiteral("Non"));
 }
 
@@ -572,7 +471,7 @@ void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(texteAPropos()); }
 void Main::Mnu_Historique_Click() { ctx.dialogs->notice(Version::Historique); }
 
 void Main::Mnu_New_Indicatif_Click() {
-    Windows::openSingle<Station>([this] { return new Station(ctx); });
+    ouvrirStation(false);
 }
 
 void Main::Mnu_Quitter_Click() {

@@ -17,10 +17,9 @@
 
 #include "ui/widgets/Couleurs.h"
 #include "ui/widgets/EnteteListe.h"
-#include "ui/Main.h"
+#include "core/journal/Carnet.h"
 #include "ui/diplomes/Commun.h"
 #include "core/journal/LigneQso.h"
-#include "ui/ModeleLog.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
 #include "core/recherche/Recherche.h"
@@ -50,7 +49,8 @@ int majuscule(int code) { return code >= 97 && code <= 122 ? code - 32 : code; }
 
 }  // namespace
 
-Recherche_Indicatif::Recherche_Indicatif(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
+Recherche_Indicatif::Recherche_Indicatif(AppContext& c, const QFont& police, QWidget* parent)
+    : QWidget(parent), ctx(c) {
     setObjectName(QStringLiteral("Recherche_Indicatif"));
     setWindowTitle(QStringLiteral("Rechercher un QSO"));
 
@@ -101,7 +101,7 @@ Recherche_Indicatif::Recherche_Indicatif(AppContext& c, QWidget* parent) : QWidg
     QSO_Effectues->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
     Couleurs::fond(QSO_Effectues, Couleurs::JauneClair);
     // The results are lines of the log list: the same font keeps their columns.
-    const QFont fixe = ctx.main ? ctx.main->Liste_DCF->font() : Awards::policeFixe(8.25);
+    const QFont& fixe = police;
     QSO_Effectues->setFont(fixe);
     const QFontMetricsF fmf(fixe);
     const int marge = Awards::margeTexte(QSO_Effectues);
@@ -183,8 +183,8 @@ int Recherche_Indicatif::Depa_KeyPress(int code) {
 
 void Recherche_Indicatif::Lance_Recherche() {
     modele->setStringList({});
-    const ModeleLog* liste = ctx.main ? ctx.main->modele : nullptr;
-    if (liste && liste->rowCount() > 0) {
+    const Carnet* carnet = ctx.carnet;
+    if (carnet && carnet->nombre() > 0) {
         const int option = optionChoisie();
         QLineEdit* b = boite(option);
         if (b->text().startsWith(QLatin1String("\r\n"))) b->setText(b->text().mid(2));
@@ -193,7 +193,8 @@ void Recherche_Indicatif::Lance_Recherche() {
             return;
         }
         QStringList trouves;
-        for (int row : Recherche::chercher(liste->lignes(), option, b->text())) trouves.append(liste->affichage(row));
+        for (int row : Recherche::chercher(*carnet, option, b->text()))
+            trouves.append(LigneQso::affichage(carnet->texte(row), row + 1));
         modele->setStringList(trouves);
     }
     if (modele->rowCount() == 0) ctx.dialogs->notice(QStringLiteral("Pas de QSO trouvé"));
@@ -205,10 +206,10 @@ void Recherche_Indicatif::Lance_Recherche() {
 void Recherche_Indicatif::QSO_Effectues_DblClick(int row) {
     const QStringList r = modele->stringList();
     if (row < 0 || row >= r.size()) return;
-    if (Main* m = ctx.main) {
-        const int ligne = Recherche::ligneDuNumero(Recherche::numero(r.at(row)), m->modele->rowCount(),
-                                                   [m](int i) { return m->ligneListe(i); });
-        if (ligne >= 0) m->selectionnerLigne(ligne);
+    if (const Carnet* c = ctx.carnet) {
+        const int ligne = Recherche::ligneDuNumero(Recherche::numero(r.at(row)), int(c->nombre()),
+                                                   [c](int i) { return LigneQso::affichage(c->texte(i), i + 1); });
+        if (ligne >= 0) emit qsoChoisi(ligne);
     }
     close();
 }

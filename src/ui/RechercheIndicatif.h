@@ -19,7 +19,8 @@ class QStringListModel;
 class Recherche_Indicatif : public QWidget {
     Q_OBJECT
 public:
-    explicit Recherche_Indicatif(AppContext& ctx, QWidget* parent = nullptr);
+    // The results use the log list's font, to keep its columns.
+    Recherche_Indicatif(AppContext& ctx, const QFont& police, QWidget* parent = nullptr);
 
     // 1 callsign, 2 reference, 3 département.
     int optionChoisie() const;
@@ -47,6 +48,10 @@ public:
     EnteteListe* Label13;
     QLabel* Label3;
     QPushButton* Command1;
+
+signals:
+    // A result was double-clicked: the row of the log list it shows.
+    void qsoChoisi(int ligne);
 
 private:
     QLineEdit* boite(int option) const;

@@ -5,46 +5,54 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/widgets/Couleurs.h"
-#include "ui/Main.h"
+#include <QListView>
+
 #include "core/Reglages.h"
+#include "core/journal/Carnet.h"
+#include "core/journal/LigneQso.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
 #include "core/saisie/Recherches.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
+#include "ui/ModeleLog.h"
+#include "ui/Saisie.h"
+#include "ui/widgets/Combos.h"
+#include "ui/widgets/Couleurs.h"
 
 using Controles::majuscule;
 constexpr int Enter = KeyPress::Enter;
 
-void Main::installerSaisie() {
-    auto lier = [this](QWidget* w, int (Main::*h)(int)) {
-        KeyPress::install(w, [this, h](int code) { return (this->*h)(code); });
-    };
-    lier(Bande_A, &Main::Bande_A_KeyPress);
-    lier(Ind_A, &Main::Ind_A_KeyPress);
-    lier(Prenom_A, &Main::Prenom_A_KeyPress);
-    lier(Ref_A, &Main::Ref_A_KeyPress);
-    lier(Dpt_A, &Main::Dpt_A_KeyPress);
-    lier(Date_A, &Main::Date_A_KeyPress);
-    lier(Heure_A, &Main::Heure_A_KeyPress);
-    lier(Mode_A, &Main::Mode_A_KeyPress);
-    lier(RST_A, &Main::RST_A_KeyPress);
-    lier(RSTE_A, &Main::RSTE_A_KeyPress);
-    lier(Rem_A, &Main::Rem_A_KeyPress);
-    lier(QSL_A, &Main::QSL_A_KeyPress);
+Saisie::Saisie(AppContext& x, ControlesSaisie& controles, ModeleLog* m, QObject* parent)
+    : QObject(parent), ctx(x), c(controles), modele(m) {
+    installer();
 }
 
-QString Main::fichierPrenoms() const { return ctx.path(QStringLiteral("Liste_Prenom.txt")); }
-QString Main::fichierListeDCF() const { return ctx.path(QStringLiteral("Liste_DCF.csv")); }
+void Saisie::installer() {
+    auto lier = [this](QWidget* w, int (Saisie::*h)(int)) {
+        KeyPress::install(w, [this, h](int code) { return (this->*h)(code); });
+    };
+    lier(c.Bande_A, &Saisie::Bande_A_KeyPress);
+    lier(c.Ind_A, &Saisie::Ind_A_KeyPress);
+    lier(c.Prenom_A, &Saisie::Prenom_A_KeyPress);
+    lier(c.Ref_A, &Saisie::Ref_A_KeyPress);
+    lier(c.Dpt_A, &Saisie::Dpt_A_KeyPress);
+    lier(c.Date_A, &Saisie::Date_A_KeyPress);
+    lier(c.Heure_A, &Saisie::Heure_A_KeyPress);
+    lier(c.Mode_A, &Saisie::Mode_A_KeyPress);
+    lier(c.RST_A, &Saisie::RST_A_KeyPress);
+    lier(c.RSTE_A, &Saisie::RSTE_A_KeyPress);
+    lier(c.Rem_A, &Saisie::Rem_A_KeyPress);
+    lier(c.QSL_A, &Saisie::QSL_A_KeyPress);
+}
 
-void Main::ouvrir(QWidget* w) {
+void Saisie::ouvrir(QWidget* w) {
     w->setEnabled(true);
     Couleurs::fond(w, Couleurs::VertClair);
     w->setFocus();
 }
 
-void Main::memoriserIndex(QComboBox* cb, const QString& key) {
+void Saisie::memoriserIndex(QComboBox* cb, const QString& key) {
     if (!Mode_Modification) ctx.writeStation(key, QString::number(indexCombo(cb)));
 }
 
@@ -58,7 +66,7 @@ bool refuse(Dialogs* d, const QString& message) {
 void fait(QWidget* w) { Couleurs::fond(w, Couleurs::JauneClair); }
 }  // namespace
 
-int Main::Ind_A_KeyPress(int code) {
+int Saisie::Ind_A_KeyPress(int code) {
     if (!ctx.stationSet()) {
         ctx.dialogs->notice(QStringLiteral(
             "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
@@ -66,154 +74,232 @@ int Main::Ind_A_KeyPress(int code) {
         return code;
     }
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::indicatif(Ind_A->text()))) return 0;
-        Cherche_Prenom(Ind_A->text());
-        fait(Ind_A);
-        ouvrir(Prenom_A);
+        if (refuse(ctx.dialogs, Controles::indicatif(c.Ind_A->text()))) return 0;
+        Cherche_Prenom(c.Ind_A->text());
+        fait(c.Ind_A);
+        ouvrir(c.Prenom_A);
         return 0;
     }
     return majuscule(code);
 }
 
-void Main::Cherche_Prenom(const QString& indicatif) {
+void Saisie::Cherche_Prenom(const QString& indicatif) {
     if (Mode_Modification) return;  // the edited QSO keeps its first name
     const Prenoms::Trouve t = Prenoms::chercher(fichierPrenoms(), indicatif);
     if (!t.trouve) return;
-    Prenom_A->setEnabled(true);
-    Prenom_A->setText(t.prenom);
-    if (t.dptVide) Dpt_A->clear();
+    c.Prenom_A->setEnabled(true);
+    c.Prenom_A->setText(t.prenom);
+    if (t.dptVide) c.Dpt_A->clear();
 }
 
-int Main::Prenom_A_KeyPress(int code) {
+int Saisie::Prenom_A_KeyPress(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::prenom(Prenom_A->text()))) return 0;
-        fait(Prenom_A);
-        ouvrir(Ref_A);
+        if (refuse(ctx.dialogs, Controles::prenom(c.Prenom_A->text()))) return 0;
+        fait(c.Prenom_A);
+        ouvrir(c.Ref_A);
         return 0;
     }
     return majuscule(code);
 }
 
-int Main::Ref_A_KeyPress(int code) {
+int Saisie::Ref_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    const QString ref = Ref_A->text();
+    const QString ref = c.Ref_A->text();
     if (refuse(ctx.dialogs, Controles::reference(ref))) return 0;
 
     if (!Mode_Modification) {
-        const Recherches::DejaContacte d =
-            Recherches::Cherche_Ref_Log(ctx.logPath(), ref, Bande_A->currentText());
-        if (d.trouve) {
-            ctx.dialogs->notice(ref + QStringLiteral(" Cathédrale déja contacté le ") + d.date +
-                                QStringLiteral(" sur ") + Bande_A->currentText());
-            Ref_A->clear();
+        const std::optional<QString> date = ctx.carnet->dejaContacte(ref, c.Bande_A->currentText());
+        if (date) {
+            ctx.dialogs->notice(ref + QStringLiteral(" Cathédrale déja contacté le ") + *date +
+                                QStringLiteral(" sur ") + c.Bande_A->currentText());
+            c.Ref_A->clear();
             Init_Saisie();
             return 0;
         }
     }
     // No list, or no row: empty texts, the operator types them.
-    const Recherches::Cathedrale c = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
-    Dpt_A->setText(c.dpt);
-    Rem_A->setText(c.nom.left(30));
-    fait(Ref_A);
-    ouvrir(Dpt_A);
+    const Recherches::Cathedrale cath = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
+    c.Dpt_A->setText(cath.dpt);
+    c.Rem_A->setText(cath.nom.left(30));
+    fait(c.Ref_A);
+    ouvrir(c.Dpt_A);
     return 0;
 }
 
-int Main::Dpt_A_KeyPress(int code) {
+int Saisie::Dpt_A_KeyPress(int code) {
     if (code != Enter) return code;
-    Dpt_A->setText(Dpt_A->text().toLower());
-    if (refuse(ctx.dialogs, Controles::departement(Dpt_A->text()))) return 0;
-    if (dateAuto() && !Mode_Modification && !Mode_Insertion) {
-        fait(Dpt_A);
-        Mode_A->setEnabled(true);
-        Couleurs::fond(Mode_A, Couleurs::VertClair);
-        Date_A->setText(Label33->text());
-        Heure_A->setText(Label37->text().left(5));
-        Mode_A->setFocus();
+    c.Dpt_A->setText(c.Dpt_A->text().toLower());
+    if (refuse(ctx.dialogs, Controles::departement(c.Dpt_A->text()))) return 0;
+    if (dateAuto_ && !Mode_Modification && !Mode_Insertion) {
+        fait(c.Dpt_A);
+        c.Mode_A->setEnabled(true);
+        Couleurs::fond(c.Mode_A, Couleurs::VertClair);
+        c.Date_A->setText(c.Label33->text());
+        c.Heure_A->setText(c.Label37->text().left(5));
+        c.Mode_A->setFocus();
     } else {
-        fait(Dpt_A);
-        ouvrir(Date_A);
+        fait(c.Dpt_A);
+        ouvrir(c.Date_A);
     }
-    Rem_A->setCursorPosition(Rem_A->text().size());
+    c.Rem_A->setCursorPosition(c.Rem_A->text().size());
     return 0;
 }
 
-int Main::Date_A_KeyPress(int code) {
+int Saisie::Date_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::date(Date_A->text()))) return 0;
-    Heure_A->setEnabled(true);
-    fait(Date_A);
-    Couleurs::fond(Heure_A, Couleurs::VertClair);
-    Heure_A->setFocus();
+    if (refuse(ctx.dialogs, Controles::date(c.Date_A->text()))) return 0;
+    c.Heure_A->setEnabled(true);
+    fait(c.Date_A);
+    Couleurs::fond(c.Heure_A, Couleurs::VertClair);
+    c.Heure_A->setFocus();
     return 0;
 }
 
-int Main::Heure_A_KeyPress(int code) {
+int Saisie::Heure_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::heure(Heure_A->text()))) return 0;
-    Mode_A->setEnabled(true);
-    fait(Heure_A);
-    Couleurs::fond(Mode_A, Couleurs::VertClair);
-    Mode_A->setFocus();
+    if (refuse(ctx.dialogs, Controles::heure(c.Heure_A->text()))) return 0;
+    c.Mode_A->setEnabled(true);
+    fait(c.Heure_A);
+    Couleurs::fond(c.Mode_A, Couleurs::VertClair);
+    c.Mode_A->setFocus();
     return 0;
 }
 
-int Main::Mode_A_KeyPress(int code) {
+int Saisie::Mode_A_KeyPress(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::mode(Mode_A->currentText()))) return 0;
-        fait(Mode_A);
-        ouvrir(RST_A);
+        if (refuse(ctx.dialogs, Controles::mode(c.Mode_A->currentText()))) return 0;
+        fait(c.Mode_A);
+        ouvrir(c.RST_A);
         rapportsParDefaut();
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(Mode_A, Keys::Mode);
+    memoriserIndex(c.Mode_A, Keys::Mode);
     return code == Enter ? 0 : code;
 }
 
-int Main::Bande_A_KeyPress(int code) {
+int Saisie::Bande_A_KeyPress(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::bande(Bande_A->currentText()))) return 0;
-        RST_A->setEnabled(true);
-        fait(Bande_A);
-        Couleurs::fond(Ind_A, Couleurs::VertClair);
-        Ind_A->setEnabled(true);  // a QSO shown from the list disabled it
-        Ind_A->setFocus();
+        if (refuse(ctx.dialogs, Controles::bande(c.Bande_A->currentText()))) return 0;
+        c.RST_A->setEnabled(true);
+        fait(c.Bande_A);
+        Couleurs::fond(c.Ind_A, Couleurs::VertClair);
+        c.Ind_A->setEnabled(true);  // a QSO shown from the list disabled it
+        c.Ind_A->setFocus();
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(Bande_A, Keys::Bande);
+    memoriserIndex(c.Bande_A, Keys::Bande);
     return code == Enter ? 0 : code;
 }
 
-int Main::RST_A_KeyPress(int code) {
+int Saisie::RST_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::report(RST_A->text()))) return 0;
-    fait(RST_A);
-    ouvrir(RSTE_A);
+    if (refuse(ctx.dialogs, Controles::report(c.RST_A->text()))) return 0;
+    fait(c.RST_A);
+    ouvrir(c.RSTE_A);
     return 0;
 }
 
-int Main::RSTE_A_KeyPress(int code) {
+int Saisie::RSTE_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::report(RSTE_A->text()))) return 0;
-    fait(RSTE_A);
-    ouvrir(Rem_A);
-    Rem_A->setCursorPosition(Rem_A->text().size());
+    if (refuse(ctx.dialogs, Controles::report(c.RSTE_A->text()))) return 0;
+    fait(c.RSTE_A);
+    ouvrir(c.Rem_A);
+    c.Rem_A->setCursorPosition(c.Rem_A->text().size());
     return 0;
 }
 
-int Main::Rem_A_KeyPress(int code) {
+int Saisie::Rem_A_KeyPress(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::nom(Rem_A->text()))) return 0;
-    fait(Rem_A);
-    ouvrir(QSL_A);
+    if (refuse(ctx.dialogs, Controles::nom(c.Rem_A->text()))) return 0;
+    fait(c.Rem_A);
+    ouvrir(c.QSL_A);
     return 0;
 }
 
-int Main::QSL_A_KeyPress(int code) {
+int Saisie::QSL_A_KeyPress(int code) {
     if (code != Enter) return code;
-    fait(QSL_A);
-    ouvrir(Valide_A);
+    fait(c.QSL_A);
+    ouvrir(c.Valide_A);
     return 0;
+}
+
+void Saisie::Init_Saisie() {
+    for (QLineEdit* e : {c.Dpt_A, c.Prenom_A, c.Ref_A, c.Date_A, c.Heure_A}) {
+        e->clear();
+        Couleurs::ferme(e);
+    }
+    selectionnerIndex(c.Mode_A, ctx.readStationIndex(Keys::Mode));
+    Couleurs::ferme(c.Mode_A);
+    selectionnerIndex(c.Bande_A, ctx.readStationIndex(Keys::Bande));
+    Couleurs::ferme(c.RST_A);
+    Couleurs::ferme(c.RSTE_A);
+    rapportsParDefaut();
+    c.Rem_A->setText(QStringLiteral(" "));
+    Couleurs::ferme(c.Rem_A);
+    c.QSL_A->setChecked(false);
+    c.Ind_A->clear();
+    Couleurs::fond(c.Ind_A, Couleurs::VertClair);
+    c.Ind_A->setEnabled(true);
+    c.Ind_A->setFocus();
+    Mode_Modification = false;
+    Edition_En_Cours = false;
+    Mode_Insertion = false;
+    c.Annule_Saisie->setEnabled(false);
+    c.Valide_A->setEnabled(false);
+    c.Valide_A->setPalette(QPalette());  // no longer the field to fill next
+    c.Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+}
+
+bool Saisie::dateAuto() const { return dateAuto_; }
+
+void Saisie::rapportsParDefaut() {
+    const QString rst = Controles::rapportParDefaut(c.Mode_A->currentText());
+    c.RST_A->setText(rst);
+    c.RSTE_A->setText(rst);
+}
+
+void Saisie::restaurerBandeEtMode() {
+    selectionnerIndex(c.Bande_A, ctx.readStationIndex(Keys::Bande));
+    selectionnerIndex(c.Mode_A, ctx.readStationIndex(Keys::Mode));
+}
+
+void Saisie::selectionnerLigne(int row) {
+    if (row < 0 || row >= modele->rowCount()) return;
+    const QModelIndex i = modele->index(row);
+    if (c.Liste_DCF->currentIndex() == i) {
+        Liste_DCF_Click();  // same line again: still a click
+    } else {
+        c.Liste_DCF->setCurrentIndex(i);  // raises the click through currentRowChanged
+    }
+    c.Liste_DCF->scrollTo(i);
+}
+
+void Saisie::selectionnerDerniere() { selectionnerLigne(modele->rowCount() - 1); }
+
+void Saisie::Liste_DCF_Click() {
+    if (Edition_En_Cours) return;
+    const QModelIndex i = c.Liste_DCF->currentIndex();
+    if (!i.isValid()) return;
+    Ligne_Selectionnee = modele->affichage(i.row());
+    c.Annule_Saisie->setEnabled(true);
+    remplirDepuis(Ligne_Selectionnee);
+    c.Ind_A->setEnabled(false);
+}
+
+void Saisie::remplirDepuis(const QString& affichage) {
+    const Qso q = LigneQso::parseAffichage(affichage);
+    c.Ind_A->setText(q.indicatif.trimmed());
+    c.Dpt_A->setText(q.dpt.trimmed());
+    c.Prenom_A->setText(q.prenom.trimmed());
+    c.Ref_A->setText(q.ref.trimmed());
+    c.Date_A->setText(q.date);
+    c.Heure_A->setText(q.heure);
+    texteCombo(c.Mode_A, q.mode.trimmed());
+    texteCombo(c.Bande_A, q.bande.trimmed());
+    c.RST_A->setText(q.rstR.trimmed());
+    c.RSTE_A->setText(q.rstE.trimmed());
+    c.Rem_A->setText(q.nom.trimmed());
+    c.QSL_A->setChecked(q.qsl == QLatin1String("*"));
 }

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/Couleurs.h"
-#include "ui/Main.h"
 #include "core/Reglages.h"
 #include "core/saisie/StationLogic.h"
 #include "platform/Dialogs.h"
@@ -97,6 +96,6 @@ void Station::Validation_Click() {
         ctx.writeStation(Keys::Bande, QStringLiteral("0"));
         ctx.writeStation(Keys::Mode, QStringLiteral("0"));
     }
-    if (ctx.main) ctx.main->appliquerStation();
+    emit stationChoisie();
     close();
 }

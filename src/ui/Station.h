@@ -22,6 +22,10 @@ public:
     QLineEdit* New_Indicatif;
     QPushButton* Validation;
 
+signals:
+    // The callsign was accepted and stored.
+    void stationChoisie();
+
 private:
     AppContext& ctx;
 };

@@ -2,14 +2,15 @@
 
 #include <QFile>
 
-#include "app/SettingsKeys.h"
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
+#include "core/Reglages.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
 
 void TestEnv::station(const QString& call, const QStringList& lines) {
     settings->write(Keys::App, Keys::Global, Keys::Indicatif, call);
     ctx.station = call;
     writeFile(call + "_DCF.log", TextFile::joinLines(lines));
+    carnet.ouvrir(ctx.logPath());
 }
 
 QByteArray TestEnv::readFile(const QString& name) const {

@@ -5,7 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppContext.h"
+#include "core/journal/Carnet.h"
+#include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -48,6 +49,7 @@ struct TestEnv {
     std::unique_ptr<QtSettingsStore> settings;
     RecordingDialogs dialogs;
     SteeredClock clock;
+    Carnet carnet;
     AppContext ctx;
 
     TestEnv() {
@@ -56,6 +58,7 @@ struct TestEnv {
         ctx.settings = settings.get();
         ctx.dialogs = &dialogs;
         ctx.clock = &clock;
+        ctx.carnet = &carnet;
     }
     // Sets a known station with an existing log holding these lines.
     void station(const QString& call, const QStringList& lines = {});

@@ -1,11 +1,13 @@
 #pragma once
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/Main.h"
+#include "ui/Main.h"
+#include "ui/ModeleLog.h"
 #include "support/Doubles.h"
 
 // The main window of a test, shown and active so that typed keys reach it.
@@ -18,6 +20,16 @@ protected:
         main = std::make_unique<Main>(env.ctx);
         main->demarrer();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+    // The log list's display lines, and its current row (-1 for none).
+    QStringList lignesListe() const {
+        QStringList l;
+        for (int i = 0; i < main->modele->rowCount(); ++i) l.append(main->modele->affichage(i));
+        return l;
+    }
+    int ligneCourante() const {
+        const QModelIndex i = main->Liste_DCF->currentIndex();
+        return i.isValid() ? i.row() : -1;
     }
     template <class T = QLineEdit>
     T* c(const char* name) {

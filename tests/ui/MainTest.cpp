@@ -16,13 +16,15 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/Couleurs.h"
-#include "app/EnteteListe.h"
-#include "app/Main.h"
-#include "app/SettingsKeys.h"
-#include "app/Station.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/widgets/EnteteListe.h"
+#include "ui/Main.h"
+#include "ui/ModeleLog.h"
+#include "ui/widgets/Combos.h"
+#include "core/Reglages.h"
+#include "ui/Station.h"
 #include "platform/Windows.h"
-#include "log/LigneQso.h"
+#include "core/journal/LigneQso.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -71,7 +73,7 @@ TEST(Demarrage, FirstRunAsksForTheStationAndCreatesItsLog) {
     EXPECT_EQ(env.readFile("F5XYZ_P_DCF.log"), QByteArray());
     EXPECT_EQ(enfant<QComboBox>(&main, "Bande_A")->currentText(), "1.8 Mhz");
     EXPECT_EQ(enfant<QComboBox>(&main, "Mode_A")->currentText(), "SSB");
-    EXPECT_TRUE(main.lignesListe().isEmpty());
+    EXPECT_TRUE(main.modele->rowCount() == 0);
 
     EXPECT_EQ(lire(env, "Setup ", "Indicatif Station"), "F5XYZ_P");
     EXPECT_EQ(lire(env, "Setup ", "Chemin Repertoire"), env.dir.path());
@@ -90,7 +92,7 @@ TEST(Demarrage, StationWindowClosedWithoutACallsignLeavesTheProgramNotSetUp) {
     main.demarrer();
     EXPECT_EQ(env.ctx.station, "FXXXX");
     EXPECT_EQ(enfant<QLabel>(&main, "I_Station")->text(), "FXXXX");
-    EXPECT_TRUE(main.lignesListe().isEmpty());
+    EXPECT_TRUE(main.modele->rowCount() == 0);
     EXPECT_EQ(lire(env, "Setup FXXXX", "Revision"), " 1.0.3");
     EXPECT_FALSE(QFile::exists(env.dir.filePath("FXXXX_DCF.log")));
 }
@@ -109,10 +111,10 @@ TEST(Demarrage, LaterRunListsTheLogAndLeavesAnEmptyFormReadyForTheNextQso) {
 
     EXPECT_TRUE(env.dialogs.notices.isEmpty());
     EXPECT_EQ(enfant<QLabel>(&main, "I_Station")->text(), "F5XYZ_P");  // stored form
-    ASSERT_EQ(main.lignesListe().size(), 3);
-    EXPECT_EQ(main.lignesListe()[0], LigneQso::affichage(lignes[0], 1));
-    EXPECT_EQ(main.ligneCourante(), 2);
-    EXPECT_EQ(main.Ligne_Selectionnee, LigneQso::affichage(lignes[2], 3));
+    ASSERT_EQ(main.modele->rowCount(), 3);
+    EXPECT_EQ(main.modele->affichage(0), LigneQso::affichage(lignes[0], 1));
+    EXPECT_EQ(main.Liste_DCF->currentIndex().row(), 2);
+    EXPECT_EQ(main.saisie->Ligne_Selectionnee, LigneQso::affichage(lignes[2], 3));
     EXPECT_EQ(enfant<QLabel>(&main, "Label_Liste_DCF")->text(), LigneQso::Entete);
 
     // The form is empty again, focus-ready in Ind_A; the delete button off.
@@ -143,7 +145,7 @@ TEST(Demarrage, ClickOnTheListShowsTheQsoReadOnly) {
     env.station("F5XYZ", {l, ligne("F6AAA", "75", "JEAN", "DCF-001", "01/02/15", "10:00")});
     Main main(env.ctx);
     main.demarrer();
-    main.selectionnerLigne(0);
+    main.saisie->selectionnerLigne(0);
     EXPECT_EQ(enfant<QLineEdit>(&main, "Ref_A")->text(), "DBF-012B");
     EXPECT_EQ(enfant<QLineEdit>(&main, "Rem_A")->text(), "B. DE LOURDES");
     EXPECT_EQ(enfant<QComboBox>(&main, "Bande_A")->currentText(), "7.0 Mhz");
@@ -151,7 +153,7 @@ TEST(Demarrage, ClickOnTheListShowsTheQsoReadOnly) {
     EXPECT_TRUE(enfant<QCheckBox>(&main, "QSL_A")->isChecked());
     EXPECT_FALSE(enfant<QLineEdit>(&main, "Ind_A")->isEnabled());
     EXPECT_TRUE(enfant<QPushButton>(&main, "Annule_Saisie")->isEnabled());
-    main.selectionnerLigne(1);
+    main.saisie->selectionnerLigne(1);
     EXPECT_FALSE(enfant<QCheckBox>(&main, "QSL_A")->isChecked());
     EXPECT_EQ(enfant<QLineEdit>(&main, "Ind_A")->text(), "F6AAA");
 }
@@ -165,7 +167,7 @@ TEST(Demarrage, OddSettingsAndAMissingLogDoNotStopTheProgram) {
     env.settings->write("DCF", "Setup F5XYZ", "Date Auto", "Peut-etre");
     Main main(env.ctx);
     main.demarrer();
-    EXPECT_TRUE(main.lignesListe().isEmpty());
+    EXPECT_TRUE(main.modele->rowCount() == 0);
     EXPECT_EQ(enfant<QComboBox>(&main, "Bande_A")->currentText(), "1.8 Mhz");
     EXPECT_EQ(enfant<QComboBox>(&main, "Mode_A")->currentIndex(), -1);
     EXPECT_TRUE(enfant<QAction>(&main, "Mnu_Date_Auto")->isChecked());
@@ -241,7 +243,7 @@ TEST(StationWindow, KnownStationKeepsItsLogAndItsChoices) {
     env.station("F5XYZ");
     Main main(env.ctx);
     main.demarrer();
-    ASSERT_TRUE(main.lignesListe().isEmpty());
+    ASSERT_TRUE(main.modele->rowCount() == 0);
 
     main.Mnu_New_Indicatif_Click();
     Station* s = fenetreStation();
@@ -254,7 +256,7 @@ TEST(StationWindow, KnownStationKeepsItsLogAndItsChoices) {
     QApplication::processEvents();
 
     EXPECT_EQ(env.readFile("F4ABC_DCF.log"), avant);
-    EXPECT_EQ(main.lignesListe().size(), 1);
+    EXPECT_EQ(main.modele->rowCount(), 1);
     EXPECT_EQ(enfant<QComboBox>(&main, "Bande_A")->currentText(), "28 Mhz");
     EXPECT_EQ(enfant<QComboBox>(&main, "Mode_A")->currentText(), "FM");
     EXPECT_EQ(lire(env, "Setup ", "Indicatif Station"), "F4ABC");

@@ -7,12 +7,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/EnteteListe.h"
-#include "app/Main.h"
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
-#include "search/Recherche.h"
-#include "search/RechercheIndicatif.h"
+#include "ui/widgets/EnteteListe.h"
+#include "ui/Main.h"
+#include "ui/ModeleLog.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
+#include "core/recherche/Recherche.h"
+#include "ui/RechercheIndicatif.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -77,7 +78,7 @@ TEST_F(FenetreRecherche, ByCallsignTypedInLowerCase) {
     QTest::keyClick(w->Indica, Qt::Key_Return);
     EXPECT_EQ(numeros(), (QStringList{"1", "2"}));
     ASSERT_FALSE(w->resultats().isEmpty());
-    EXPECT_EQ(w->resultats().first(), main->ligneListe(0));
+    EXPECT_EQ(w->resultats().first(), main->modele->affichage(0));
     EXPECT_TRUE(boitesVides());
     EXPECT_TRUE(env.dialogs.notices.isEmpty());
 
@@ -162,9 +163,9 @@ TEST_F(FenetreRecherche, DoubleClickSelectsTheQsoInTheLog) {
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
-    EXPECT_EQ(main->ligneCourante(), 3);
+    EXPECT_EQ(main->Liste_DCF->currentIndex().row(), 3);
     EXPECT_EQ(main->Ind_A->text(), "F6ABC");
-    EXPECT_EQ(main->Ligne_Selectionnee, main->ligneListe(3));
+    EXPECT_EQ(main->saisie->Ligne_Selectionnee, main->modele->affichage(3));
     EXPECT_TRUE(main->Annule_Saisie->isEnabled());
 }
 
@@ -172,42 +173,11 @@ TEST_F(FenetreRecherche, ResultWhoseNumberIsGoneSelectsNothing) {
     ouvrir();
     entree(w->Indica, "ON4F");
     ASSERT_EQ(numeros(), QStringList{"5"});
-    main->chargerListe(QByteArrayList{TextFile::encode(kLog[0])});
-    main->selectionnerLigne(0);
+    env.writeFile("F5XYZ_DCF.log", TextFile::joinLines({kLog[0]}));
+    main->chargerListe();
+    main->saisie->selectionnerLigne(0);
     w->QSO_Effectues_DblClick(0);
-    EXPECT_EQ(main->ligneCourante(), 0);
+    EXPECT_EQ(main->Liste_DCF->currentIndex().row(), 0);
     EXPECT_EQ(main->Ind_A->text(), "F5XYZ");
 }
 
-TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOption) {
-    QByteArrayList l;
-    for (const QString& x : {ligne("F75AB", "75", "", "DCF-075", "01/02/16", "08:05"),
-                             ligne("F5AB", "33", "DCF", "DCF-001", "01/02/16", "08:05"),
-                             ligne("F5É", "2a", "", "DBF-001B", "01/02/16", "08:05"), QStringLiteral("F5ZZ")})
-        l.append(TextFile::encode(x));
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "75"), QList<int>{0});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParReference, "dcf-001"), QList<int>{1});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParReference, "dbf-001"), QList<int>{2});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "f5"), (QList<int>{1, 2, 3}));
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "5é"), QList<int>{2});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "DCF").isEmpty());
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "F5\u0141").isEmpty());
-}
-
-// Lines edited by hand match as their display lines read: the département of
-// a line cut short is followed by the blanks of the separators, and only
-// blanks are trimmed.
-TEST(RechercheLignes, HandEditedLinesMatchAsDisplayed) {
-    const QStringList lignes = {QStringLiteral("F5ZZ"), QStringLiteral("F5XYZ        7"),
-                                ligne("F6TAB", "75", "", "DCF-01\t", "01/02/16", "08:05")};
-    QByteArrayList l;
-    for (const QString& x : lignes) l.append(TextFile::encode(x));
-    // Display columns 23-24 of the cut lines.
-    EXPECT_EQ(LigneQso::affichage(lignes[0], 1).mid(22, 2), "  ");
-    EXPECT_EQ(LigneQso::affichage(lignes[1], 2).mid(22, 2), "7 ");
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "7 "), QList<int>{1});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParDepartement, "7").isEmpty());
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "  "), QList<int>{0});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParReference, "DCF-01").isEmpty());
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "F"), (QList<int>{0, 1, 2}));
-}

@@ -9,16 +9,16 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/Couleurs.h"
-#include "app/Main.h"
-#include "platform/TextFile.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/Main.h"
+#include "core/journal/TextFile.h"
 #include "support/FenetreTest.h"
 
 namespace {
 
 // The main window of a station with a small log, a reference list and a
 // first-name memory, shown and active so that typed keys reach it.
-class Saisie : public FenetreTest {
+class SaisieQso : public FenetreTest {
 protected:
     void SetUp() override {
         env.station("F5XYZ", {ligne("F6AAA", "75", "", "DCF-012", "14/05/15", "10:00", "SSB", "14 Mhz")});
@@ -37,7 +37,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Saisie, ARoadFromTheCallsignToTheSaveButton) {
+TEST_F(SaisieQso, ARoadFromTheCallsignToTheSaveButton) {
     taper(c("Ind_A"), "f6abc");
     EXPECT_EQ(c("Ind_A")->text(), "F6ABC");
     EXPECT_EQ(Couleurs::fond(c("Ind_A")), Couleurs::JauneClair);
@@ -86,7 +86,7 @@ TEST_F(Saisie, ARoadFromTheCallsignToTheSaveButton) {
     EXPECT_TRUE(messages().isEmpty());
 }
 
-TEST_F(Saisie, RefusedFieldsKeepTheirTextAndTheFocus) {
+TEST_F(SaisieQso, RefusedFieldsKeepTheirTextAndTheFocus) {
     taper(c("Ind_A"), "");
     EXPECT_EQ(messages(), QStringList{"Entrez un indicatif"});
     taper(c("Ind_A"), "f5abcdefghijk");
@@ -112,7 +112,7 @@ TEST_F(Saisie, RefusedFieldsKeepTheirTextAndTheFocus) {
     EXPECT_EQ(messages(), QStringList{"2 caracteres maxi pour le Departement"});
 }
 
-TEST_F(Saisie, AReferenceAlreadyWorkedOnTheBandAbandonsTheQso) {
+TEST_F(SaisieQso, AReferenceAlreadyWorkedOnTheBandAbandonsTheQso) {
     taper(c("Ind_A"), "f6abc");
     QTest::keyClick(c("Prenom_A"), Qt::Key_Return);
     taper(c("Ref_A"), "dcf-012");
@@ -131,16 +131,16 @@ TEST_F(Saisie, AReferenceAlreadyWorkedOnTheBandAbandonsTheQso) {
     EXPECT_EQ(c("Rem_A")->text(), "C. Notre-Dame à Paris");
 
     // While a logged QSO is being modified the check never runs.
-    main->Init_Saisie();
+    main->saisie->Init_Saisie();
     c<QComboBox>("Bande_A")->setCurrentIndex(4);
-    main->Mode_Modification = true;
+    main->saisie->Mode_Modification = true;
     c("Ref_A")->setEnabled(true);
     taper(c("Ref_A"), "DCF-012");
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(focus(), c("Dpt_A"));
 }
 
-TEST_F(Saisie, ManualDateIsTypedAndChecked) {
+TEST_F(SaisieQso, ManualDateIsTypedAndChecked) {
     c<QAction>("Mnu_Date_Man")->trigger();
     taper(c("Ind_A"), "f6nod");
     EXPECT_EQ(c("Prenom_A")->text(), "PAUL");
@@ -160,6 +160,9 @@ TEST_F(Saisie, ManualDateIsTypedAndChecked) {
     EXPECT_EQ(messages(), QStringList{"8 caracteres pour la date ex: 01/02/08"});
     c("Date_A")->setText("31/02/15");
     QTest::keyClick(c("Date_A"), Qt::Key_Return);
+    EXPECT_EQ(messages(), QStringList{"Le format de la date doit etre JJ/MM/AA"});
+    c("Date_A")->setText("29/02/16");
+    QTest::keyClick(c("Date_A"), Qt::Key_Return);
     EXPECT_EQ(focus(), c("Heure_A"));
     taper(c("Heure_A"), "24:00");
     EXPECT_EQ(messages(), QStringList{"Le format de l'heure doit etre HH:MM"});
@@ -171,7 +174,7 @@ TEST_F(Saisie, ManualDateIsTypedAndChecked) {
     EXPECT_EQ(c("RST_A")->text(), "59");
 }
 
-TEST_F(Saisie, RememberedModeAndBandFollowTheKeys) {
+TEST_F(SaisieQso, RememberedModeAndBandFollowTheKeys) {
     auto* mode = c<QComboBox>("Mode_A");
     mode->setEnabled(true);
     mode->lineEdit()->clear();
@@ -184,7 +187,7 @@ TEST_F(Saisie, RememberedModeAndBandFollowTheKeys) {
     EXPECT_EQ(c("RST_A")->text(), "59");
 
     // Enter in the band returns to the callsign, even after a list click disabled it.
-    main->selectionnerLigne(0);
+    main->saisie->selectionnerLigne(0);
     EXPECT_FALSE(c("Ind_A")->isEnabled());
     auto* bande = c<QComboBox>("Bande_A");
     bande->lineEdit()->clear();
@@ -198,13 +201,13 @@ TEST_F(Saisie, RememberedModeAndBandFollowTheKeys) {
     EXPECT_EQ(env.settings->read("DCF", "Setup F5XYZ", "bande Utilisee", ""), "8");
 
     // Nothing is remembered while a logged QSO is being modified.
-    main->Mode_Modification = true;
+    main->saisie->Mode_Modification = true;
     bande->setCurrentIndex(1);
     taper(bande, "");
     EXPECT_EQ(env.settings->read("DCF", "Setup F5XYZ", "bande Utilisee", ""), "8");
 }
 
-TEST_F(Saisie, KeysReachAComboBoxAsTheKeyboardSendsThem) {
+TEST_F(SaisieQso, KeysReachAComboBoxAsTheKeyboardSendsThem) {
     // The keyboard sends keys to the combo box that has the focus, not to its line edit.
     auto* mode = c<QComboBox>("Mode_A");
     mode->setEnabled(true);

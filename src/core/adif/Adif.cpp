@@ -1,6 +1,8 @@
 #include "core/adif/Adif.h"
 
+#include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 
@@ -34,17 +36,8 @@ QString dateAdif(QStringView date) {
 }  // namespace
 
 QString bande(const QString& texteBande) {
-    struct Bande {
-        const char* log;
-        const char* adif;
-    };
-    static const Bande table[] = {
-        {"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"10 Mhz", "30m"},
-        {"14 Mhz", "20m"},   {"18 Mhz", "17m"},  {"21 Mhz", "15m"},  {"24 Mhz", "12m"},
-        {"28 Mhz", "10m"},   {"50 Mhz", "6m"},   {"144 Mhz", "2m"},  {"432 Mhz", "70cm"}};
-    for (const Bande& b : table)
-        if (texteBande == QLatin1String(b.log)) return QString::fromLatin1(b.adif);
-    return {};
+    const Bandes::Bande* b = Bandes::parTexte(texteBande);
+    return b ? QString::fromLatin1(b->adif) : QString();
 }
 
 QString ADIF_SP(const QString& Poubelle) {
@@ -83,12 +76,18 @@ QStringList entete(const QString& indicatif) {
             QStringLiteral("<eoh>")};
 }
 
-QByteArrayList fichier(const QString& indicatif, const QByteArrayList& log) {
-    QByteArrayList out;
-    out.reserve(6 + log.size());
-    for (const QString& l : entete(indicatif)) out.append(TextFile::encode(l));
+QByteArray fichier(const QString& indicatif, const Carnet& log) {
+    QByteArray out;
+    out.reserve(200 * (log.nombre() + 6));
+    for (const QString& l : entete(indicatif)) {
+        out += TextFile::encode(l);
+        out += "\r\n";
+    }
     // Every character comes from the log, so every one encodes back.
-    for (const QByteArray& l : log) out.append(TextFile::encode(ADIF_SP(TextFile::decode(l))));
+    for (qsizetype i = 0; i < log.nombre(); ++i) {
+        out += TextFile::encode(ADIF_SP(log.texte(i)));
+        out += "\r\n";
+    }
     return out;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Carnet;
+
 // The log as an ADIF file: six header lines, then one record per log line.
 namespace Adif {
 
@@ -17,8 +19,8 @@ QString ADIF_SP(const QString& Poubelle);
 QString nomFichier(const QString& indicatif);
 
 QStringList entete(const QString& indicatif);
-// Header and records in Windows-1252, from the log's lines as stored; every
-// log line gives one record.
-QByteArrayList fichier(const QString& indicatif, const QByteArrayList& log);
+// The whole file in Windows-1252 with CR LF line ends: header, then one
+// record per log line.
+QByteArray fichier(const QString& indicatif, const Carnet& log);
 
 }  // namespace Adif

@@ -1,5 +1,7 @@
 #include "core/recherche/Recherche.h"
 
+#include "core/journal/Carnet.h"
+
 #include "core/journal/TextFile.h"
 
 namespace Recherche {
@@ -63,13 +65,13 @@ QString messageCritereVide(int option) {
     }
 }
 
-QList<int> chercher(const QByteArrayList& lignes, int option, const QString& critere) {
+QList<int> chercher(const Carnet& lignes, int option, const QString& critere) {
     QList<int> out;
     bool ok = false;
     const QByteArray c = TextFile::encode(option == ParDepartement ? critere : critere.toUpper(), &ok);
     if (!ok) return out;  // a character no log line can hold
-    for (int i = 0; i < lignes.size(); ++i) {
-        const QByteArrayView v(lignes.at(i));
+    for (int i = 0; i < lignes.nombre(); ++i) {
+        const QByteArrayView v = lignes.ligne(i);
         bool trouve;
         if (option == ParReference)
             trouve = sansBlancs(colonne(v, kRef, kLargeurRef)) == c;

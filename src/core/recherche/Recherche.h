@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+class Carnet;
+
 // Finding QSOs among the display lines of the log list.
 namespace Recherche {
 
@@ -24,7 +26,7 @@ QString messageCritereVide(int option);
 // given as the stored lines behind the list: a display line carries their
 // fields unchanged after its running number, so reading the columns there
 // matches the same rows without building 99,999 display lines.
-QList<int> chercher(const QByteArrayList& lignes, int option, const QString& critere);
+QList<int> chercher(const Carnet& lignes, int option, const QString& critere);
 
 // The running number column of a display line.
 QString numero(const QString& affichage);

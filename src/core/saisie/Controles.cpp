@@ -1,5 +1,7 @@
 #include "core/saisie/Controles.h"
 
+#include <QDate>
+
 namespace Controles {
 
 namespace {
@@ -14,9 +16,10 @@ int Controle_Date(const QString& t) {
     if (!chiffre(t[3]) || !chiffre(t[4])) return 1;
     if (t[5] != QLatin1Char('/')) return 1;
     if (!chiffre(t[6]) || !chiffre(t[7])) return 1;
-    if (nombre(t, 0) > 31) return 1;
-    if (nombre(t, 3) > 12) return 1;
-    return 0;
+    // A day that exists: 31/02 and 29/02 of a common year do not; the year
+    // is read as the log reads it (50-99 are 19xx).
+    const int an = nombre(t, 6);
+    return QDate::isValid(an >= 50 ? 1900 + an : 2000 + an, nombre(t, 3), nombre(t, 0)) ? 0 : 1;
 }
 
 int Controle_Heure(const QString& t) {

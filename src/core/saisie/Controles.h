@@ -5,8 +5,8 @@
 // again. Each returns the refusal message, or an empty text when the value passes.
 namespace Controles {
 
-// 1 when the 8-character text is not a JJ/MM/AA date, else 0. Only the
-// shape, day <= 31 and month <= 12 are checked: 00/00/15 and 31/02/15 pass.
+// 1 when the 8-character text is not a JJ/MM/AA date of a day that exists
+// (leap years counted), else 0.
 int Controle_Date(const QString& texte);
 // 1 when the 5-character text is not an HH:MM time (00-23, 00-59), else 0.
 int Controle_Heure(const QString& texte);

@@ -5,21 +5,6 @@
 
 namespace Recherches {
 
-DejaContacte Cherche_Ref_Log(const QString& fichierLog, const QString& reference,
-                             const QString& bande) {
-    bool ok1 = true, ok2 = true;
-    const QByteArray ref = TextFile::encode(reference.trimmed(), &ok1);
-    const QByteArray band = TextFile::encode(bande, &ok2);
-    if (!ok1 || !ok2) return {};  // the log cannot hold such text
-    // Compared as bytes, so a large log is scanned without decoding it.
-    for (const QByteArray& l : TextFile::readRawLines(fichierLog)) {
-        // The band is compared as it stands: blanks the operator typed count.
-        if (l.mid(32, 8).trimmed() == ref && l.mid(59, 7).trimmed() == band)
-            return {true, TextFile::decode(l.mid(40, 8))};
-    }
-    return {};
-}
-
 QString cle(const QString& reference) {
     const qsizetype i = reference.indexOf(QLatin1Char('-'));
     return i < 0 ? reference : reference.mid(i + 1);

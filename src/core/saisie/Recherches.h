@@ -1,17 +1,8 @@
 #pragma once
 #include <QString>
 
-// The two lookups run when a reference is entered.
+// The reference list's lookup run when a reference is entered.
 namespace Recherches {
-
-struct DejaContacte {
-    bool trouve = false;
-    QString date;  // JJ/MM/AA of the first matching QSO
-};
-// A QSO of the log with this reference (outer blanks ignored) on this band
-// (as it stands). A missing log finds nothing.
-DejaContacte Cherche_Ref_Log(const QString& fichierLog, const QString& reference,
-                             const QString& bande);
 
 struct Cathedrale {
     bool trouve = false;

@@ -1,40 +1,40 @@
 #include "core/web/PagesCluster.h"
 
-#include <array>
 #include <utility>
+#include <vector>
+
+#include "core/Bandes.h"
 
 namespace PagesCluster {
 
 namespace {
 
-// Entry text and band code (the wavelength in metres for a single band).
-const std::array<std::pair<const char*, const char*>, 13> kBandes = {{
-    {"All HF", "euhf"},
-    {"1.8 Mhz", "160"},
-    {"3.5 Mhz", "80"},
-    {"7.0 Mhz", "40"},
-    {"10 Mhz", "30"},
-    {"14 Mhz", "20"},
-    {"18 Mhz", "17"},
-    {"21 Mhz", "15"},
-    {"24 Mhz", "12"},
-    {"28 Mhz", "10"},
-    {"50 Mhz", "6"},
-    {"144 Mhz", "2"},
-    {"All VHF", "euvhf"},
-}};
+// "All HF", the single bands, "All VHF": entry text and band code.
+std::vector<std::pair<QString, QString>> table() {
+    std::vector<std::pair<QString, QString>> t;
+    t.emplace_back(QStringLiteral("All HF"), QStringLiteral("euhf"));
+    for (const Bandes::Bande& b : Bandes::Table)
+        if (*b.cluster) t.emplace_back(QString::fromLatin1(b.texte), QString::fromLatin1(b.cluster));
+    t.emplace_back(QStringLiteral("All VHF"), QStringLiteral("euvhf"));
+    return t;
+}
+
+const std::vector<std::pair<QString, QString>>& kBandes() {
+    static const auto t = table();
+    return t;
+}
 
 }  // namespace
 
 QStringList entrees() {
     QStringList l;
-    for (const auto& b : kBandes) l.append(QString::fromLatin1(b.first));
+    for (const auto& b : kBandes()) l.append(b.first);
     return l;
 }
 
 QString codeBande(int index) {
-    if (index < 0 || index >= static_cast<int>(kBandes.size())) return {};
-    return QString::fromLatin1(kBandes[static_cast<size_t>(index)].second);
+    if (index < 0 || index >= static_cast<int>(kBandes().size())) return {};
+    return kBandes()[static_cast<size_t>(index)].second;
 }
 
 QString page(int index) {

@@ -95,7 +95,7 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Contactes);
     connect(Quitter, &QPushButton::clicked, this, &Aff_Contacte::Quitter_Click);
 
-    const QStringList triees = Rapports::entreesContactes(Awards::lireLog(ctx));
+    const QStringList triees = Rapports::entreesContactes(Awards::lignes(Awards::lireLog(ctx)));
     modeleBis->setStringList(triees);
     modele->setStringList(Rapports::sansDoublons(triees));
 }

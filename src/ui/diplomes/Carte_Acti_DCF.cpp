@@ -10,7 +10,8 @@
 #include "ui/widgets/Couleurs.h"
 #include "ui/diplomes/CarteDessin.h"
 #include "platform/Dialogs.h"
-#include "core/journal/TextFile.h"
+#include "core/journal/Carnet.h"
+#include "ui/diplomes/Commun.h"
 #include "platform/Windows.h"
 
 using Windows::nomme;
@@ -117,9 +118,9 @@ void Carte_Acti_DCF::Remplir_Carte() {
 }
 
 void Carte_Acti_DCF::Colorier_Carte(int& total, int& nonConfirmes, int& confirmes) {
-    bool lu = false;
-    const QStringList lignes = TextFile::readLines(ctx.logPath(), &lu);
-    const CarteLogic::Carte carte = CarteLogic::colorier(lignes);
+    ctx.carnetAJour();
+    const bool lu = ctx.carnet->present();
+    const CarteLogic::Carte carte = CarteLogic::colorier(Awards::lignes(lu ? ctx.carnet : nullptr));
 
     std::array<QColor, NbCases> couleurs;
     for (int i = 0; i < NbCases; ++i) {
@@ -134,7 +135,7 @@ void Carte_Acti_DCF::Colorier_Carte(int& total, int& nonConfirmes, int& confirme
     nonConfirmes += carte.nonConfirmes;
     confirmes += carte.confirmes;
 
-    if (!lu) ctx.dialogs->notice(CarteLogic::messageLogIllisible(QFileInfo(ctx.logPath()).fileName()));
+    if (!lu) ctx.dialogs->notice(CarteLogic::messageLogIllisible(QFileInfo(ctx.carnet->chemin()).fileName()));
 }
 
 void Carte_Acti_DCF::placerCases(const CarteDessin& dessin) {

@@ -11,19 +11,27 @@
 #include "ui/AppContext.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
 
 namespace Awards {
 
-QStringList lireLog(AppContext& ctx) {
-    bool ok = false;
-    const QString chemin = ctx.logPath();
-    QStringList lignes = TextFile::readLines(chemin, &ok);
-    if (!ok) {
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(chemin).fileName());
-        return {};
+const Carnet* lireLog(AppContext& ctx) {
+    ctx.carnetAJour();
+    if (!ctx.carnet->present()) {
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") +
+                            QFileInfo(ctx.carnet->chemin()).fileName());
+        return nullptr;
     }
-    return lignes;
+    return ctx.carnet;
+}
+
+QStringList lignes(const Carnet* carnet) {
+    QStringList out;
+    if (!carnet) return out;
+    out.reserve(carnet->nombre());
+    for (qsizetype i = 0; i < carnet->nombre(); ++i) out.append(carnet->texte(i));
+    return out;
 }
 
 bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,

@@ -8,6 +8,7 @@
 #include "ui/widgets/EnteteColonnes.h"
 
 struct AppContext;
+class Carnet;
 class QAbstractItemView;
 class QHBoxLayout;
 class QPushButton;
@@ -16,8 +17,10 @@ class QPushButton;
 // report, the fixed-pitch list font and a header lined up on list columns.
 namespace Awards {
 
-// The station's log; when it cannot be read, says so and gives no line.
-QStringList lireLog(AppContext& ctx);
+// The station's log, read again if it changed on disk; when it cannot be
+// read, says so and gives none.
+const Carnet* lireLog(AppContext& ctx);
+QStringList lignes(const Carnet* carnet);
 
 // Writes a report into the data directory. Says "<message><name>" when it is
 // written, that it could not be otherwise.

@@ -80,7 +80,7 @@ Diplomes_DCF::Diplomes_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ct
     connect(HF_Trophe, &QPushButton::clicked, this, &Diplomes_DCF::HF_Trophe_Click);
 
     // The state of every level is decided here, once.
-    confirmes_ = Rapports::compteConfirmes(Awards::lireLog(ctx));
+    confirmes_ = Rapports::compteConfirmes(Awards::lignes(Awards::lireLog(ctx)));
     for (int i = 0; i < 4; ++i) {
         const Rapports::Niveau& n = niveaux[i];
         (*comptes[i])->setText(Rapports::texteCompte(n.seuil, confirmes_));

@@ -80,7 +80,7 @@ Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     connect(Command1, &QPushButton::clicked, this, &Liste_DCF::Command1_Click);
 
     Label4->setText(QStringLiteral("Diplome DCF ") + ctx.Niveau_Diplome);
-    const QStringList liste = Rapports::entreesDiplome(Awards::lireLog(ctx));
+    const QStringList liste = Rapports::entreesDiplome(Awards::lignes(Awards::lireLog(ctx)));
     modele->setStringList(liste);
     Label3->setText(QLatin1Char(' ') + QString::number(liste.size()) +
                     QStringLiteral(" Cathédrales confirmées"));

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/Couleurs.h"
-#include "ui/Main.h"
+#include "ui/widgets/Combos.h"
 #include "core/Reglages.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"

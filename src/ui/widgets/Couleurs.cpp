@@ -22,3 +22,8 @@ void fond(QWidget* w, const QColor& c) {
 QColor fond(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Base); }
 
 }  // namespace Couleurs
+
+void Couleurs::ferme(QWidget* w) {
+    w->setEnabled(false);
+    fond(w, JauneClair);
+}

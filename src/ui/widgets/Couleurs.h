@@ -12,4 +12,6 @@ inline const QColor Blanc(255, 255, 255);
 // Background of an entry control, kept while it is disabled.
 void fond(QWidget* w, const QColor& c);
 QColor fond(const QWidget* w);
+// Disabled and light yellow: a field not open for entry.
+void ferme(QWidget* w);
 }  // namespace Couleurs

@@ -4,10 +4,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/Main.h"
-#include "export/Adif.h"
-#include "export/ExportAdif.h"
-#include "platform/TextFile.h"
+#include "ui/Main.h"
+#include "core/adif/Adif.h"
+#include "ui/ExportAdif.h"
+#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "awards/CarteLogic.h"
+#include "core/diplomes/CarteLogic.h"
 #include "support/Doubles.h"
 
 using namespace CarteLogic;

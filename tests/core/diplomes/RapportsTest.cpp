@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "awards/Rapports.h"
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
+#include "core/diplomes/Rapports.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
 
 using namespace Rapports;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "log/LigneQso.h"
-#include "platform/TextFile.h"
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
 
 namespace {

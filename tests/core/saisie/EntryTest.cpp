@@ -4,10 +4,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "entry/Controles.h"
-#include "entry/Prenoms.h"
-#include "entry/Recherches.h"
-#include "platform/TextFile.h"
+#include "core/journal/Carnet.h"
+
+#include "core/saisie/Controles.h"
+#include "core/saisie/Prenoms.h"
+#include "core/saisie/Recherches.h"
+#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -26,10 +28,12 @@ QByteArray lire(const QString& p) {
 
 }  // namespace
 
-TEST(Controles, DatesAndTimesByShapeOnly) {
-    for (const char* ok : {"00/00/15", "31/02/15", "01/01/99", "31/12/49"})
+TEST(Controles, DatesThatExistAndTimes) {
+    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"})
         EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
-    for (const char* bad : {"32/01/15", "01/13/15", "1/1/2015", "01-01-15", "0a/01/15", "01/01/1x"})
+    for (const char* bad : {"00/00/15", "00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99",
+                            "31/04/15", "32/01/15", "01/13/15", "1/1/2015", "01-01-15", "0a/01/15",
+                            "01/01/1x"})
         EXPECT_EQ(Controles::Controle_Date(bad), 1) << bad;
     for (const char* ok : {"00:00", "23:59", "08:45"}) EXPECT_EQ(Controles::Controle_Heure(ok), 0) << ok;
     for (const char* bad : {"24:00", "12:60", "12h30", "1:300"})
@@ -125,16 +129,13 @@ TEST(DejaContacte, SameReferenceOnTheSameBandOnly) {
                           ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00", "SSB", "14 Mhz"),
                           ligne("F6CCC", "31", "", "DBF-012B", "15/05/15", "11:00", "SSB", "14 Mhz"),
                           "F6DDD        12 COURT"});
-    const QString log = env.ctx.logPath();
-    auto d = Recherches::Cherche_Ref_Log(log, "DBF-012B", "14 Mhz");
-    EXPECT_TRUE(d.trouve);
-    EXPECT_EQ(d.date, "14/05/15");  // the first one
-    EXPECT_FALSE(Recherches::Cherche_Ref_Log(log, "DBF-012B", "7.0 Mhz").trouve);
-    EXPECT_FALSE(Recherches::Cherche_Ref_Log(log, "DCF-012", "14 Mhz").trouve);
-    EXPECT_FALSE(Recherches::Cherche_Ref_Log(log, "DBF-012B", "14 Mhz ").trouve);
-    EXPECT_TRUE(Recherches::Cherche_Ref_Log(log, " DCF-001 ", "14 Mhz").trouve);
-    EXPECT_FALSE(Recherches::Cherche_Ref_Log(log, "dcf-001", "14 Mhz").trouve);
-    EXPECT_FALSE(Recherches::Cherche_Ref_Log(env.dir.filePath("absent.log"), "DCF-001", "14 Mhz").trouve);
+    const Carnet& log = env.carnet;
+    EXPECT_EQ(log.dejaContacte("DBF-012B", "14 Mhz"), QString("14/05/15"));  // the first one
+    EXPECT_FALSE(log.dejaContacte("DBF-012B", "7.0 Mhz"));
+    EXPECT_FALSE(log.dejaContacte("DCF-012", "14 Mhz"));
+    EXPECT_FALSE(log.dejaContacte("DBF-012B", "14 Mhz "));
+    EXPECT_TRUE(log.dejaContacte(" DCF-001 ", "14 Mhz"));
+    EXPECT_FALSE(log.dejaContacte("dcf-001", "14 Mhz"));
 }
 
 TEST(Prenoms, LookupTakesTheLastMatchAndComparesExactly) {

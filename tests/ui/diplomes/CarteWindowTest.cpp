@@ -5,10 +5,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/Couleurs.h"
-#include "app/Main.h"
-#include "awards/CarteDessin.h"
-#include "awards/Carte_Acti_DCF.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/Main.h"
+#include "ui/diplomes/CarteDessin.h"
+#include "ui/diplomes/Carte_Acti_DCF.h"
 #include "support/Doubles.h"
 
 using CarteLogic::NbCases;

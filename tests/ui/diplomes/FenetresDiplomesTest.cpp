@@ -8,12 +8,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "awards/AffContacte.h"
-#include "awards/Commun.h"
-#include "awards/DiplomesDCF.h"
-#include "awards/ListeDCF.h"
-#include "awards/Rapports.h"
-#include "platform/TextFile.h"
+#include "ui/diplomes/AffContacte.h"
+#include "ui/diplomes/Commun.h"
+#include "ui/diplomes/DiplomesDCF.h"
+#include "ui/diplomes/ListeDCF.h"
+#include "core/diplomes/Rapports.h"
+#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
 #include "support/ImpressionPdf.h"
 

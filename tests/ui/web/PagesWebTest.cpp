@@ -7,14 +7,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/Couleurs.h"
-#include "app/Main.h"
-#include "app/SettingsKeys.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/Main.h"
+#include "core/Reglages.h"
 #include "platform/WebView.h"
 #include "support/Doubles.h"
-#include "web/Cluster.h"
-#include "web/PagesCluster.h"
-#include "web/Reglement.h"
+#include "ui/web/Cluster.h"
+#include "core/web/PagesCluster.h"
+#include "ui/web/Reglement.h"
 
 namespace {
 
@@ -143,7 +143,6 @@ TEST_F(Pages, ReglementLoadsTheRulesPageOnce) {
 
 TEST_F(Pages, MenuItemsOpenTheWindows) {
     Main main(env.ctx);
-    env.ctx.main = &main;
     main.demarrer();
     main.Mnu_Reglement->trigger();
     main.Mnu_Cluster->trigger();

@@ -3,11 +3,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/SettingsKeys.h"
+#include "core/Reglages.h"
 #include "platform/WebView.h"
 #include "reflist/ServeurLocal.h"
 #include "support/Doubles.h"
-#include "web/Reglement.h"
+#include "ui/web/Reglement.h"
 
 #ifdef VITRALOG_HAVE_WEBENGINE
 #include <QWebEnginePage>

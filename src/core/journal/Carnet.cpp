@@ -1,0 +1,321 @@
+#include "core/journal/Carnet.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+#include "core/journal/TextFile.h"
+#include "core/saisie/Controles.h"
+
+namespace {
+
+// The first character the log cannot hold (outside Windows-1252, or a
+// control character), or a null QChar when there is none.
+QChar intenable(const QString& t) {
+    for (QChar c : t) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || !TextFile::canEncode(QString(c)))
+            return c;
+    }
+    return {};
+}
+
+int deux(QByteArrayView l, int pos) {
+    const char a = l[pos], b = l[pos + 1];
+    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+    return (a - '0') * 10 + (b - '0');
+}
+
+}  // namespace
+
+Carnet::Carnet(QObject* parent) : QObject(parent) {}
+
+QString Carnet::messageEcriture(const QString& fichier, bool lectureSeule) {
+    if (lectureSeule)
+        return QStringLiteral("Le fichier ") + QDir::toNativeSeparators(fichier) +
+               QStringLiteral(" est en lecture seule, le log n'a pas été modifié");
+    return QStringLiteral("Erreur d'écriture du fichier ") + QDir::toNativeSeparators(fichier) +
+           QStringLiteral(", le log n'a pas été modifié");
+}
+
+bool Carnet::ouvrir(const QString& chemin) {
+    chemin_ = chemin;
+    octets_.clear();
+    QFile f(chemin);
+    lisible_ = true;
+    if (f.open(QIODevice::ReadOnly)) {
+        octets_ = f.readAll();
+        if (f.error() != QFileDevice::NoError) {
+            octets_.clear();
+            lisible_ = false;
+        }
+    } else if (f.exists()) {
+        lisible_ = false;
+    }
+    indexer();
+    noterFichier();
+    emit modifie();
+    return lisible_;
+}
+
+void Carnet::charger(const QByteArray& octets) {
+    octets_ = octets;
+    lisible_ = true;
+    indexer();
+    emit modifie();
+}
+
+bool Carnet::actualiser() {
+    const QFileInfo fi(chemin_);
+    const qint64 taille = fi.exists() ? fi.size() : -1;
+    const QDateTime le = fi.exists() ? fi.lastModified() : QDateTime();
+    if (lisible_ && taille == taille_ && le == modifieLe_) return true;
+    return ouvrir(chemin_);
+}
+
+void Carnet::noterFichier() {
+    const QFileInfo fi(chemin_);
+    taille_ = fi.exists() ? fi.size() : -1;
+    modifieLe_ = fi.exists() ? fi.lastModified() : QDateTime();
+}
+
+void Carnet::indexer() {
+    lignes_.clear();
+    const char* d = octets_.constData();
+    const qsizetype n = octets_.size();
+    qsizetype p = 0;
+    // A byte-order mark left by an editor is not part of the first QSO.
+    if (n >= 3 && std::memcmp(d, "\xEF\xBB\xBF", 3) == 0) p = 3;
+    lignes_.reserve(size_t(n / LigneQso::Longueur + 1));
+    // Lines end in LF, CR LF or a lone CR.
+    while (p < n) {
+        qsizetype e = p;
+        while (e < n && d[e] != '\n' && d[e] != '\r') ++e;
+        lignes_.emplace_back(p, e - p);
+        if (e < n && d[e] == '\r' && e + 1 < n && d[e + 1] == '\n') ++e;
+        p = e + 1;
+    }
+}
+
+QByteArrayView Carnet::ligne(qsizetype i) const {
+    if (i < 0 || i >= nombre()) return {};
+    const Span& s = lignes_[size_t(i)];
+    return QByteArrayView(octets_.constData() + s.first, s.second);
+}
+
+QByteArrayView Carnet::colonne(qsizetype i, int pos, int largeur) const {
+    const QByteArrayView l = ligne(i);
+    if (pos >= l.size()) return {};
+    return l.sliced(pos, qMin<qsizetype>(largeur, l.size() - pos));
+}
+
+QString Carnet::texte(qsizetype i) const { return TextFile::decode(ligne(i).toByteArray()); }
+
+std::optional<qint64> Carnet::horodatage(QByteArrayView l) {
+    if (l.size() < 54 || l[42] != '/' || l[45] != '/' || l[51] != ':') return std::nullopt;
+    const int jour = deux(l, 40), mois = deux(l, 43), an = deux(l, 46);
+    const int heures = deux(l, 49), minutes = deux(l, 52);
+    if (jour < 0 || mois < 0 || an < 0 || heures < 0 || minutes < 0) return std::nullopt;
+    const int annee = an >= 50 ? 1900 + an : 2000 + an;
+    if (!QDate::isValid(annee, mois, jour) || heures > 23 || minutes > 59) return std::nullopt;
+    return ((((qint64(annee) * 13 + mois) * 32 + jour) * 24 + heures) * 60) + minutes;
+}
+
+Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
+    struct Regle {
+        Champ champ;
+        const QString& texte;
+        QString (*controle)(const QString&);
+        const char* nom;
+    };
+    const Regle regles[] = {
+        {Indicatif, q.indicatif, Controles::indicatif, "Indicatif"},
+        {Prenom, q.prenom, Controles::prenom, "Prénom"},
+        {Ref, q.ref, Controles::reference, "Ref Cathédrale"},
+        {Dpt, q.dpt, Controles::departement, "Dpt"},
+        {Date, q.date, Controles::date, "Date"},
+        {Heure, q.heure, Controles::heure, "Heure UTC"},
+        {Mode, q.mode, Controles::mode, "Mode"},
+        {Bande, q.bande, Controles::bande, "Bande"},
+        {RstR, q.rstR, Controles::report, "RST R"},
+        {RstE, q.rstE, Controles::report, "RST E"},
+        {Nom, q.nom, nullptr, "Nom de la Cathédrale"},
+    };
+    for (const Regle& r : regles) {
+        QString refus;
+        const QChar x = intenable(r.texte);
+        if (!x.isNull()) {
+            const QString montre = x.unicode() < 0x20 || x.unicode() == 0x7F
+                                       ? QStringLiteral("U+%1").arg(x.unicode(), 4, 16, QLatin1Char('0')).toUpper()
+                                       : QString(x);
+            refus = QStringLiteral("Le champ \"") + QString::fromUtf8(r.nom) +
+                    QStringLiteral("\" contient un caractère que le log ne peut pas enregistrer : ") + montre;
+        } else if (r.controle) {
+            refus = r.controle(r.texte);
+        }
+        if (!refus.isEmpty()) return {Resultat::Refuse, refus, r.champ};
+    }
+    if (nouveau && nombre() >= LigneQso::MaxQso)
+        return {Resultat::Refuse,
+                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
+                Aucun};
+    return {};
+}
+
+Qso Carnet::normaliser(Qso q) {
+    q.prenom = q.prenom.toUpper();
+    q.nom = q.nom.trimmed().left(LigneQso::Largeur::Nom).toUpper();
+    return q;
+}
+
+Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne) {
+    // A log changed on disk since it was read is read again, so that the
+    // rewrite never drops what another writer put there.
+    if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
+    const Qso n = normaliser(q);
+    Resultat r = verifier(n, nouveau);
+    if (!r.fait()) return r;
+    *ligne = TextFile::encode(LigneQso::format(n));
+    return {};
+}
+
+Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
+    qsizetype taille = 0;
+    for (QByteArrayView l : lignes) taille += l.size() + 2;
+    QByteArray contenu;
+    contenu.reserve(taille);
+    for (QByteArrayView l : lignes) {
+        contenu.append(l);
+        contenu.append("\r\n", 2);
+    }
+    const QString tmp = QFileInfo(chemin_).dir().filePath(QStringLiteral("Temporaire.txt"));
+    if (!TextFile::rewrite(chemin_, tmp, contenu))
+        return {Resultat::EchecEcriture, messageEcriture(chemin_, TextFile::readOnly(chemin_)), Aucun};
+    octets_ = std::move(contenu);
+    indexer();
+    noterFichier();
+    lisible_ = true;
+    emit modifie();
+    return {};
+}
+
+namespace {
+std::vector<QByteArrayView> vues(const Carnet& c) {
+    std::vector<QByteArrayView> v;
+    v.reserve(size_t(c.nombre() + 1));
+    for (qsizetype i = 0; i < c.nombre(); ++i) v.push_back(c.ligne(i));
+    return v;
+}
+}  // namespace
+
+Carnet::Resultat Carnet::ajouterEnFin(const Qso& q) {
+    QByteArray l;
+    Resultat r = preparer(q, true, &l);
+    if (!r.fait()) return r;
+    std::vector<QByteArrayView> v = vues(*this);
+    v.push_back(l);
+    return ecrire(v);
+}
+
+Carnet::Resultat Carnet::insererParDate(const Qso& q) {
+    QByteArray l;
+    Resultat r = preparer(q, true, &l);
+    if (!r.fait()) return r;
+    std::vector<QByteArrayView> v = vues(*this);
+    auto ou = v.end();
+    // Lines whose date or time cannot be read are copied, never chosen.
+    if (const std::optional<qint64> t = horodatage(l)) {
+        for (auto it = v.begin(); it != v.end(); ++it) {
+            const std::optional<qint64> u = horodatage(*it);
+            if (u && *u >= *t) {
+                ou = it;
+                break;
+            }
+        }
+    }
+    v.insert(ou, l);
+    return ecrire(v);
+}
+
+Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
+    if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
+    if (nombre() + qsos.size() > LigneQso::MaxQso)
+        return {Resultat::Refuse,
+                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
+                Aucun};
+    struct Nouvelle {
+        QByteArray ligne;
+        std::optional<qint64> t;
+    };
+    std::vector<Nouvelle> nouvelles;
+    nouvelles.reserve(size_t(qsos.size()));
+    for (const Qso& q : qsos) {
+        const Qso n = normaliser(q);
+        Resultat r = verifier(n, false);
+        if (!r.fait()) return r;
+        QByteArray l = TextFile::encode(LigneQso::format(n));
+        const std::optional<qint64> t = horodatage(l);
+        nouvelles.push_back({std::move(l), t});
+    }
+    // Undated ones go last, in their order.
+    std::stable_sort(nouvelles.begin(), nouvelles.end(), [](const Nouvelle& a, const Nouvelle& b) {
+        if (!a.t || !b.t) return a.t.has_value() && !b.t.has_value();
+        return *a.t < *b.t;
+    });
+    // A new line goes before the first stored line at or after it: the first
+    // whose running maximum reaches it, so one pass merges them all.
+    std::vector<QByteArrayView> v;
+    v.reserve(size_t(nombre()) + nouvelles.size());
+    size_t k = 0;
+    std::optional<qint64> maxi;
+    for (qsizetype i = 0; i < nombre(); ++i) {
+        const std::optional<qint64> u = horodatage(ligne(i));
+        if (u && (!maxi || *u > *maxi)) maxi = u;
+        while (k < nouvelles.size() && nouvelles[k].t && maxi && *maxi >= *nouvelles[k].t)
+            v.push_back(nouvelles[k++].ligne);
+        v.push_back(ligne(i));
+    }
+    for (; k < nouvelles.size(); ++k) v.push_back(nouvelles[k].ligne);
+    return ecrire(v);
+}
+
+Carnet::Resultat Carnet::remplacer(const QString& ligneAffichee, const Qso& q) {
+    QByteArray l;
+    Resultat r = preparer(q, false, &l);
+    if (!r.fait()) return r;
+    const QByteArray ancienne = TextFile::encode(LigneQso::reconstruire(ligneAffichee));
+    std::vector<QByteArrayView> v = vues(*this);
+    bool trouve = false;
+    for (QByteArrayView& x : v)
+        if (x == ancienne) {
+            x = l;
+            trouve = true;
+        }
+    if (!trouve) v.push_back(l);
+    return ecrire(v);
+}
+
+Carnet::Resultat Carnet::supprimer(const QString& ligneAffichee) {
+    if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
+    // Deleted as shown: the cathedral's name keeps its case.
+    const QByteArray ancienne = TextFile::encode(LigneQso::reconstruire(ligneAffichee, true));
+    std::vector<QByteArrayView> v = vues(*this);
+    std::erase_if(v, [&](QByteArrayView x) { return x == ancienne; });
+    return ecrire(v);
+}
+
+std::optional<QString> Carnet::dejaContacte(const QString& ref, const QString& bande) const {
+    bool ok1 = true, ok2 = true;
+    const QByteArray r = TextFile::encode(ref.trimmed(), &ok1);
+    const QByteArray b = TextFile::encode(bande, &ok2);
+    if (!ok1 || !ok2) return std::nullopt;  // the log cannot hold such text
+    for (qsizetype i = 0; i < nombre(); ++i) {
+        // The band is compared as it stands: blanks the operator typed count.
+        if (colonne(i, 32, 8).trimmed() == r && colonne(i, 59, 7).trimmed() == b)
+            return TextFile::decode(colonne(i, 40, 8).toByteArray());
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,100 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/journal/LigneQso.h"
+
+// One station's log file. It is read once into one buffer of bytes with the
+// offsets of its lines, and every reader takes its lines and columns from
+// there: nothing decodes or splits the whole file. Every change goes through
+// here, is checked here, and is written through the atomic rewrite.
+class Carnet : public QObject {
+    Q_OBJECT
+public:
+    // The entry fields, in the order the save checks them.
+    enum Champ { Indicatif, Prenom, Ref, Dpt, Date, Heure, Mode, Bande, RstR, RstE, Nom, Aucun = -1 };
+
+    struct Resultat {
+        enum Etat { Fait, Refuse, EchecEcriture } etat = Fait;
+        QString message;      // what to tell the operator; empty when done
+        Champ champ = Aucun;  // the refused field
+        bool fait() const { return etat == Fait; }
+    };
+
+    explicit Carnet(QObject* parent = nullptr);
+
+    // Reads the file; a missing file reads as an empty log. False when it
+    // exists but cannot be read: the log is then empty and no write is allowed.
+    bool ouvrir(const QString& chemin);
+    // Reads the file again when it changed on disk since the last read or write.
+    bool actualiser();
+    // The log from bytes already in memory, as ouvrir reads them (no file).
+    void charger(const QByteArray& octets);
+    const QString& chemin() const { return chemin_; }
+    bool lisible() const { return lisible_; }
+    // The file existed and was read at the last read.
+    bool present() const { return lisible_ && taille_ >= 0; }
+
+    qsizetype nombre() const { return qsizetype(lignes_.size()); }
+    // A line without its end; empty past the last line.
+    QByteArrayView ligne(qsizetype i) const;
+    // Column pos (0-based) of a line, width bytes or fewer on a short line.
+    QByteArrayView colonne(qsizetype i, int pos, int largeur) const;
+    QString texte(qsizetype i) const;
+    const QByteArray& octets() const { return octets_; }
+
+    // The save's check: every field, the characters the log can hold and,
+    // for a new QSO, the cap. Refuse names the field.
+    Resultat verifier(const Qso& q, bool nouveau) const;
+    // What a save writes: first name in capitals; the cathedral's name
+    // without outer blanks, cut to its width, in capitals.
+    static Qso normaliser(Qso q);
+
+    // Each checks, writes the whole log through the atomic rewrite and
+    // reloads; on failure the file and the buffer are as they were.
+    Resultat ajouterEnFin(const Qso& q);
+    // Before the first QSO at or after it; at the end otherwise.
+    Resultat insererParDate(const Qso& q);
+    // The stored line a list line shows: every identical line changes. With
+    // none, the new line is appended.
+    Resultat remplacer(const QString& ligneAffichee, const Qso& q);
+    // Several new QSOs in one rewrite, each placed by date and time; QSOs of
+    // the same minute keep the order given. Refused whole when one is.
+    Resultat insererLot(const QList<Qso>& qsos);
+    Resultat supprimer(const QString& ligneAffichee);
+
+    // The date (JJ/MM/AA) of the first QSO with this reference (outer blanks
+    // ignored) on this band (as it stands).
+    std::optional<QString> dejaContacte(const QString& ref, const QString& bande) const;
+
+    // Date and time of a line as a sortable number; none when either cannot
+    // be read (years 50-99 are 19xx, 00-49 are 20xx).
+    static std::optional<qint64> horodatage(QByteArrayView ligne);
+
+    // A read-only log gets its own message.
+    static QString messageEcriture(const QString& fichier, bool lectureSeule = false);
+
+signals:
+    void modifie();
+
+private:
+    using Span = std::pair<qsizetype, qsizetype>;  // start, length
+    Resultat ecrire(const std::vector<QByteArrayView>& lignes);
+    Resultat preparer(const Qso& q, bool nouveau, QByteArray* ligne);
+    void indexer();
+    void noterFichier();
+
+    QString chemin_;
+    QByteArray octets_;
+    std::vector<Span> lignes_;
+    bool lisible_ = true;
+    qint64 taille_ = -1;
+    QDateTime modifieLe_;
+};
