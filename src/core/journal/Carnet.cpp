@@ -167,7 +167,8 @@ Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
 
 Qso Carnet::normaliser(Qso q) {
     q.prenom = q.prenom.toUpper();
-    q.nom = q.nom.trimmed().left(LigneQso::Largeur::Nom).toUpper();
+    // Capitals first: "ß" becomes two letters, and the cut must count them.
+    q.nom = q.nom.trimmed().toUpper().left(LigneQso::Largeur::Nom);
     return q;
 }
 

@@ -54,7 +54,7 @@ public:
     // for a new QSO, the cap. Refuse names the field.
     Resultat verifier(const Qso& q, bool nouveau) const;
     // What a save writes: first name in capitals; the cathedral's name
-    // without outer blanks, cut to its width, in capitals.
+    // without outer blanks, in capitals, cut to its width.
     static Qso normaliser(Qso q);
 
     // Each checks, writes the whole log through the atomic rewrite and
