@@ -1,36 +1,77 @@
 #include "core/adif/Adif.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
 #include "core/Bandes.h"
 #include "core/Reglages.h"
 #include "core/journal/Carnet.h"
-#include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 
 namespace Adif {
 
 namespace {
 
-void champ(QString& out, QLatin1String tag, QStringView valeur) {
+// The record is made from the log's bytes: in Windows-1252 a value has as
+// many bytes as characters, so nothing is decoded.
+void champ(QByteArray& out, const char* tag, QByteArrayView valeur) {
     out += tag;
-    out += QString::number(valeur.size());
-    out += QLatin1Char('>');
+    char nombre[12];
+    const int n = std::snprintf(nombre, sizeof nombre, "%d>", int(valeur.size()));
+    out.append(nombre, n);
     out += valeur;
 }
 
-// Only blanks: a tab or a no-break space at either end is part of the value.
-QStringView sansBlancs(QStringView v) {
-    while (!v.isEmpty() && v.front() == u' ') v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == u' ') v.chop(1);
+QByteArrayView sansBlancs(QByteArrayView v) {
+    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
     return v;
 }
 
-// "JJ/MM/AA" -> "20AAMMJJ"; the award began in 2015, so the century is fixed.
-QString dateAdif(QStringView date) {
-    QString out = QStringLiteral("20");
-    out += date.right(2);
-    out += date.mid(3, 2);
-    out += date.left(2);
-    return out;
+// left, mid and right as QStringView has them: cut short, never past the end.
+QByteArrayView gauche(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
+QByteArrayView droite(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
+QByteArrayView milieu(QByteArrayView v, qsizetype pos, qsizetype n) {
+    return pos >= v.size() ? QByteArrayView() : v.sliced(pos, std::min(n, v.size() - pos));
+}
+
+QByteArrayView col(QByteArrayView l, int pos, int largeur) { return milieu(l, pos, largeur); }
+
+void enregistrement(QByteArray& out, QByteArrayView l) {
+    const QByteArrayView date = sansBlancs(col(l, 40, 8));
+    const QByteArrayView heure = sansBlancs(col(l, 49, 5));
+    champ(out, "<CALL:", sansBlancs(col(l, 0, 12)));
+    champ(out, " <STATE:", sansBlancs(col(l, 13, 2)));
+    champ(out, " <NAME:", sansBlancs(col(l, 16, 15)));
+    champ(out, " <SIG:", sansBlancs(col(l, 32, 8)));
+    char tampon[12] = "20";
+    qsizetype n = 2;
+    for (QByteArrayView p : {droite(date, 2), milieu(date, 3, 2), gauche(date, 2)}) {
+        std::memcpy(tampon + n, p.data(), size_t(p.size()));
+        n += p.size();
+    }
+    champ(out, " <QSO_DATE:", QByteArrayView(tampon, n));
+    n = 0;
+    for (QByteArrayView p : {gauche(heure, 2), droite(heure, 2)}) {
+        std::memcpy(tampon + n, p.data(), size_t(p.size()));
+        n += p.size();
+    }
+    champ(out, " <TIME_ON:", QByteArrayView(tampon, n));
+    champ(out, " <MODE:", sansBlancs(col(l, 55, 3)));
+    const QByteArrayView texteBande = sansBlancs(col(l, 59, 7));
+    QByteArrayView adif;
+    for (const Bandes::Bande& b : Bandes::Table)
+        if (texteBande == QByteArrayView(b.texte)) {
+            adif = QByteArrayView(b.adif);
+            break;
+        }
+    champ(out, " <BAND:", adif);
+    champ(out, " <RST_RCVD:", sansBlancs(col(l, 67, 3)));
+    champ(out, " <RST_SENT:", sansBlancs(col(l, 71, 3)));
+    champ(out, " <SIG_INFO:", sansBlancs(col(l, 75, 30)));
+    champ(out, " <QSL_RCVD:", col(l, 106, 1) == "*" ? "Y" : "N");
+    out += "<eor>\r\n";
 }
 
 }  // namespace
@@ -41,27 +82,10 @@ QString bande(const QString& texteBande) {
 }
 
 QString ADIF_SP(const QString& Poubelle) {
-    const Qso q = LigneQso::parse(Poubelle);
-    const QStringView date = sansBlancs(q.date);
-    const QStringView heure = sansBlancs(q.heure);
-    QString out;
-    out.reserve(220);
-    champ(out, QLatin1String("<CALL:"), sansBlancs(q.indicatif));
-    champ(out, QLatin1String(" <STATE:"), sansBlancs(q.dpt));
-    champ(out, QLatin1String(" <NAME:"), sansBlancs(q.prenom));
-    champ(out, QLatin1String(" <SIG:"), sansBlancs(q.ref));
-    champ(out, QLatin1String(" <QSO_DATE:"), dateAdif(date));
-    QString hhmm = heure.left(2).toString();
-    hhmm += heure.right(2);
-    champ(out, QLatin1String(" <TIME_ON:"), hhmm);
-    champ(out, QLatin1String(" <MODE:"), sansBlancs(q.mode));
-    champ(out, QLatin1String(" <BAND:"), bande(sansBlancs(q.bande).toString()));
-    champ(out, QLatin1String(" <RST_RCVD:"), sansBlancs(q.rstR));
-    champ(out, QLatin1String(" <RST_SENT:"), sansBlancs(q.rstE));
-    champ(out, QLatin1String(" <SIG_INFO:"), sansBlancs(q.nom));
-    champ(out, QLatin1String(" <QSL_RCVD:"), q.qsl == QLatin1String("*") ? u"Y" : u"N");
-    out += QLatin1String("<eor>");
-    return out;
+    QByteArray out;
+    enregistrement(out, TextFile::encode(Poubelle));
+    out.chop(2);
+    return TextFile::decode(out);
 }
 
 QString nomFichier(const QString& indicatif) { return indicatif + QStringLiteral("_DCF.adi"); }
@@ -78,16 +102,12 @@ QStringList entete(const QString& indicatif) {
 
 QByteArray fichier(const QString& indicatif, const Carnet& log) {
     QByteArray out;
-    out.reserve(200 * (log.nombre() + 6));
+    out.reserve(log.octets().size() * 5 / 2 + 512);
     for (const QString& l : entete(indicatif)) {
         out += TextFile::encode(l);
         out += "\r\n";
     }
-    // Every character comes from the log, so every one encodes back.
-    for (qsizetype i = 0; i < log.nombre(); ++i) {
-        out += TextFile::encode(ADIF_SP(log.texte(i)));
-        out += "\r\n";
-    }
+    for (qsizetype i = 0; i < log.nombre(); ++i) enregistrement(out, log.ligne(i));
     return out;
 }
 

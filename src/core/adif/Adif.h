@@ -12,7 +12,8 @@ namespace Adif {
 QString bande(const QString& texteBande);
 
 // One record, without line end, from one log line: twelve fields in a fixed
-// order, each counted in characters of its value, then <eor>.
+// order, each counted in characters of its value, then <eor>. A character
+// the log cannot hold comes out as "?".
 QString ADIF_SP(const QString& Poubelle);
 
 // "<callsign>_DCF.adi"

@@ -1,6 +1,6 @@
 #include "core/diplomes/CarteLogic.h"
 
-#include "core/journal/LigneQso.h"
+#include "core/journal/Carnet.h"
 
 namespace CarteLogic {
 
@@ -12,36 +12,40 @@ namespace {
 
 // Blanks only: a tab or another space character is not trimmed and makes the
 // field non-numeric.
-QStringView sansBlancs(QStringView s) {
-    while (!s.isEmpty() && s.front() == QLatin1Char(' ')) s = s.mid(1);
-    while (!s.isEmpty() && s.back() == QLatin1Char(' ')) s.chop(1);
+QByteArrayView sansBlancs(QByteArrayView s) {
+    while (!s.isEmpty() && s.front() == ' ') s = s.sliced(1);
+    while (!s.isEmpty() && s.back() == ' ') s.chop(1);
     return s;
+}
+
+bool lettre(QByteArrayView d, char chiffre, char minuscule) {
+    return d.size() == 2 && d[0] == chiffre && (d[1] | 0x20) == minuscule;
 }
 
 }  // namespace
 
-int caseDepartement(const QString& dpt) {
-    const QStringView d = sansBlancs(dpt);
-    if (d.compare(QLatin1String("2a"), Qt::CaseInsensitive) == 0) return CaseCorseSud;
-    if (d.compare(QLatin1String("2b"), Qt::CaseInsensitive) == 0) return CaseHauteCorse;
+int caseDepartement(QByteArrayView dpt) {
+    const QByteArrayView d = sansBlancs(dpt);
+    if (lettre(d, '2', 'a')) return CaseCorseSud;
+    if (lettre(d, '2', 'b')) return CaseHauteCorse;
     if (d.isEmpty()) return -1;
     int n = 0;
-    for (const QChar c : d) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
-        n = n * 10 + (c.unicode() - '0');
+    for (const char c : d) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
         // The field is two characters wide; a longer text must not index past the boxes.
         if (n >= NbCases) return -1;
     }
     return n;
 }
 
-Carte colorier(const QStringList& lignes) {
+Carte colorier(const Carnet& log) {
     Carte c;
-    for (const QString& l : lignes) {
-        const Qso q = LigneQso::parse(l);
-        const int i = caseDepartement(q.dpt);
+    for (qsizetype n = 0; n < log.nombre(); ++n) {
+        const QByteArrayView l = log.ligne(n);
+        const int i = caseDepartement(log.colonne(n, 13, 2));
         if (i < 0) continue;
-        if (sansBlancs(q.qsl) == QLatin1String("*"))
+        if (l.size() > 106 && l[106] == '*')
             c.etats[i] = Etat::Confirme;
         else if (c.etats[i] != Etat::Confirme)
             c.etats[i] = Etat::Contacte;

@@ -1,7 +1,9 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 #include <array>
+
+class Carnet;
 
 // The département map's colouring and counts, from the lines of a log.
 namespace CarteLogic {
@@ -27,11 +29,11 @@ struct Carte {
 
 // The box of a log line's département field (columns 14-15), or -1 when the
 // line is skipped: empty, not a whole number, or an unknown letter code.
-int caseDepartement(const QString& dpt);
+int caseDepartement(QByteArrayView dpt);
 
 // Colours the boxes line by line (a confirmed box never turns back to
 // unconfirmed) and takes the counts back from the colours.
-Carte colorier(const QStringList& lignes);
+Carte colorier(const Carnet& log);
 
 // 96 minus the contacted départements; negative when the log names the
 // hidden boxes 20, 98 or 99.

@@ -1,11 +1,13 @@
 #include "core/diplomes/Rapports.h"
 
-#include <QByteArray>
+#include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
+#include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 
@@ -23,23 +25,79 @@ QString placer(std::initializer_list<std::pair<int, const char*>> titres) {
     return out;
 }
 
-// A field as stored, padded when a short line ends inside it.
-inline void champ(QString& out, const QString& v, int largeur) {
-    out += v;
-    for (qsizetype i = v.size(); i < largeur; ++i) out += QLatin1Char(' ');
+inline bool confirme(QByteArrayView ligne) {
+    return ligne.size() >= LigneQso::Longueur && ligne[LigneQso::Longueur - 1] == '*';
 }
 
-inline void blancs(QString& out, int n) { out.append(QString(n, QLatin1Char(' '))); }
+// One piece of an entry: blanks, then a field of the stored line at its
+// column, padded when a short line ends inside it.
+struct Piece {
+    int blancs, colonne, largeur;
+};
 
-inline bool confirme(const QString& ligne) {
-    return ligne.size() >= LigneQso::Longueur && ligne.at(LigneQso::Longueur - 1) == QLatin1Char('*');
+template <size_t N>
+constexpr int largeurEntree(const Piece (&pieces)[N]) {
+    int n = 0;
+    for (const Piece& p : pieces) n += p.blancs + p.largeur;
+    return n;
 }
 
-// The Windows-1252 byte of a character. Below U+0100 it is the code itself;
-// the few characters above (the euro sign, curly quotes...) are looked up.
-inline int octet(char16_t c) {
-    if (c < 0x100) return c;
-    return static_cast<unsigned char>(TextFile::encode(QString(QChar(c))).at(0));
+template <size_t N>
+char* ecrireEntree(char* d, QByteArrayView l, const Piece (&pieces)[N]) {
+    for (const Piece& p : pieces) {
+        std::memset(d, ' ', size_t(p.blancs));
+        d += p.blancs;
+        const qsizetype n = p.colonne >= l.size() ? 0 : std::min<qsizetype>(p.largeur, l.size() - p.colonne);
+        std::memcpy(d, l.data() + p.colonne, size_t(n));
+        std::memset(d + n, ' ', size_t(p.largeur - n));
+        d += p.largeur;
+    }
+    return d;
+}
+
+// Sorts fixed-width entries in byte order. The first `debut` bytes are the
+// same blanks in every entry; the next 16 are compared as two numbers, which
+// settles nearly every comparison without touching the rest.
+Entrees trier(QByteArray brut, int largeur, int debut) {
+    struct Cle {
+        quint64 a, b;
+        quint32 i;
+    };
+    const qsizetype n = largeur ? brut.size() / largeur : 0;
+    const char* p = brut.constData();
+    std::vector<Cle> cles(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i) {
+        const char* e = p + i * largeur + debut;
+        cles[size_t(i)] = {qFromBigEndian<quint64>(e), qFromBigEndian<quint64>(e + 8), quint32(i)};
+    }
+    std::sort(cles.begin(), cles.end(), [p, largeur, debut](const Cle& x, const Cle& y) {
+        if (x.a != y.a) return x.a < y.a;
+        if (x.b != y.b) return x.b < y.b;
+        return std::memcmp(p + x.i * qsizetype(largeur) + debut + 16, p + y.i * qsizetype(largeur) + debut + 16,
+                           size_t(largeur - debut - 16)) < 0;
+    });
+    Entrees out;
+    out.largeur = largeur;
+    out.octets.resize(brut.size());
+    char* d = out.octets.data();
+    for (const Cle& c : cles) {
+        std::memcpy(d, p + c.i * qsizetype(largeur), size_t(largeur));
+        d += largeur;
+    }
+    return out;
+}
+
+template <size_t N>
+Entrees construire(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeuls) {
+    const int largeur = largeurEntree(pieces);
+    QByteArray brut(log.nombre() * largeur, Qt::Uninitialized);
+    char* d = brut.data();
+    for (qsizetype i = 0; i < log.nombre(); ++i) {
+        const QByteArrayView l = log.ligne(i);
+        if (!confirmesSeuls || confirme(l)) d = ecrireEntree(d, l, pieces);
+    }
+    brut.truncate(d - brut.constData());
+    return trier(std::move(brut), largeur, pieces[0].blancs);
 }
 
 QString numero(int n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')); }
@@ -64,8 +122,19 @@ const QList<Niveau>& niveaux() {
     return table;
 }
 
-int compteConfirmes(const QStringList& lignes) {
-    return int(std::count_if(lignes.begin(), lignes.end(), confirme));
+QString Entrees::texte(qsizetype i) const { return TextFile::decode(octetsDe(i).toByteArray()); }
+
+QStringList Entrees::textes() const {
+    QStringList out;
+    out.reserve(taille());
+    for (qsizetype i = 0; i < taille(); ++i) out.append(texte(i));
+    return out;
+}
+
+int compteConfirmes(const Carnet& log) {
+    int n = 0;
+    for (qsizetype i = 0; i < log.nombre(); ++i) n += confirme(log.ligne(i));
+    return n;
 }
 
 QString texteCompte(int seuil, int confirmes) {
@@ -86,25 +155,6 @@ QString dateImprimee(const QString& aujourdhui) {
            aujourdhui.right(2);
 }
 
-void trierOctets(QStringList& entrees) {
-    // Below U+0100 code order is byte order, and QString compares fastest.
-    const bool latin1 = std::all_of(entrees.cbegin(), entrees.cend(), [](const QString& e) {
-        return std::all_of(e.cbegin(), e.cend(), [](QChar c) { return c.unicode() < 0x100; });
-    });
-    if (latin1) {
-        std::sort(entrees.begin(), entrees.end());
-        return;
-    }
-    std::sort(entrees.begin(), entrees.end(), [](const QString& a, const QString& b) {
-        const qsizetype n = std::min(a.size(), b.size());
-        const QChar* pa = a.constData();
-        const QChar* pb = b.constData();
-        const auto [da, db] = std::mismatch(pa, pa + n, pb);
-        if (da == pa + n) return a.size() < b.size();
-        return octet(da->unicode()) < octet(db->unicode());
-    });
-}
-
 // ---- Award list ----
 
 const QString EnteteListeDiplome =
@@ -117,31 +167,10 @@ const QString EnteteImpressionDiplome =
             {69, "Heure"}, {76, "Indicatif"}});
 const QString Credit = QStringLiteral("Liste établie par Vitralog, carnet de trafic du DCF");
 
-QString entreeDiplome(const QString& ligne) {
-    const Qso q = LigneQso::parse(ligne);
-    QString e;
-    e.reserve(78);
-    blancs(e, 3);
-    champ(e, q.ref, LigneQso::Largeur::Ref);
-    blancs(e, 2);
-    champ(e, q.dpt, LigneQso::Largeur::Dpt);
-    blancs(e, 2);
-    champ(e, q.nom, LigneQso::Largeur::Nom);
-    blancs(e, 2);
-    champ(e, q.date, LigneQso::Largeur::Date);
-    blancs(e, 2);
-    champ(e, q.heure, LigneQso::Largeur::Heure);
-    blancs(e, 2);
-    champ(e, q.indicatif, LigneQso::Largeur::Indicatif);
-    return e;
-}
-
-QStringList entreesDiplome(const QStringList& lignes) {
-    QStringList out;
-    for (const QString& l : lignes)
-        if (confirme(l)) out.append(entreeDiplome(l));
-    trierOctets(out);
-    return out;
+Entrees entreesDiplome(const Carnet& log) {
+    static constexpr Piece pieces[] = {{3, 32, 8},  {2, 13, 2}, {2, 75, 30},
+                                       {2, 40, 8},  {2, 49, 5}, {2, 0, 12}};
+    return construire(log, pieces, true);
 }
 
 QString partieNiveau(const QString& niveau) {
@@ -207,56 +236,23 @@ const QString EnteteFichierContactes =
             {65, "Mode"}, {72, "QRG"}, {78, "RstR"}, {83, "RstE"}, {91, "Nom de la Cathédrale"},
             {120, "QSL"}});
 
-QString entreeContacte(const QString& ligne) {
-    using namespace LigneQso::Largeur;
-    const Qso q = LigneQso::parse(ligne);
-    QString e;
-    e.reserve(122);
-    blancs(e, 6);
-    champ(e, q.ref, Ref);
-    blancs(e, 1);
-    champ(e, q.indicatif, Indicatif);
-    blancs(e, 2);
-    champ(e, q.dpt, Dpt);
-    blancs(e, 1);
-    champ(e, q.prenom, Prenom);
-    blancs(e, 1);
-    champ(e, q.date, Date);
-    blancs(e, 2);
-    champ(e, q.heure, Heure);
-    blancs(e, 2);
-    champ(e, q.mode, Mode);
-    blancs(e, 2);
-    champ(e, q.bande, Bande);
-    blancs(e, 2);
-    champ(e, q.rstR, Rst);
-    blancs(e, 2);
-    champ(e, q.rstE, Rst);
-    blancs(e, 2);
-    champ(e, q.nom, Nom);
-    blancs(e, 2);
-    champ(e, q.qsl, 1);
-    return e;
+Entrees entreesContactes(const Carnet& log) {
+    static constexpr Piece pieces[] = {{6, 32, 8}, {1, 0, 12}, {2, 13, 2}, {1, 16, 15}, {1, 40, 8},
+                                       {2, 49, 5}, {2, 55, 3}, {2, 59, 7}, {2, 67, 3},  {2, 71, 3},
+                                       {2, 75, 30}, {2, 106, 1}};
+    return construire(log, pieces, false);
 }
 
-QStringList entreesContactes(const QStringList& lignes) {
-    QStringList out;
-    out.reserve(lignes.size());
-    for (const QString& l : lignes) out.append(entreeContacte(l));
-    trierOctets(out);
-    return out;
-}
-
-QStringList sansDoublons(const QStringList& triees) {
-    QStringList out;
-    QStringView precedente;
-    bool premiere = true;
-    for (const QString& e : triees) {
-        const QStringView cle = QStringView(e).mid(6, 11);
-        if (premiere || cle != precedente) {
-            out.append(e);
+Entrees sansDoublons(const Entrees& triees) {
+    Entrees out;
+    out.largeur = triees.largeur;
+    QByteArrayView precedente;
+    for (qsizetype i = 0; i < triees.taille(); ++i) {
+        const QByteArrayView e = triees.octetsDe(i);
+        const QByteArrayView cle = e.sliced(6, 11);
+        if (i == 0 || cle != precedente) {
+            out.octets.append(e);
             precedente = cle;
-            premiere = false;
         }
     }
     return out;

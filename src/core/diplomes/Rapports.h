@@ -1,10 +1,26 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
-// What the award windows show, save and print, built from the log's lines.
+class Carnet;
+
+// What the award windows show, save and print, built from the log's bytes.
 // Dates come in as today's short date DD/MM/YYYY.
 namespace Rapports {
+
+// Entries of one width in one buffer of Windows-1252 bytes, in ascending
+// byte order: a list of 99,999 is made without a string per line, and each
+// is decoded when shown.
+struct Entrees {
+    QByteArray octets;
+    int largeur = 0;
+    qsizetype taille() const { return largeur ? octets.size() / largeur : 0; }
+    QByteArrayView octetsDe(qsizetype i) const { return QByteArrayView(octets).sliced(i * largeur, largeur); }
+    QString texte(qsizetype i) const;
+    QStringList textes() const;
+};
 
 // ---- Award levels ----
 
@@ -18,7 +34,7 @@ struct Niveau {
 const QList<Niveau>& niveaux();
 
 // Lines whose column 107 is "*".
-int compteConfirmes(const QStringList& lignes);
+int compteConfirmes(const Carnet& log);
 // The count label of a level.
 QString texteCompte(int seuil, int confirmes);
 
@@ -31,9 +47,9 @@ QString dateImprimee(const QString& aujourdhui);
 
 // ---- Award list ----
 
-// One entry per confirmed line, in ascending byte order.
-QStringList entreesDiplome(const QStringList& lignes);
-QString entreeDiplome(const QString& ligne);
+// One entry per confirmed line: reference, département, name, date, time,
+// callsign, each at its width.
+Entrees entreesDiplome(const Carnet& log);
 extern const QString EnteteListeDiplome;   // above the list in the window
 extern const QString EnteteFichierDiplome;
 extern const QString EnteteImpressionDiplome;
@@ -51,12 +67,11 @@ QStringList impressionDiplome(const QString& station, const QString& niveau,
 
 // ---- Contacted list ----
 
-QString entreeContacte(const QString& ligne);
-// Every entry, in ascending byte order.
-QStringList entreesContactes(const QStringList& lignes);
+// One entry per line, every field at its width, reference first.
+Entrees entreesContactes(const Carnet& log);
 // Drops an entry whose reference and first two callsign characters repeat
 // those of the entry kept before it.
-QStringList sansDoublons(const QStringList& triees);
+Entrees sansDoublons(const Entrees& triees);
 extern const QString EnteteListeContactes;  // above the list in the window
 extern const QString EnteteFichierContactes;
 
@@ -66,8 +81,5 @@ QStringList fichierContactes(const QString& station, const QString& aujourdhui,
                              const QStringList& entrees);
 QStringList impressionContactes(const QString& station, const QString& aujourdhui,
                                 const QStringList& entrees);
-
-// Sorts in ascending order of the Windows-1252 bytes.
-void trierOctets(QStringList& entrees);
 
 }  // namespace Rapports

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/widgets/Couleurs.h"
 #include "ui/diplomes/Commun.h"
+#include "ui/diplomes/ModeleEntrees.h"
+#include "core/journal/Carnet.h"
 #include "core/diplomes/Rapports.h"
 #include "platform/Clock.h"
 #include "platform/Windows.h"
@@ -20,7 +21,7 @@ using Windows::nomme;
 
 namespace {
 
-QListView* liste(const char* name, QStringListModel* modele) {
+QListView* liste(const char* name, ModeleEntrees* modele) {
     auto* l = nomme(new QListView, name);
     l->setModel(modele);
     l->setUniformItemSizes(true);
@@ -67,8 +68,8 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
                    "Label2");
     f2->addWidget(Label2);
 
-    modele = new QStringListModel(this);
-    modeleBis = new QStringListModel(this);
+    modele = new ModeleEntrees(this);
+    modeleBis = new ModeleEntrees(this);
     Liste_DCF_Contacte = liste("Liste_DCF_Contacte", modele);
     const QFont fixe = Awards::policeFixe(8.25);
     Liste_DCF_Contacte->setFont(fixe);
@@ -95,13 +96,15 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Contactes);
     connect(Quitter, &QPushButton::clicked, this, &Aff_Contacte::Quitter_Click);
 
-    const QStringList triees = Rapports::entreesContactes(Awards::lignes(Awards::lireLog(ctx)));
-    modeleBis->setStringList(triees);
-    modele->setStringList(Rapports::sansDoublons(triees));
+    if (const Carnet* log = Awards::lireLog(ctx)) {
+        Rapports::Entrees triees = Rapports::entreesContactes(*log);
+        modele->remplacer(Rapports::sansDoublons(triees));
+        modeleBis->remplacer(std::move(triees));
+    }
 }
 
-QStringList Aff_Contacte::entrees() const { return modele->stringList(); }
-QStringList Aff_Contacte::entreesTriees() const { return modeleBis->stringList(); }
+QStringList Aff_Contacte::entrees() const { return modele->entrees().textes(); }
+QStringList Aff_Contacte::entreesTriees() const { return modeleBis->entrees().textes(); }
 
 void Aff_Contacte::Enregistrer_Contactes() {
     const QString aujourdhui = ctx.clock->todayShort();

@@ -9,7 +9,7 @@ class QGroupBox;
 class QLabel;
 class QListView;
 class QPushButton;
-class QStringListModel;
+class ModeleEntrees;
 
 // The contacted list: every QSO in reference order, one line per reference
 // and callsign prefix, saved or printed as shown.
@@ -32,6 +32,6 @@ public:
     QLabel* Label3;
     EnteteColonnes* Label2;
     QListView *Liste_DCF_Contacte, *Liste_DCF_Contacte_bis;
-    QStringListModel *modele, *modeleBis;
+    ModeleEntrees *modele, *modeleBis;
     QPushButton *Enregistrer, *Imprimer, *Quitter;
 };

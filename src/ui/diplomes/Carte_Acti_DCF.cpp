@@ -120,7 +120,7 @@ void Carte_Acti_DCF::Remplir_Carte() {
 void Carte_Acti_DCF::Colorier_Carte(int& total, int& nonConfirmes, int& confirmes) {
     ctx.carnetAJour();
     const bool lu = ctx.carnet->present();
-    const CarteLogic::Carte carte = CarteLogic::colorier(Awards::lignes(lu ? ctx.carnet : nullptr));
+    const CarteLogic::Carte carte = lu ? CarteLogic::colorier(*ctx.carnet) : CarteLogic::Carte{};
 
     std::array<QColor, NbCases> couleurs;
     for (int i = 0; i < NbCases; ++i) {

@@ -26,14 +26,6 @@ const Carnet* lireLog(AppContext& ctx) {
     return ctx.carnet;
 }
 
-QStringList lignes(const Carnet* carnet) {
-    QStringList out;
-    if (!carnet) return out;
-    out.reserve(carnet->nombre());
-    for (qsizetype i = 0; i < carnet->nombre(); ++i) out.append(carnet->texte(i));
-    return out;
-}
-
 bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
                  const QString& message) {
     if (!TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignes)) {

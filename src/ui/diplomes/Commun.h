@@ -20,7 +20,6 @@ namespace Awards {
 // The station's log, read again if it changed on disk; when it cannot be
 // read, says so and gives none.
 const Carnet* lireLog(AppContext& ctx);
-QStringList lignes(const Carnet* carnet);
 
 // Writes a report into the data directory. Says "<message><name>" when it is
 // written, that it could not be otherwise.

@@ -9,6 +9,7 @@
 #include "ui/diplomes/Commun.h"
 #include "ui/diplomes/ListeDCF.h"
 #include "core/diplomes/Rapports.h"
+#include "core/journal/Carnet.h"
 #include "platform/Windows.h"
 
 using Windows::nomme;
@@ -80,7 +81,8 @@ Diplomes_DCF::Diplomes_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ct
     connect(HF_Trophe, &QPushButton::clicked, this, &Diplomes_DCF::HF_Trophe_Click);
 
     // The state of every level is decided here, once.
-    confirmes_ = Rapports::compteConfirmes(Awards::lignes(Awards::lireLog(ctx)));
+    const Carnet* log = Awards::lireLog(ctx);
+    confirmes_ = log ? Rapports::compteConfirmes(*log) : 0;
     for (int i = 0; i < 4; ++i) {
         const Rapports::Niveau& n = niveaux[i];
         (*comptes[i])->setText(Rapports::texteCompte(n.seuil, confirmes_));

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/widgets/Couleurs.h"
 #include "ui/diplomes/Commun.h"
+#include "ui/diplomes/ModeleEntrees.h"
+#include "core/journal/Carnet.h"
 #include "core/diplomes/Rapports.h"
 #include "platform/Clock.h"
 #include "platform/Windows.h"
@@ -53,7 +54,7 @@ Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     Label2->setFont(fixe);
     f2->addWidget(Label2);
     Liste_DCF_Contacte = nomme(new QListView, "Liste_DCF_Contacte");
-    modele = new QStringListModel(this);
+    modele = new ModeleEntrees(this);
     Liste_DCF_Contacte->setModel(modele);
     Liste_DCF_Contacte->setUniformItemSizes(true);
     Liste_DCF_Contacte->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -80,15 +81,14 @@ Liste_DCF::Liste_DCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     connect(Command1, &QPushButton::clicked, this, &Liste_DCF::Command1_Click);
 
     Label4->setText(QStringLiteral("Diplome DCF ") + ctx.Niveau_Diplome);
-    const QStringList liste = Rapports::entreesDiplome(Awards::lignes(Awards::lireLog(ctx)));
-    modele->setStringList(liste);
-    Label3->setText(QLatin1Char(' ') + QString::number(liste.size()) +
+    if (const Carnet* log = Awards::lireLog(ctx)) modele->remplacer(Rapports::entreesDiplome(*log));
+    Label3->setText(QLatin1Char(' ') + QString::number(modele->rowCount()) +
                     QStringLiteral(" Cathédrales confirmées"));
     Imprimer->setEnabled(true);
     Enregistrer->setEnabled(true);
 }
 
-QStringList Liste_DCF::entrees() const { return modele->stringList(); }
+QStringList Liste_DCF::entrees() const { return modele->entrees().textes(); }
 
 void Liste_DCF::Enregistrer_Click() {
     const QString aujourdhui = ctx.clock->todayShort();

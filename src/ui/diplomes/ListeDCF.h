@@ -9,7 +9,7 @@ class QGroupBox;
 class QLabel;
 class QListView;
 class QPushButton;
-class QStringListModel;
+class ModeleEntrees;
 
 // The award list: every confirmed QSO in reference order, saved or printed
 // under the level held in Niveau_Diplome at that moment.
@@ -30,6 +30,6 @@ public:
     QLabel *Label4, *Label3;
     EnteteColonnes* Label2;
     QListView* Liste_DCF_Contacte;
-    QStringListModel* modele;
+    ModeleEntrees* modele;
     QPushButton *Enregistrer, *Imprimer, *Command1;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/diplomes/Rapports.h"
+#include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "support/Doubles.h"
@@ -15,6 +16,16 @@ QString confirme(const QString& call, const QString& ref, const QString& dpt = "
                  const QString& nom = "NOTRE-DAME", const QString& date = "14/05/15") {
     return ligne(call, dpt, "JEAN", ref, date, "10:32", "SSB", "14 Mhz", nom, true);
 }
+
+// The log holding these lines, as read from its file.
+struct Log {
+    Carnet c;
+    explicit Log(const QStringList& lignes) { c.charger(TextFile::joinLines(lignes)); }
+    explicit Log(const QByteArray& octets) { c.charger(octets); }
+};
+
+QStringList diplome(const QStringList& l) { return entreesDiplome(Log(l).c).textes(); }
+QStringList contactes(const QStringList& l) { return entreesContactes(Log(l).c).textes(); }
 
 // 1-based column of a caption in a header.
 int colonne(const QString& entete, const QString& titre) { return int(entete.indexOf(titre)) + 1; }
@@ -32,7 +43,7 @@ TEST(Rapports, ConfirmedCountReadsOnlyColumn107) {
         confirme("F5AAA", "DCF-001").left(106),                      // short of column 107
         "",
     };
-    EXPECT_EQ(compteConfirmes(lignes), 3);
+    EXPECT_EQ(compteConfirmes(Log(lignes).c), 3);
     EXPECT_EQ(texteCompte(10, 0), "il vous manque 10 Cathédrales confirmées");
     EXPECT_EQ(texteCompte(100, 99), "il vous manque 1 Cathédrales confirmées");
     EXPECT_EQ(texteCompte(10, 10), "avec les QSL des 10 Cathédrales confirmés");
@@ -58,24 +69,33 @@ TEST(Rapports, HeadersPutTheirCaptionsAtTheirColumns) {
 }
 
 TEST(Rapports, AwardEntriesAreConfirmedQsosInByteOrder) {
-    const QStringList e = entreesDiplome({
+    const QStringList e = diplome({
         confirme("F5AAA", "DCF-010", "75", "NOTRE-DAME", "14/05/15"),
         ligne("F5ZZZ", "13", "", "DBF-001B", "01/01/20", "10:00"),  // not confirmed
         confirme("F6BBB", "DBF-002B", "13", "MARSEILLE"),
         confirme("F5AAA", "DCF-010", "75", "NOTRE-DAME", "01/06/15"),
+        confirme("F6BBB", "DBF-002B", "13", "MARSEILLE").left(106),  // short of column 107
     });
     ASSERT_EQ(e.size(), 3);
     EXPECT_EQ(e[0], "   DBF-002B  13  MARSEILLE                       14/05/15  10:32  F6BBB       ");
     // Same reference: the date compares as text, day first.
     EXPECT_EQ(e[1], "   DCF-010   75  NOTRE-DAME                      01/06/15  10:32  F5AAA       ");
     EXPECT_EQ(e[2].mid(49, 8), "14/05/15");
-    EXPECT_EQ(e[0].size(), 78);
 }
 
-TEST(Rapports, SortingFollowsWindows1252Bytes) {
-    QStringList l = {QString::fromUtf8("é"), QString::fromUtf8("€"), "Z", " Z", "DCF-", "DBF-"};
-    trierOctets(l);
-    EXPECT_EQ(l, QStringList({" Z", "DBF-", "DCF-", "Z", QString::fromUtf8("€"), QString::fromUtf8("é")}));
+TEST(Rapports, EntriesSortInWindows1252ByteOrderPastTheirFirstSixteenBytes) {
+    // Same reference and callsign start: the order is decided far in, by
+    // bytes (0x80 the euro sign before 0xC9), not by code points.
+    const QString nom[] = {QString::fromUtf8("SAINT-ÉTIENNE"), QString::fromUtf8("SAINT-€"), "SAINT-Z", "SAINT Z"};
+    QStringList log;
+    for (const QString& n : nom) log << confirme("F5AAA", "DCF-001", "75", n);
+    const QStringList e = diplome(log);
+    ASSERT_EQ(e.size(), 4);
+    EXPECT_EQ(e[0].mid(17, 7), "SAINT Z");
+    EXPECT_EQ(e[1].mid(17, 7), "SAINT-Z");
+    EXPECT_EQ(e[2].mid(17, 7), QString::fromUtf8("SAINT-€"));
+    EXPECT_EQ(e[3].mid(17, 7), QString::fromUtf8("SAINT-É"));
+    EXPECT_EQ(contactes(log).last().mid(89, 7), QString::fromUtf8("SAINT-É"));
 }
 
 TEST(Rapports, DatePartsAndFileNames) {
@@ -90,9 +110,9 @@ TEST(Rapports, DatePartsAndFileNames) {
 }
 
 TEST(Rapports, AwardFileBytes) {
-    QStringList entrees;
-    for (int i = 0; i < 12; ++i) entrees << entreeDiplome(confirme("F5AAA", "DCF-001"));
-    entrees[0] = entreeDiplome(confirme("F6BBB", "DBF-002B", "13", "SAINT-ÉTIENNE"));
+    QStringList log(11, confirme("F5AAA", "DCF-001"));
+    log << confirme("F6BBB", "DBF-002B", "13", "SAINT-ÉTIENNE");
+    const QStringList entrees = diplome(log);
     const QByteArray b = TextFile::joinLines(fichierDiplome("F5XYZ", kJour, entrees));
     const QList<QByteArray> l = b.split('\n');
     ASSERT_EQ(l.size(), 12 + 6 + 1);
@@ -109,7 +129,7 @@ TEST(Rapports, AwardFileBytes) {
 }
 
 TEST(Rapports, PrintedAwardListHeadingPerLevel) {
-    const QStringList e = {entreeDiplome(confirme("F5AAA", "DCF-001"))};
+    const QStringList e = diplome({confirme("F5AAA", "DCF-001")});
     const QStringList base = impressionDiplome("F5XYZ", "de Base", kJour, e);
     EXPECT_EQ(base[0], QString(17, ' ') + "F5XYZ Diplome DCF De base du 05/12/26");
     EXPECT_EQ(base[2], EnteteImpressionDiplome);
@@ -126,18 +146,21 @@ TEST(Rapports, PrintedAwardListHeadingPerLevel) {
 TEST(Rapports, ContactedEntryCarriesEveryField) {
     const QString l = LigneQso::format(Qso{"F5XYZ/P", "2a", "RENÉ", "DCF-001", "14/05/15", "10:32", "CW",
                                           "144 Mhz", "599", "579", "AJACCIO", "*"});
-    const QString e = entreeContacte(l);
-    ASSERT_EQ(e.size(), 122);
-    EXPECT_EQ(e, QString::fromUtf8("      DCF-001  F5XYZ/P       2a RENÉ            14/05/15  10:32  CW   "
-                                   "144 Mhz  599  579  AJACCIO                         *"));
-    EXPECT_EQ(entreeContacte(ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00")).mid(6, 10), "DBF-001B F");
-    EXPECT_EQ(entreeContacte(ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00")).right(1), " ");
-    // A hand-shortened line keeps the columns of what it has.
-    EXPECT_EQ(entreeContacte("F6ABC        13 PAUL").size(), 122);
+    // A hand-shortened line keeps the columns of what it has; an empty one is all blanks.
+    const QStringList e = contactes({l, ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00"),
+                                     "F6ABC        13 PAUL", ""});
+    ASSERT_EQ(e.size(), 4);
+    for (const QString& x : e) EXPECT_EQ(x.size(), 122);
+    EXPECT_EQ(e[0], QString(122, ' '));
+    EXPECT_EQ(e[1], QString(15, ' ') + "F6ABC" + QString(9, ' ') + "13 PAUL" + QString(86, ' '));
+    EXPECT_EQ(e[2].mid(6, 10), "DBF-001B F");
+    EXPECT_EQ(e[2].right(1), " ");
+    EXPECT_EQ(e[3], QString::fromUtf8("      DCF-001  F5XYZ/P       2a RENÉ            14/05/15  10:32  CW   "
+                                      "144 Mhz  599  579  AJACCIO                         *"));
 }
 
 TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
-    const QStringList triees = entreesContactes({
+    const Log log(QStringList{
         confirme("F5BBB", "DCF-001"),
         ligne("F5AAA", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "NOTRE-DAME"),
         confirme("F5AAA", "DCF-001"),  // same callsign, confirmed: sorts after the blank QSL
@@ -145,8 +168,9 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
         confirme("F5AAA", "DBF-001B"),
         confirme("F5AAA", "DCF-002"),
     });
-    ASSERT_EQ(triees.size(), 6);
-    const QStringList vues = sansDoublons(triees);
+    const Entrees triees = entreesContactes(log.c);
+    ASSERT_EQ(triees.taille(), 6);
+    const QStringList vues = sansDoublons(triees).textes();
     ASSERT_EQ(vues.size(), 4);
     EXPECT_EQ(vues[0].mid(6, 13), "DBF-001B F5AA");
     EXPECT_EQ(vues[1].mid(6, 13), "DCF-001  F5AA");
@@ -156,7 +180,7 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
 }
 
 TEST(Rapports, ContactedFileOfAnEmptyLog) {
-    const QByteArray b = TextFile::joinLines(fichierContactes("F5XYZ", kJour, sansDoublons(entreesContactes({}))));
+    const QByteArray b = TextFile::joinLines(fichierContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log(QByteArray()).c)).textes()));
     const QByteArray titre = QByteArray(19, ' ') +
                              "Liste des Cath\xE9" "drales et Basiliques contact\xE9" "es par F5XYZ au 05/12/2026"
                              " par ordre alphanumerique";
