@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -9,20 +10,21 @@ namespace {
 class Fenetre : public QLabel {};
 }  // namespace
 
-TEST(Windows, OneInstancePerKindWhoeverOpensIt) {
+TEST(Windows, OneInstancePerKindWhoeverOpensItCentredOnTheScreen) {
     int construites = 0;
-    Fenetre* a = Windows::openSingle<Fenetre>([&] { ++construites; return new Fenetre; });
+    auto fabrique = [&] { ++construites; return new Fenetre; };
+    Fenetre* a = Windows::openSingle<Fenetre>(fabrique);
     // Another place in the code, another factory: still the open window.
-    Fenetre* b = Windows::openSingle<Fenetre>([&] { ++construites; return new Fenetre(); });
-    EXPECT_EQ(a, b);
+    EXPECT_EQ(Windows::openSingle<Fenetre>([] { return new Fenetre; }), a);
     EXPECT_EQ(construites, 1);
-    EXPECT_TRUE(a->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(a));
+    const QPoint ecart = a->geometry().center() - a->screen()->geometry().center();
+    EXPECT_LE(ecart.manhattanLength(), 4);
 
     // Closing discards it; the next opening builds a new one.
     a->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Windows::ouverte<Fenetre>().isNull());
-    Fenetre* c = Windows::openSingle<Fenetre>([&] { ++construites; return new Fenetre; });
+    delete Windows::openSingle<Fenetre>(fabrique);
     EXPECT_EQ(construites, 2);
-    delete c;
 }
