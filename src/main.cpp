@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
-#include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
+#include <unistd.h>
 
 #include "core/journal/Carnet.h"
+#include "core/journal/TextFile.h"
+#include "platform/DossierDonnees.h"
 #include "ui/AppContext.h"
 #include "ui/Main.h"
 #include "platform/Clock.h"
@@ -17,32 +20,28 @@
 
 namespace {
 
-bool dossierInscriptible(const QString& dir) {
-    QFile probe(dir + QStringLiteral("/.vitralog-ecriture"));
-    if (!probe.open(QIODevice::WriteOnly)) return false;
-    probe.close();
-    probe.remove();
-    return true;
-}
-
-// The program's own directory, or the per-user data directory when the
-// program is installed where the user cannot write.
-QString cheminRepertoire() {
-    const QString own = QCoreApplication::applicationDirPath();
-    if (dossierInscriptible(own)) return own;
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(user);
-    return user;
+// The web engine refuses to start as root with its sandbox on; it stays on
+// for every other user.
+void bacASablePourRoot() {
+    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return;
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    std::fputs("vitralog : lancé en root, le bac à sable du moteur web est désactivé\n", stderr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write fails with its message instead of killing us.
+    TextFile::ignorerLimiteTaille();
+    bacASablePourRoot();
     // The web view shares its graphics context; Qt asks for this before the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.vitralog.Vitralog"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("fr.vitralog.Vitralog"),
+                                                 QIcon(QStringLiteral(":/icons/fr.vitralog.Vitralog.svg"))));
 
     // Qt's own dialogs (printing, buttons) in French.
     QTranslator qtFrancais;
@@ -50,15 +49,34 @@ int main(int argc, char** argv) {
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrancais);
 
-    QtSettingsStore settings;
     QtDialogs dialogs;
+    const QString dossier = DossierDonnees::choisir(QCoreApplication::arguments());
+    if (!QDir().mkpath(dossier)) {
+        dialogs.notice(QStringLiteral("Impossible de créer le dossier des données ") +
+                       QDir::toNativeSeparators(dossier));
+        return 1;
+    }
+    // One copy per data folder: two would each rewrite the log over the other's QSOs.
+    const std::unique_ptr<QLockFile> verrou = DossierDonnees::verrouiller(dossier);
+    if (!verrou) {
+        dialogs.notice(QStringLiteral("Vitralog est déjà ouvert"));
+        return 1;
+    }
+    const QStringList deplaces = DossierDonnees::migrer(
+        DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
+    if (!deplaces.isEmpty())
+        dialogs.notice(QStringLiteral("Vos fichiers ont été déplacés dans le dossier des données ") +
+                       QDir::toNativeSeparators(dossier) + QStringLiteral(" :\r\n") +
+                       deplaces.join(QStringLiteral("\r\n")));
+
+    QtSettingsStore settings;
     SystemClock clock;
     QtHttpClient http;
     QtWebViewFactory webViews;
     QtPrinter printer;
     Carnet carnet;
     AppContext ctx;
-    ctx.dataDir = cheminRepertoire();
+    ctx.dataDir = dossier;
     ctx.settings = &settings;
     ctx.dialogs = &dialogs;
     ctx.clock = &clock;

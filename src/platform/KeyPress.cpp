@@ -1,5 +1,9 @@
 #include "platform/KeyPress.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -68,3 +72,28 @@ void install(QWidget* control, Handler handler) {
 }
 
 }  // namespace KeyPress
+
+namespace {
+class EntreeBoutons : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) ||
+            (k->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        auto* b = qobject_cast<QPushButton*>(o);
+        if (!b || !b->isEnabled() || !b->isVisible() || !b->hasFocus()) return false;
+        b->click();
+        return true;
+    }
+};
+}  // namespace
+
+void KeyPress::entreePresseLesBoutons() {
+    static EntreeBoutons* filtre = nullptr;
+    if (filtre || !qApp) return;
+    filtre = new EntreeBoutons(qApp);
+    qApp->installEventFilter(filtre);
+}

@@ -14,4 +14,8 @@ using Handler = std::function<int(int)>;
 
 void install(QWidget* control, Handler handler);
 
+// Return and keypad Enter on a focused push button press it, in every
+// window of the program, as Space does.
+void entreePresseLesBoutons();
+
 }  // namespace KeyPress

@@ -1,5 +1,7 @@
 #include "platform/Windows.h"
 
+#include <QShortcut>
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,3 +17,9 @@ void centreOnScreen(QWidget* w) {
 }
 
 }  // namespace Windows
+
+void Windows::fermerParEchap(QWidget* w) {
+    auto* s = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+    s->setContext(Qt::WindowShortcut);
+    QObject::connect(s, &QShortcut::activated, w, &QWidget::close);
+}

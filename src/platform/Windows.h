@@ -14,6 +14,9 @@ W* nomme(W* w, const QString& name) {
 // Left and top at half the difference between screen and window size.
 void centreOnScreen(QWidget* w);
 
+// Escape closes the window.
+void fermerParEchap(QWidget* w);
+
 // The open window of a kind, if any.
 template <class W>
 QPointer<W>& ouverte() {
@@ -35,6 +38,7 @@ W* openSingle(Make make) {
     }
     W* w = make();
     w->setAttribute(Qt::WA_DeleteOnClose);
+    fermerParEchap(w);
     w->adjustSize();
     centreOnScreen(w);
     w->show();

@@ -1,6 +1,11 @@
 #include "ui/Main.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QUrl>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,6 +31,8 @@
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
+#include "core/saisie/StationLogic.h"
+#include "platform/KeyPress.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -33,7 +40,10 @@
 #include "ui/ExportAdif.h"
 #include "ui/MiseAJourListe.h"
 #include "ui/ModeleLog.h"
+#include "ui/Guide.h"
+#include "ui/ImportAdif.h"
 #include "ui/RechercheIndicatif.h"
+#include "ui/SpotsDCF.h"
 #include "ui/Station.h"
 #include "ui/diplomes/AffContacte.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
@@ -51,12 +61,6 @@ namespace {
 const QStringList kModes = {"SSB", "CW", "FM"};
 const QString kAideListe = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
-
-QLabel* etiquette(const QString& text) {
-    auto* l = new QLabel(text);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return l;
-}
 
 QFont policeListe() {
     if (QFontDatabase::families().contains(QStringLiteral("Letter Gothic"))) {
@@ -80,6 +84,13 @@ QPixmap imageCathedrale() {
 
 }  // namespace
 
+QString Main::stationEnregistree() const {
+    const QString s = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    // A stored callsign names a file: one that a typed callsign could not be
+    // ("../x") is taken as no station at all.
+    return StationLogic::refus(s).isEmpty() ? s : Keys::StationDefaut;
+}
+
 QString Main::texteAPropos() {
     return QStringLiteral("Vitralog  Révision ") + Version::Revision +
            QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France\r\n") +
@@ -94,7 +105,10 @@ QString Main::legende() {
 Main::Main(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx(c) {
     setObjectName(QStringLiteral("Main"));
     construire();
-    construireMenus();
+    MenusMain::construire(this);
+    connecterMenus();
+    Saisie::ordreTabulation(*this);
+    KeyPress::entreePresseLesBoutons();
 }
 
 void Main::construire() {
@@ -141,86 +155,16 @@ void Main::construire() {
 
     // Middle: the entry form and the command buttons.
     auto* middle = new QHBoxLayout;
-    Frame3 = nomme(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
-    auto* g = new QGridLayout(Frame3);
-    const QFontMetrics fm(font());
-    auto largeur = [&](QWidget* w, int chars) { w->setMinimumWidth(fm.horizontalAdvance(QLatin1Char('W')) * chars / 1 + 12); };
-
-    Bande_A = nomme(new QComboBox, "Bande_A");
-    Bande_A->setEditable(true);
-    Bande_A->setInsertPolicy(QComboBox::NoInsert);
-    Bande_A->setCompleter(nullptr);  // a typed text stays as typed
-    Ind_A = nomme(new QLineEdit, "Ind_A");
-    Prenom_A = nomme(new QLineEdit, "Prenom_A");
-    Ref_A = nomme(new QLineEdit, "Ref_A");
-    Dpt_A = nomme(new QLineEdit, "Dpt_A");
-    Date_A = nomme(new QLineEdit, "Date_A");
-    Heure_A = nomme(new QLineEdit, "Heure_A");
-    Mode_A = nomme(new QComboBox, "Mode_A");
-    Mode_A->setEditable(true);
-    Mode_A->setInsertPolicy(QComboBox::NoInsert);
-    Mode_A->setCompleter(nullptr);
-    RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
-    RSTE_A = nomme(new QLineEdit(QStringLiteral("59")), "RSTE_A");
-    Rem_A = nomme(new QLineEdit, "Rem_A");
-    QSL_A = nomme(new QCheckBox(QStringLiteral("QSL")), "QSL_A");
-    Mode_Aff = nomme(new QLabel(QStringLiteral("Saisie QSO")), "Mode_Aff");
-    Mode_Aff->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); font-weight: bold;"));
-
-    largeur(Bande_A, 6);
-    largeur(Ind_A, 9);
-    largeur(Prenom_A, 9);
-    largeur(Ref_A, 6);
-    largeur(Dpt_A, 2);
-    largeur(Date_A, 5);
-    largeur(Heure_A, 4);
-    largeur(Mode_A, 4);
-    largeur(RST_A, 2);
-    largeur(RSTE_A, 2);
-    largeur(Rem_A, 18);
-
-    g->addWidget(etiquette(QStringLiteral("Bande")), 0, 0);
-    g->addWidget(etiquette(QStringLiteral("Indicatif")), 0, 1);
-    g->addWidget(etiquette(QStringLiteral("Prénom (optionnel)")), 0, 2);
-    g->addWidget(etiquette(QStringLiteral("Ref Cathédrale")), 0, 3);
-    g->addWidget(etiquette(QStringLiteral("Dpt")), 0, 4);
-    g->addWidget(etiquette(QStringLiteral("Date")), 0, 5);
-    g->addWidget(etiquette(QStringLiteral("Heure UTC")), 0, 6);
-    g->addWidget(Bande_A, 1, 0);
-    g->addWidget(Ind_A, 1, 1);
-    g->addWidget(Prenom_A, 1, 2);
-    g->addWidget(Ref_A, 1, 3);
-    g->addWidget(Dpt_A, 1, 4);
-    g->addWidget(Date_A, 1, 5);
-    g->addWidget(Heure_A, 1, 6);
-
-    g->addWidget(etiquette(QStringLiteral("Mode")), 2, 0);
-    auto* rsts = new QHBoxLayout;
-    auto* rstLabels = new QHBoxLayout;
-    rstLabels->addWidget(etiquette(QStringLiteral("RST R")));
-    rstLabels->addWidget(etiquette(QStringLiteral("RST E")));
-    g->addLayout(rstLabels, 2, 1);
-    g->addWidget(etiquette(QStringLiteral("Nom de la Cathédrale (optionnel)")), 2, 2, 1, 3);
-    g->addWidget(etiquette(QStringLiteral("Mode de saisie")), 2, 6);
-    g->addWidget(Mode_A, 3, 0);
-    rsts->addWidget(RST_A);
-    rsts->addWidget(RSTE_A);
-    g->addLayout(rsts, 3, 1);
-    g->addWidget(Rem_A, 3, 2, 1, 3);
-    g->addWidget(QSL_A, 3, 5);
-    g->addWidget(Mode_Aff, 3, 6);
+    Frame3 = nomme(Saisie::construireFormulaire(*this, font()), "Frame3");
     middle->addWidget(Frame3, 1);
 
     auto* boutons = new QVBoxLayout;
-    Valide_A = nomme(new QPushButton(QStringLiteral("Valider le QSO")), "Valide_A");
-    Efface_A = nomme(new QPushButton(QStringLiteral("Annuler saisie en cours")), "Efface_A");
-    Ajout_QSO = nomme(new QPushButton(QStringLiteral("Inserer un QSO")), "Ajout_QSO");
-    Annule_Saisie = nomme(new QPushButton(QStringLiteral("Supprimer un QSO")), "Annule_Saisie");
-    Rechercher = nomme(new QPushButton(QStringLiteral("Rechercher un QSO")), "Rechercher");
-    for (QPushButton* b : {Valide_A, Efface_A, Ajout_QSO, Annule_Saisie, Rechercher}) {
-        b->setAutoDefault(false);
-        boutons->addWidget(b);
-    }
+    Valide_A = nomme(new QPushButton(QStringLiteral("&Valider le QSO")), "Valide_A");
+    Efface_A = nomme(new QPushButton(QStringLiteral("A&nnuler saisie en cours")), "Efface_A");
+    Ajout_QSO = nomme(new QPushButton(QStringLiteral("&Inserer un QSO")), "Ajout_QSO");
+    Annule_Saisie = nomme(new QPushButton(QStringLiteral("Su&pprimer un QSO")), "Annule_Saisie");
+    Rechercher = nomme(new QPushButton(QStringLiteral("Rec&hercher un QSO")), "Rechercher");
+    for (QPushButton* b : {Valide_A, Efface_A, Ajout_QSO, Annule_Saisie, Rechercher}) boutons->addWidget(b);
     Label14 = nomme(new QLabel(QStringLiteral("Vitralog, carnet de trafic DCF")), "Label14");
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90); font-style: italic;"));
@@ -269,6 +213,7 @@ void Main::construire() {
     connect(Ajout_QSO, &QPushButton::clicked, saisie, &Saisie::Ajout_QSO_Click);
     connect(Rechercher, &QPushButton::clicked, this, &Main::Rechercher_Click);
     connect(Liste_DCF, &QListView::doubleClicked, saisie, &Saisie::Liste_DCF_DblClick);
+    Liste_DCF->viewport()->installEventFilter(this);
     connect(Liste_DCF, &QListView::clicked, saisie, &Saisie::Liste_DCF_Click);
     connect(Liste_DCF->selectionModel(), &QItemSelectionModel::currentRowChanged, saisie,
             [this](const QModelIndex& cur) {
@@ -291,57 +236,7 @@ void Main::ajusterEntete() {
     Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')), marge);
 }
 
-void Main::construireMenus() {
-    QMenuBar* mb = menuBar();
-    auto action = [this](const QString& text, const char* name) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    auto menu = [mb](const QString& text, const char* name) {
-        QMenu* m = mb->addMenu(text);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
-
-    Mnu_Fichier = menu(QStringLiteral("Fichier"), "Mnu_Fichier");
-    Mnu_ADIF = action(QStringLiteral("Exporter le log au format ADIF"), "Mnu_ADIF");
-    Mnu_Quitter = action(QStringLiteral("Quitter Vitralog"), "Mnu_Quitter");
-    Mnu_Fichier->addAction(Mnu_ADIF);
-    Mnu_Fichier->addAction(Mnu_Quitter);
-
-    Mnu_Date = menu(QStringLiteral("Date"), "Mnu_Date");
-    Mnu_Date_Auto = action(QStringLiteral("Automatique"), "Mnu_Date_Auto");
-    Mnu_Date_Man = action(QStringLiteral("Manuelle"), "Mnu_Date_Man");
-    Mnu_Date_Auto->setCheckable(true);
-    Mnu_Date_Man->setCheckable(true);
-    Mnu_Date_Auto->setChecked(true);
-    Mnu_Date->addAction(Mnu_Date_Auto);
-    Mnu_Date->addAction(Mnu_Date_Man);
-
-    Mnu_New_Indicatif = action(QStringLiteral("Station"), "Mnu_New_Indicatif");
-    mb->addAction(Mnu_New_Indicatif);
-
-    Mnu_Liste = menu(QStringLiteral("Liste"), "Mnu_Liste");
-    Mnu_L_Contacte = action(QStringLiteral("des Cathédrales et Basiliques contactées"), "Mnu_L_Contacte");
-    Mnu_Liste->addAction(Mnu_L_Contacte);
-
-    Mnu_Carte = menu(QStringLiteral("Carte "), "Mnu_Carte");
-    Mnu_Carte_Contacte = action(QStringLiteral("des départements contactés"), "Mnu_Carte_Contacte");
-    Mnu_Carte->addAction(Mnu_Carte_Contacte);
-
-    Mnu_Diplomes = action(QStringLiteral("Diplomes"), "Mnu_Diplomes");
-    Mnu_Cluster = action(QStringLiteral("Afficher Cluster"), "Mnu_Cluster");
-    Mnu_Reglement = action(QStringLiteral("Règlement"), "Mnu_Reglement");
-    Mnu_Maj_DCF = action(QStringLiteral("Mise à jour de la liste DCF"), "Mnu_Maj_DCF");
-    for (QAction* a : {Mnu_Diplomes, Mnu_Cluster, Mnu_Reglement, Mnu_Maj_DCF}) mb->addAction(a);
-
-    Mnu_Aide = menu(QStringLiteral("Aide"), "Mnu_Aide");
-    Mnu_Apropos = action(QStringLiteral("A Propos"), "Mnu_Apropos");
-    Mnu_Historique = action(QStringLiteral("Historique"), "Mnu_Historique");
-    Mnu_Aide->addAction(Mnu_Apropos);
-    Mnu_Aide->addAction(Mnu_Historique);
-
+void Main::connecterMenus() {
     connect(Mnu_ADIF, &QAction::triggered, this, [this] { ExportAdif::Mnu_ADIF_Click(ctx); });
     connect(Mnu_Quitter, &QAction::triggered, this, &Main::Mnu_Quitter_Click);
     connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
@@ -361,6 +256,33 @@ void Main::construireMenus() {
     connect(Mnu_L_Contacte, &QAction::triggered, this, [this] {
         Windows::openSingle<Aff_Contacte>([this] { return new Aff_Contacte(ctx); });
     });
+    connect(Mnu_Import_ADIF, &QAction::triggered, this, [this] { ImportAdif::Mnu_Import_ADIF_Click(ctx, this); });
+    connect(Mnu_Import_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Import_DCF_Click(ctx); });
+    connect(Mnu_Dossier, &QAction::triggered, this, &Main::Mnu_Dossier_Click);
+    Mnu_Dossier->setStatusTip(QDir::toNativeSeparators(ctx.dataDir));
+    Mnu_Dossier->setToolTip(QDir::toNativeSeparators(ctx.dataDir));
+    connect(Mnu_Spots, &QAction::triggered, this, &Main::Mnu_Spots_Click);
+    connect(Mnu_Guide, &QAction::triggered, this, [this] { ouvrirGuide(ctx); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &Main::Rechercher_Click);
+}
+
+void Main::Mnu_Dossier_Click() {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ctx.dataDir)))
+        ctx.dialogs->notice(QStringLiteral("Le dossier des données est ") + QDir::toNativeSeparators(ctx.dataDir));
+}
+
+void Main::Mnu_Spots_Click() {
+    SpotsDCF* w = ouvrirSpots(ctx);
+    connect(w, &SpotsDCF::spotChoisi, saisie, &Saisie::prendreSpot, Qt::UniqueConnection);
+}
+
+bool Main::eventFilter(QObject* o, QEvent* e) {
+    // A double click where no line stands is still the list's double click.
+    if (o == Liste_DCF->viewport() && e->type() == QEvent::MouseButtonDblClick &&
+        !Liste_DCF->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).isValid())
+        saisie->Liste_DCF_DblClick();
+    return QMainWindow::eventFilter(o, e);
 }
 
 void Main::demarrer() {
@@ -371,7 +293,7 @@ void Main::demarrer() {
     Mode_A->clear();
     Mode_A->addItems({QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")});
 
-    ctx.station = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    ctx.station = stationEnregistree();
     I_Station->setText(ctx.station);
 
     saisie->restaurerBandeEtMode();
@@ -420,7 +342,7 @@ void Main::chargerListe() {
 }
 
 void Main::appliquerStation() {
-    ctx.station = ctx.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    ctx.station = stationEnregistree();
     QString affiche = ctx.station;
     affiche.replace(QLatin1Char('_'), QLatin1Char('/'));
     I_Station->setText(affiche);

@@ -3,18 +3,17 @@
 #include <QString>
 
 #include "ui/AppContext.h"
+#include "ui/MenusMain.h"
 #include "ui/Saisie.h"
 
-class QAction;
 class EnteteListe;
 class QGroupBox;
-class QMenu;
 class ModeleLog;
 class QTimer;
 
 // The main window: station, clocks, entry form, command buttons, log list,
 // menus. The entry itself is the Saisie's.
-class Main : public QMainWindow, public ControlesSaisie {
+class Main : public QMainWindow, public ControlesSaisie, public MenusMain {
     Q_OBJECT
 public:
     explicit Main(AppContext& ctx, QWidget* parent = nullptr);
@@ -37,14 +36,19 @@ public:
     void Mnu_Quitter_Click();
     void Timer1_Timer();
     void Rechercher_Click();
+    void Mnu_Dossier_Click();
+    void Mnu_Spots_Click();
 
     static QString texteAPropos();
+    // The stored callsign, or the default one when it is not a callsign.
+    QString stationEnregistree() const;
     static QString legende();
 
     AppContext& ctx;
     Saisie* saisie;
 
-    // Controls, named as their objectName (the entry's are in ControlesSaisie).
+    // Controls, named as their objectName (the entry's are in ControlesSaisie,
+    // the menus in MenusMain).
     QLabel *Picture1, *Label2, *I_Station, *Label34, *Label14;
     QGroupBox *Frame7, *Frame1, *Frame2, *Frame3, *L_Communes;
     EnteteListe* Label_Liste_DCF;
@@ -52,10 +56,6 @@ public:
     ModeleLog* modele;
     QTimer* Timer1;
 
-    QMenu *Mnu_Fichier, *Mnu_Date, *Mnu_Liste, *Mnu_Carte, *Mnu_Aide;
-    QAction *Mnu_ADIF, *Mnu_Quitter, *Mnu_Date_Auto, *Mnu_Date_Man, *Mnu_New_Indicatif,
-        *Mnu_L_Contacte, *Mnu_Carte_Contacte, *Mnu_Diplomes, *Mnu_Cluster, *Mnu_Reglement,
-        *Mnu_Maj_DCF, *Mnu_Apropos, *Mnu_Historique;
 
 protected:
     // Closing the main window ends the program, as "Quitter Vitralog" does.
@@ -63,8 +63,8 @@ protected:
 
 private:
     void construire();
-    void construireSaisie();
-    void construireMenus();
+    void connecterMenus();
+    bool eventFilter(QObject* o, QEvent* e) override;
     void ajusterEntete();
     void ouvrirStation(bool modale);
 };

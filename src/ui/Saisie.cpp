@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QFile>
 #include <QListView>
 
 #include "core/Reglages.h"
@@ -97,6 +98,8 @@ int Saisie::Prenom_A_KeyPress(int code) {
         if (refuse(ctx.dialogs, Controles::prenom(c.Prenom_A->text()))) return 0;
         fait(c.Prenom_A);
         ouvrir(c.Ref_A);
+        if (!refSpot_.isEmpty() && c.Ref_A->text().isEmpty()) c.Ref_A->setText(refSpot_);
+        refSpot_.clear();
         return 0;
     }
     return majuscule(code);
@@ -116,6 +119,11 @@ int Saisie::Ref_A_KeyPress(int code) {
             Init_Saisie();
             return 0;
         }
+    }
+    if (!listeAbsenteDite_ && !QFile::exists(fichierListeDCF())) {
+        listeAbsenteDite_ = true;
+        ctx.dialogs->notice(QStringLiteral(
+            "La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF"));
     }
     // No list, or no row: empty texts, the operator types them.
     const Recherches::Cathedrale cath = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
@@ -225,7 +233,18 @@ int Saisie::QSL_A_KeyPress(int code) {
     return 0;
 }
 
+void Saisie::prendreSpot(const QString& bande, const QString& indicatif, const QString& reference) {
+    if (Mode_Modification || Edition_En_Cours) return;  // never over a QSO being edited
+    Init_Saisie();
+    texteCombo(c.Bande_A, bande);
+    c.Ind_A->setText(indicatif);
+    refSpot_ = reference;
+    c.Ind_A->window()->activateWindow();
+    c.Ind_A->setFocus();
+}
+
 void Saisie::Init_Saisie() {
+    refSpot_.clear();
     for (QLineEdit* e : {c.Dpt_A, c.Prenom_A, c.Ref_A, c.Date_A, c.Heure_A}) {
         e->clear();
         Couleurs::ferme(e);

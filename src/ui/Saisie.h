@@ -5,6 +5,8 @@
 #include "ui/AppContext.h"
 
 class QCheckBox;
+class QFont;
+class QGroupBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +39,11 @@ class Saisie : public QObject {
 public:
     Saisie(AppContext& ctx, ControlesSaisie& c, ModeleLog* modele, QObject* parent = nullptr);
 
+    // Builds the entry form's fields into c (the buttons and list are the window's).
+    static QGroupBox* construireFormulaire(ControlesSaisie& c, const QFont& police);
+    // Tab goes through the fields in the order of entry, then the buttons and the list.
+    static void ordreTabulation(const ControlesSaisie& c);
+
     void Init_Saisie();
     bool dateAuto() const;
     void setDateAuto(bool autoDate) { dateAuto_ = autoDate; }
@@ -61,6 +68,10 @@ public:
     void Liste_DCF_DblClick();
     void Annule_Saisie_Click();
     void Ajout_QSO_Click();
+
+    // A spot picked in the spots window: band and callsign now, the
+    // reference when Ref_A opens. Nothing is saved.
+    void prendreSpot(const QString& bande, const QString& indicatif, const QString& reference);
 
     // Fills the remembered first name of a callsign (and may empty Dpt_A).
     void Cherche_Prenom(const QString& indicatif);
@@ -93,4 +104,6 @@ private:
     ControlesSaisie& c;
     ModeleLog* modele;
     bool dateAuto_ = true;
+    QString refSpot_;             // what Ref_A gets when it opens empty
+    bool listeAbsenteDite_ = false;  // the missing list is told once a session
 };
