@@ -16,11 +16,8 @@
 namespace Coupures {
 
 Qso qso(int n) {
-    const QString heure = QStringLiteral("%1:%2").arg(n / 60 % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
-    return {QStringLiteral("F%1").arg(n % 100000), QStringLiteral("75"), QStringLiteral("JEAN"),
-            QStringLiteral("DCF-001"), QStringLiteral("01/02/16"), heure, QStringLiteral("SSB"),
-            QStringLiteral("14 Mhz"), QStringLiteral("59"), QStringLiteral("59"),
-            QStringLiteral("C. NOTRE-DAME"), QStringLiteral(" ")};
+    return {QStringLiteral("F%1").arg(n % 100000), "75", "JEAN", "DCF-001", "01/02/16",
+            QString::asprintf("%02d:%02d", n / 60 % 24, n % 60), "SSB", "14 Mhz", "59", "59", "C. NOTRE-DAME", " "};
 }
 
 QByteArray log(int n) {

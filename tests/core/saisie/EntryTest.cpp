@@ -4,184 +4,144 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "core/journal/Carnet.h"
-
+#include "core/journal/TextFile.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
 #include "core/saisie/Recherches.h"
-#include "core/journal/TextFile.h"
 #include "support/Doubles.h"
+
+TEST(Controles, EachFieldsRefusalMessage) {
+    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"})
+        EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
+    for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15",
+                            "01/13/15", "1/1/2015", "01-01-15", "0a/01/15", "01/01/1x"})
+        EXPECT_EQ(Controles::Controle_Date(bad), 1) << bad;
+    for (const char* ok : {"00:00", "23:59"}) EXPECT_EQ(Controles::Controle_Heure(ok), 0) << ok;
+    for (const char* bad : {"24:00", "12:60", "12h30", "1:300"}) EXPECT_EQ(Controles::Controle_Heure(bad), 1) << bad;
+
+    using Controle = QString (*)(const QString&);
+    const QString r = "R (de RST)doit etre compris entre 0 et 5",
+                  ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
+    const struct {
+        Controle f;
+        QString texte, message;
+    } cas[] = {
+        {Controles::date, "", "Entrez une date"}, {Controles::date, "1/1/15", "8 caracteres pour la date ex: 01/02/08"},
+        {Controles::date, "01-01-15", "Le format de la date doit etre JJ/MM/AA"},
+        {Controles::heure, "", "Entrez une Heure"}, {Controles::heure, "8:45", "5 caracteres pour l'heure ex: 08:45"},
+        {Controles::heure, "12h30", "Le format de l'heure doit etre HH:MM"},
+        {Controles::indicatif, "", "Entrez un indicatif"}, {Controles::indicatif, "F5XYZABCDEFG", ""},
+        {Controles::indicatif, "F5XYZABCDEFGH", "12 caracteres maxi pour l'indicatif"},
+        {Controles::prenom, "", ""}, {Controles::prenom, QString(15, 'A'), ""},
+        {Controles::prenom, QString(16, 'A'), "15 caracteres maxi pour le Prenom"},
+        {Controles::reference, "", "Entrez une reférence"}, {Controles::reference, "DBF-001B", ""},
+        {Controles::reference, "DCF-01", ref}, {Controles::reference, "DBF-0001BB", ref},
+        {Controles::departement, "", ""}, {Controles::departement, "2a", ""},
+        {Controles::departement, "123", "2 caracteres maxi pour le Departement"},
+        {Controles::mode, "", "Entrez un Mode"}, {Controles::mode, "RTTY", "3 caracteres maxi pour le Mode"},
+        {Controles::bande, "", "Entrez une QRG"}, {Controles::bande, "144 Mhz", ""},
+        {Controles::bande, "1296 Mhz", "7 caracteres maxi pour la QRG"},
+        {Controles::nom, QString(30, 'X'), ""},
+        {Controles::nom, QString(31, 'X'), "30 caracteres maxi pour le nom de la Cathédrale"},
+        // Reports are judged by their first character.
+        {Controles::report, "", "Entrez un Report"}, {Controles::report, "5999", "3 caracteres maxi pour le Report"},
+        {Controles::report, "599", ""}, {Controles::report, "4x", ""}, {Controles::report, "0", ""},
+        {Controles::report, "699", r}, {Controles::report, "x59", r}, {Controles::report, " 59", r},
+    };
+    for (const auto& c : cas) EXPECT_EQ(c.f(c.texte), c.message) << c.texte.toStdString();
+    EXPECT_EQ(Controles::majuscule('a'), 'A');
+    EXPECT_EQ(Controles::majuscule(0xE9), 0xE9);  // é stays as typed
+}
 
 namespace {
 
-void ecrire(const QString& p, const QByteArray& b) {
-    QFile f(p);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(b);
-}
-
-QByteArray lire(const QString& p) {
-    QFile f(p);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
+// A data folder holding the reference list and the first-name memory.
+class Fichiers : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("Liste_DCF.csv"), prenoms = dir.filePath("Liste_Prenom.txt"),
+                  tmp = dir.filePath("Temporaire.txt");
+    static void ecrire(const QString& p, const QByteArray& b) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(b);
+    }
+    static QByteArray lire(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
 
 }  // namespace
 
-TEST(Controles, DatesThatExistAndTimes) {
-    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"})
-        EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
-    for (const char* bad : {"00/00/15", "00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99",
-                            "31/04/15", "32/01/15", "01/13/15", "1/1/2015", "01-01-15", "0a/01/15",
-                            "01/01/1x"})
-        EXPECT_EQ(Controles::Controle_Date(bad), 1) << bad;
-    for (const char* ok : {"00:00", "23:59", "08:45"}) EXPECT_EQ(Controles::Controle_Heure(ok), 0) << ok;
-    for (const char* bad : {"24:00", "12:60", "12h30", "1:300"})
-        EXPECT_EQ(Controles::Controle_Heure(bad), 1) << bad;
-
-    EXPECT_EQ(Controles::date(""), "Entrez une date");
-    EXPECT_EQ(Controles::date("1/1/15"), "8 caracteres pour la date ex: 01/02/08");
-    EXPECT_EQ(Controles::date("01-01-15"), "Le format de la date doit etre JJ/MM/AA");
-    EXPECT_EQ(Controles::heure(""), "Entrez une Heure");
-    EXPECT_EQ(Controles::heure("8:45"), "5 caracteres pour l'heure ex: 08:45");
-    EXPECT_EQ(Controles::heure("12h30"), "Le format de l'heure doit etre HH:MM");
-}
-
-TEST(Controles, LengthLimitsOfTheFields) {
-    EXPECT_EQ(Controles::indicatif(""), "Entrez un indicatif");
-    EXPECT_EQ(Controles::indicatif("F5XYZABCDEFG"), "");
-    EXPECT_EQ(Controles::indicatif("F5XYZABCDEFGH"), "12 caracteres maxi pour l'indicatif");
-    EXPECT_EQ(Controles::prenom(""), "");
-    EXPECT_EQ(Controles::prenom(QString(15, 'A')), "");
-    EXPECT_EQ(Controles::prenom(QString(16, 'A')), "15 caracteres maxi pour le Prenom");
-    EXPECT_EQ(Controles::reference(""), "Entrez une reférence");
-    EXPECT_EQ(Controles::reference("DCF-001"), "");
-    EXPECT_EQ(Controles::reference("DBF-001B"), "");
-    for (const char* bad : {"DCF-01", "DBF-0001BB"})
-        EXPECT_EQ(Controles::reference(bad), "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B");
-    EXPECT_EQ(Controles::departement("2a"), "");
-    EXPECT_EQ(Controles::departement(""), "");
-    EXPECT_EQ(Controles::departement("123"), "2 caracteres maxi pour le Departement");
-    EXPECT_EQ(Controles::mode("CW"), "");
-    EXPECT_EQ(Controles::mode("RTTY"), "3 caracteres maxi pour le Mode");
-    EXPECT_EQ(Controles::mode(""), "Entrez un Mode");
-    EXPECT_EQ(Controles::bande("144 Mhz"), "");
-    EXPECT_EQ(Controles::bande("1296 Mhz"), "7 caracteres maxi pour la QRG");
-    EXPECT_EQ(Controles::bande(""), "Entrez une QRG");
-    EXPECT_EQ(Controles::nom(QString(30, 'X')), "");
-    EXPECT_EQ(Controles::nom(QString(31, 'X')), "30 caracteres maxi pour le nom de la Cathédrale");
-}
-
-TEST(Controles, ReportsByTheirFirstCharacter) {
-    for (const char* ok : {"599", "59", "5", "4x", "0"}) EXPECT_EQ(Controles::report(ok), "") << ok;
-    const QString r = "R (de RST)doit etre compris entre 0 et 5";
-    EXPECT_EQ(Controles::report("699"), r);
-    EXPECT_EQ(Controles::report("9"), r);
-    EXPECT_EQ(Controles::report("x59"), r);
-    EXPECT_EQ(Controles::report(" 59"), r);
-    EXPECT_EQ(Controles::report("5999"), "3 caracteres maxi pour le Report");
-    EXPECT_EQ(Controles::report(""), "Entrez un Report");
-    EXPECT_EQ(Controles::majuscule('a'), 'A');
-    EXPECT_EQ(Controles::majuscule('z'), 'Z');
-    EXPECT_EQ(Controles::majuscule(0xE9), 0xE9);  // é stays as typed
-    EXPECT_EQ(Controles::majuscule('-'), '-');
-}
-
-class ListeDcf : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    QString csv = dir.filePath("Liste_DCF.csv");
-    void liste(const QStringList& lignes) { ecrire(csv, TextFile::joinLines(lignes)); }
-};
-
-TEST_F(ListeDcf, NamesByReferenceKey) {
-    liste({"Rev 003 du 10/09/15;;;;", "DCF-001;Bourges;18;Saint-Etienne;", "DCF-007;Bayeux;14;Notre-Dame;x;y",
-           "DBF-007B;Lisieux;14;Sainte-Therese;", "DCF-099;Nulle part", "DCF-001;Autre;99;Doublon;"});
-    Recherches::Cathedrale c = Recherches::Cherche_Ref_Liste(csv, "DCF-001");
-    EXPECT_TRUE(c.trouve);
-    EXPECT_EQ(c.nom, "C. Saint-Etienne à Bourges");
-    EXPECT_EQ(c.dpt, "18");
-    EXPECT_EQ(Recherches::Cherche_Ref_Liste(csv, "XYZ-001").nom, "C. Saint-Etienne à Bourges");
-    EXPECT_EQ(Recherches::Cherche_Ref_Liste(csv, "DBF-007B").nom, "B. Sainte-Therese à Lisieux");
-    EXPECT_EQ(Recherches::Cherche_Ref_Liste(csv, "DBF-007").nom, "C. Notre-Dame à Bayeux");
-    EXPECT_FALSE(Recherches::Cherche_Ref_Liste(csv, "DCF-099").trouve);  // fewer than four ";"
-    EXPECT_FALSE(Recherches::Cherche_Ref_Liste(csv, "DCF-500").trouve);
+// The first row by reference key; rows with fewer than four ";" passed over;
+// the short form past thirty characters; a damaged file gives values without
+// control characters, cut to their field's width.
+TEST_F(Fichiers, ReferenceListLookup) {
+    ecrire(csv, "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bour\x81ges;18;Saint-Etienne;\r\n"
+                "DCF-007;Bayeux;140;Notre-Dame;x;y\r\nDBF-007B;Lisieux;14;Sainte-Therese;\r\nDCF-099;Nulle part\r\n"
+                "DCF-001;Autre;99;Doublon;\r\nDCF-040;Ajaccio;2a;Notre-Dame-de-l'Assomption-\xE9;\r\n"
+                "DCF-041;Bourges;18;Saint-Etienne-Abc;\r\nDCF-002;" + QByteArray(200000, 'x') + ";18\x9D;Notre-Dame;\r\n");
+    const struct {
+        const char* ref;
+        QString nom, dpt;  // nom null: not found
+    } cas[] = {
+        {"DCF-001", "C. Saint-Etienne à Bourges", "18"}, {"XYZ-001", "C. Saint-Etienne à Bourges", "18"},
+        {"DBF-007B", "B. Sainte-Therese à Lisieux", "14"}, {"DBF-007", "C. Notre-Dame à Bayeux", "14"},
+        {"DCF-040", "C. de Ajaccio", "2a"}, {"DCF-041", "C. Saint-Etienne-Abc à Bourges", "18"},
+        {"DCF-002", "C. de " + QString(24, 'x'), "18"}, {"DCF-099", {}, {}}, {"DCF-500", {}, {}},
+    };
+    for (const auto& c : cas) {
+        const Recherches::Cathedrale t = Recherches::Cherche_Ref_Liste(csv, c.ref);
+        EXPECT_EQ(QStringList({t.trouve ? t.nom.left(30) : QString(), t.dpt}), QStringList({c.nom, c.dpt})) << c.ref;
+    }
+    EXPECT_EQ(Recherches::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
     EXPECT_FALSE(Recherches::Cherche_Ref_Liste(dir.filePath("absent.csv"), "DCF-001").trouve);
 }
 
-TEST_F(ListeDcf, LongNamesSwitchToTheShortFormPastThirty) {
-    // "C. " + 17 + " à " + 7 = 30 characters: kept; one more: short form.
-    EXPECT_EQ(Recherches::nomCourt("001", "Bourges", "Saint-Etienne-Abc").size(), 30);
-    EXPECT_EQ(Recherches::nomCourt("001", "Bourges", "Saint-Etienne-Abcd"), "C. de Bourges");
-    EXPECT_EQ(Recherches::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
-    EXPECT_EQ(Recherches::cle("DBF-001B"), "001B");
-    EXPECT_EQ(Recherches::cle("001"), "001");
-    // The file is Windows-1252: "é" is one byte and decodes back.
-    ecrire(csv, "Rev 1;;;;\r\nDCF-040;Ajaccio;2a;Notre-Dame-de-l'Assomption-\xE9;\r\n");
-    const Recherches::Cathedrale c = Recherches::Cherche_Ref_Liste(csv, "DCF-040");
-    EXPECT_EQ(c.nom, "C. de Ajaccio");
-    EXPECT_EQ(c.dpt, "2a");
-}
+TEST_F(Fichiers, FirstNamesLookupAndUpdate) {
+    ecrire(prenoms, "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
+                    "F6DEF        75 je\x81" "an\x8D\x09\r\nF6GHI        75 " + QByteArray(15, '\xDF') + "\r\n"
+                    "F6JKL        75 " + QByteArray(200000, 'a') + "\r\n");
+    const struct {
+        const char* indicatif;
+        QString prenom;  // null: not found
+        bool dptVide = false;
+    } cas[] = {
+        {"F5XYZ", "JACQUES"}, {"F5XY", "PAUL"}, {"f5xyz", {}}, {"F6ABC", "", true}, {"F6DEF", "JEAN"},
+        {"F6GHI", QString(15, 'S')},  // found by fuzzing: cut after the capitals
+        {"F6JKL", QString(15, 'A')},
+    };
+    for (const auto& c : cas) {
+        const Prenoms::Trouve t = Prenoms::chercher(prenoms, c.indicatif);
+        EXPECT_EQ(t.trouve, !c.prenom.isNull()) << c.indicatif;
+        EXPECT_EQ(t.prenom, c.prenom.isNull() ? "" : c.prenom) << c.indicatif;
+        EXPECT_EQ(t.dptVide, c.dptVide) << c.indicatif;
+    }
 
-TEST(DejaContacte, SameReferenceOnTheSameBandOnly) {
-    TestEnv env;
-    env.station("F5XYZ", {ligne("F6AAA", "75", "", "DCF-001", "01/02/15", "10:00"),
-                          ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00", "SSB", "14 Mhz"),
-                          ligne("F6CCC", "31", "", "DBF-012B", "15/05/15", "11:00", "SSB", "14 Mhz"),
-                          "F6DDD        12 COURT"});
-    const Carnet& log = env.carnet;
-    EXPECT_EQ(log.dejaContacte("DBF-012B", "14 Mhz"), QString("14/05/15"));  // the first one
-    EXPECT_FALSE(log.dejaContacte("DBF-012B", "7.0 Mhz"));
-    EXPECT_FALSE(log.dejaContacte("DCF-012", "14 Mhz"));
-    EXPECT_FALSE(log.dejaContacte("DBF-012B", "14 Mhz "));
-    EXPECT_TRUE(log.dejaContacte(" DCF-001 ", "14 Mhz"));
-    EXPECT_FALSE(log.dejaContacte("dcf-001", "14 Mhz"));
-}
+    // Every line of the callsign is replaced, else the record is appended; a
+    // missing file is created.
+    ecrire(prenoms, "F6ABC        01 A\r\nF1AAA        02 B\r\nF6ABC        03 C\r\n");
+    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F6ABC", "04", "D")));
+    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XY", "", "RENÉ")));
+    EXPECT_EQ(lire(prenoms), "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
+    QFile::remove(prenoms);
+    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
+    EXPECT_EQ(lire(prenoms), "F5XYZ        75 JEAN\r\n");
 
-TEST(Prenoms, LookupTakesTheLastMatchAndComparesExactly) {
-    QTemporaryDir d;
-    const QString f = d.filePath("Liste_Prenom.txt");
-    ecrire(f, "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n");
-    auto t = Prenoms::chercher(f, "F5XYZ");
-    EXPECT_TRUE(t.trouve);
-    EXPECT_EQ(t.prenom, "JACQUES");
-    EXPECT_FALSE(t.dptVide);
-    EXPECT_EQ(Prenoms::chercher(f, "F5XY").prenom, "PAUL");
-    EXPECT_FALSE(Prenoms::chercher(f, "f5xyz").trouve);
-    t = Prenoms::chercher(f, "F6ABC");
-    EXPECT_TRUE(t.trouve);
-    EXPECT_EQ(t.prenom, "");
-    EXPECT_TRUE(t.dptVide);
-    EXPECT_FALSE(Prenoms::chercher(d.filePath("absent.txt"), "F5XYZ").trouve);
-}
-
-TEST(Prenoms, UpdateReplacesEveryLineOfTheCallsignOrAppends) {
-    QTemporaryDir d;
-    const QString f = d.filePath("Liste_Prenom.txt");
-    const QString tmp = d.filePath("Temporaire.txt");
-    // Missing file: the first save creates it.
-    ASSERT_TRUE(Prenoms::Maj_Prenom(f, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
-    EXPECT_EQ(lire(f), QByteArray("F5XYZ        75 JEAN\r\n"));
-    ASSERT_TRUE(Prenoms::Maj_Prenom(f, tmp, Prenoms::enregistrement("F5XY", "", "RENÉ")));
-    ASSERT_TRUE(Prenoms::Maj_Prenom(f, tmp, Prenoms::enregistrement("F5XYZ", "13", "PAUL")));
-    EXPECT_EQ(lire(f), QByteArray("F5XYZ        13 PAUL\r\nF5XY            REN\xC9\r\n"));
-    ASSERT_TRUE(Prenoms::Maj_Prenom(f, tmp, Prenoms::enregistrement("F5XYZ", "", "")));
-    EXPECT_EQ(lire(f).left(18), QByteArray("F5XYZ           \r\n"));
+    // A file that exists but cannot be read (a directory) is never overwritten.
+    QFile::remove(prenoms);
+    QDir(dir.path()).mkpath("Liste_Prenom.txt/garde");
+    EXPECT_FALSE(Prenoms::Maj_Prenom(prenoms, tmp, "F6ABC        01 X"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("Liste_Prenom.txt/garde")).isDir());
     EXPECT_FALSE(QFile::exists(tmp));
-
-    // Duplicates collapse into copies of the new line.
-    ecrire(f, "F6ABC        01 A\r\nF1AAA        02 B\r\nF6ABC        03 C\r\n");
-    ASSERT_TRUE(Prenoms::Maj_Prenom(f, tmp, Prenoms::enregistrement("F6ABC", "04", "D")));
-    EXPECT_EQ(lire(f), QByteArray("F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\n"));
 }
 
-TEST(Prenoms, AFileThatCannotBeReadIsNeverOverwritten) {
-    // A directory stands where the file is: it exists but cannot be read.
-    QTemporaryDir d;
-    const QString f = d.filePath("Liste_Prenom.txt");
-    QDir(d.path()).mkpath("Liste_Prenom.txt/garde");
-    QString err;
-    EXPECT_FALSE(Prenoms::Maj_Prenom(f, d.filePath("Temporaire.txt"), "F6ABC        01 X", &err));
-    EXPECT_TRUE(QFileInfo(d.filePath("Liste_Prenom.txt/garde")).isDir());
-    EXPECT_FALSE(QFile::exists(d.filePath("Temporaire.txt")));
+TEST(DejaContacte, TheFirstQsoOfTheReferenceOnTheBandAsStored) {
+    TestEnv env;
+    env.station("F5XYZ", {ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00"),
+                          ligne("F6CCC", "31", "", "DBF-012B", "15/05/15", "11:00"), "F6DDD        12 COURT"});
+    EXPECT_EQ(env.carnet.dejaContacte("DBF-012B", "14 Mhz"), QString("14/05/15"));
+    EXPECT_FALSE(env.carnet.dejaContacte("DCF-012", "14 Mhz"));
+    EXPECT_FALSE(env.carnet.dejaContacte("dbf-012b", "14 Mhz"));
 }
