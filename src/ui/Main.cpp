@@ -10,8 +10,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -19,15 +17,14 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/Textes.h"
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
@@ -50,6 +47,7 @@
 #include "ui/diplomes/DiplomesDCF.h"
 #include "ui/web/Cluster.h"
 #include "ui/web/Reglement.h"
+#include "ui/widgets/Apparence.h"
 #include "ui/widgets/Combos.h"
 #include "ui/widgets/Couleurs.h"
 #include "ui/widgets/EnteteListe.h"
@@ -58,29 +56,8 @@ using Windows::nomme;
 
 namespace {
 
-const QStringList kModes = {"SSB", "CW", "FM"};
 const QString kAideListe = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
-
-QFont policeListe() {
-    if (QFontDatabase::families().contains(QStringLiteral("Letter Gothic"))) {
-        QFont f(QStringLiteral("Letter Gothic"));
-        f.setPointSizeF(8.25);
-        return f;
-    }
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSizeF(9);
-    return f;
-}
-
-QPixmap imageCathedrale() {
-    QSvgRenderer r(QStringLiteral(":/cathedrale.svg"));
-    QPixmap pm(47, 60);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    r.render(&p);
-    return pm;
-}
 
 }  // namespace
 
@@ -89,17 +66,6 @@ QString Main::stationEnregistree() const {
     // A stored callsign names a file: one that a typed callsign could not be
     // ("../x") is taken as no station at all.
     return StationLogic::refus(s).isEmpty() ? s : Keys::StationDefaut;
-}
-
-QString Main::texteAPropos() {
-    return QStringLiteral("Vitralog  Révision ") + Version::Revision +
-           QStringLiteral("\r\n\r\nCarnet de trafic du Diplôme des Cathédrales de France\r\n") +
-           CarteLogic::Attribution;
-}
-
-QString Main::legende() {
-    return QStringLiteral("Vitralog   Diplome des Cathédrales de France Revision ") +
-           Version::Revision;
 }
 
 Main::Main(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx(c) {
@@ -323,7 +289,7 @@ void Main::demarrer() {
     Ind_A->setFocus();
     Mode_Aff->setText(QStringLiteral("Saisie QSO"));
 
-    setWindowTitle(legende());
+    setWindowTitle(Textes::legende());
 
     if (ctx.stationSet()) chargerListe();
     saisie->selectionnerDerniere();
@@ -388,7 +354,7 @@ void Main::Mnu_Date_Man_Click() {
     ctx.writeStation(Keys::DateAuto, QStringLiteral("Non"));
 }
 
-void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(texteAPropos()); }
+void Main::Mnu_Apropos_Click() { ctx.dialogs->notice(Textes::aPropos()); }
 
 void Main::Mnu_Historique_Click() { ctx.dialogs->notice(Version::Historique); }
 

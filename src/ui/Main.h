@@ -39,10 +39,8 @@ public:
     void Mnu_Dossier_Click();
     void Mnu_Spots_Click();
 
-    static QString texteAPropos();
     // The stored callsign, or the default one when it is not a callsign.
     QString stationEnregistree() const;
-    static QString legende();
 
     AppContext& ctx;
     Saisie* saisie;

@@ -1,0 +1,10 @@
+#pragma once
+#include <QFont>
+#include <QPixmap>
+
+// The log list's fixed-pitch font: "Letter Gothic" when installed, else the
+// system's fixed-pitch font.
+QFont policeListe();
+
+// The cathedral drawn at the top left of the main window.
+QPixmap imageCathedrale();
