@@ -199,7 +199,11 @@ void Main::ajusterEntete() {
     // The list draws its text after the frame and the item margin.
     const int marge = Liste_DCF->frameWidth() +
                       Liste_DCF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_DCF) + 1;
-    Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')), marge);
+    const qreal chiffre = QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0'));
+    Label_Liste_DCF->setColonnes(chiffre, marge);
+    // Wide enough for a whole line, the QSL mark included, beside the scroll bar.
+    Liste_DCF->setMinimumWidth(int(chiffre * (LigneQso::LongueurAffichage + 1)) + 2 * marge +
+                               Liste_DCF->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void Main::connecterMenus() {
