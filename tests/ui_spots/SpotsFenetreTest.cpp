@@ -35,7 +35,6 @@ struct NoeudFactice {
                 recu.clear();
                 if (refuser) {
                     s->close();
-                    s->deleteLater();
                     continue;
                 }
                 client = s;

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-#include "core/Bandes.h"
 #include "core/cluster/Spots.h"
 #include "core/journal/Carnet.h"
-#include "core/journal/LigneQso.h"
 #include "support/Doubles.h"
 
 using Spots::Marque;
@@ -72,32 +70,9 @@ TEST(Spots, MarquesDuCarnet) {
         {"DCF-004", 10, Marque::Contactee}, {"DCF-005", 4, Marque::Contactee},    {"DCF-999", 4, Marque::Nouvelle},
     };
     for (const auto& [ref, bande, m] : cas) EXPECT_EQ(index.marque(ref, bande), m) << ref << " " << bande;
-
-    // A generated log: the index agrees with the fields read line by line.
-    QStringList gros;
-    const QStringList bandes = Bandes::textesListe();
-    for (int i = 0; i < 3000; ++i)
-        gros << ligne("F5AAA", "18", "", QString::asprintf(i % 7 ? "DCF-%03d" : "DBF-%03dB", i % 97), "01/01/20",
-                      "10:00", "CW", bandes[(i * 5) % bandes.size()], "", i % 3 == 0);
-    env.station("F5XYZ", gros);
-    index.construire(env.carnet);
-    QHash<QString, QList<Marque>> attendu;
-    for (const QString& l : gros) {
-        const Qso q = LigneQso::parse(l);
-        QList<Marque>& m = attendu[q.ref.trimmed()];
-        if (m.isEmpty()) m = QList<Marque>(bandes.size(), Marque::NouvelleBande);
-        Marque& b = m[bandes.indexOf(q.bande.trimmed())];
-        b = q.qsl == "*" || b == Marque::Confirmee ? Marque::Confirmee : Marque::Contactee;
-    }
-    for (int n = 0; n < 100; ++n)
-        for (const char* forme : {"DCF-%03d", "DBF-%03dB"}) {
-            const QString ref = QString::asprintf(forme, n);
-            for (int b = 0; b < bandes.size(); ++b)
-                ASSERT_EQ(index.marque(ref, b), attendu.value(ref, QList<Marque>(bandes.size(), Marque::Nouvelle))[b])
-                    << ref.toStdString() << " " << b;
-        }
 }
 
+// The list read once into memory answers as the lookup of the entry does.
 TEST(Spots, ListeEnMemoire) {
     TestEnv env;
     env.writeFile("Liste_DCF.csv", "Rev 004 du 01/02/24;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n"
