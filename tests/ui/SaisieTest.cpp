@@ -29,18 +29,14 @@ TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
     EXPECT_EQ(focus(), c("Ind_A"));
     taper("f6abc");
-    EXPECT_EQ(c("Prenom_A")->text(), "JEAN");  // remembered
     EXPECT_EQ(focus(), c("Prenom_A"));
     taper();
     taper("dcf-001");
-    EXPECT_EQ(c("Rem_A")->text(), "C. Saint-Etienne à Bourges");  // from the list
-    EXPECT_EQ(c("Dpt_A")->text(), "18");
+    EXPECT_EQ(focus(), c("Dpt_A"));
     taper();  // automatic date: the clock fills date and time, then the mode
-    EXPECT_EQ(c("Heure_A")->text(), "10:32");
     EXPECT_EQ(focus(), c<QComboBox>("Mode_A"));
     QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
     taper("cw");
-    EXPECT_EQ(c("RSTE_A")->text(), "599");  // the reports follow the mode
     EXPECT_EQ(env.ctx.readStation(Keys::Mode, ""), "1");
     for (const char* n : {"RST_A", "RSTE_A", "Rem_A"}) {
         EXPECT_EQ(focus(), c(n));
@@ -54,6 +50,8 @@ TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
 
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(env.dialogs.questions, QStringList{"Voulez vous enregistrer ces données ?"});
+    // The first name remembered, the name and département from the list, the clock's
+    // date and time, the mode's reports.
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"),
               avant + "F6ABC        18 JEAN            DCF-001 06/12/26 10:32 CW  14 Mhz  599 599 "
                       "C. SAINT-ETIENNE \xC0 BOURGES     *\r\n");
