@@ -1,7 +1,7 @@
 #include "core/adif/Adif.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 #include "core/Bandes.h"
@@ -18,8 +18,9 @@ namespace {
 void champ(QByteArray& out, const char* tag, QByteArrayView valeur) {
     out += tag;
     char nombre[12];
-    const int n = std::snprintf(nombre, sizeof nombre, "%d>", int(valeur.size()));
-    out.append(nombre, n);
+    char* fin = std::to_chars(nombre, nombre + sizeof nombre - 1, valeur.size()).ptr;
+    *fin++ = '>';
+    out.append(nombre, fin - nombre);
     out += valeur;
 }
 
