@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
@@ -9,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 
 #include "core/Reglages.h"
 #include "core/liste/ListeReference.h"
@@ -38,26 +36,21 @@ const QByteArray Rev002 = liste("Rev 002 du 01/03/15", 40);
 const QByteArray Rev003 = liste("Rev 003 du 10/09/15", 25);  // shorter than Rev002
 
 TEST(ListeReference, OnlyAWholeListIsAccepted) {
-    const struct {
-        const char* nom;
-        QByteArray octets;
-        bool accepte;
-    } cas[] = {
-        {"twenty references", liste("Rev 012 du 03/05/21", 20), true},
-        {"LF endings, no field after the revision", QByteArray(liste("Rev 012 du 03/05/21", 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"), true},
-        {"an odd line the lookup passes over", liste("Rev 012 du 03/05/21", 20, "Mise a jour par F6XYZ\r\n"), true},
-        {"nineteen references", liste("Rev 012 du 03/05/21", 19), false},
-        {"a reference line with three \";\"", liste("Rev 012 du 03/05/21", 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), false},
-        {"references without a revision", liste("DCF-000;x;00;x;", 30), false},
-        {"revision with an impossible date", liste("Rev 012 du 31/02/21", 30), false},
-        {"revision with two digits", liste("Rev 12 du 03/05/21 ", 30), false},
-        {"HTML page with four \";\" first",
-         "<html>a;b;c;d;e\r\n" + liste("Rev 012 du 03/05/21", 30), false},
-        {"a NUL byte", liste("Rev 012 du 03/05/21", 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), false},
-        {"empty", {}, false},
+    const QByteArray r = "Rev 012 du 03/05/21";
+    const std::pair<QByteArray, bool> cas[] = {
+        {liste(r, 20), true},
+        {QByteArray(liste(r, 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"), true},  // LF, nothing after the revision
+        {liste(r, 20, "Mise a jour par F6XYZ\r\n"), true},  // an odd line the lookup passes over
+        {liste(r, 19), false},
+        {liste(r, 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), false},  // a reference line with three ";"
+        {liste("DCF-000;x;00;x;", 30), false},                       // no revision
+        {liste("Rev 012 du 31/02/21", 30), false},
+        {liste("Rev 12 du 03/05/21 ", 30), false},
+        {"<html>a;b;c;d;e\r\n" + liste(r, 30), false},
+        {liste(r, 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), false},
+        {{}, false},
     };
-    for (const auto& c : cas) EXPECT_EQ(ListeReference::estUneListe(c.octets), c.accepte) << c.nom;
-
+    for (const auto& [octets, accepte] : cas) EXPECT_EQ(ListeReference::estUneListe(octets), accepte) << octets.left(60).constData();
     EXPECT_EQ(ListeReference::revision("Rev 012 du 03/05/21 \xE9;;;;\r\nDCF-001;"), "Rev 012 du 03/05/21");
     EXPECT_EQ(ListeReference::revision("Rev 0\xE9\r\n"), "Rev 0é");
 }
@@ -76,16 +69,14 @@ struct Maj : ::testing::Test {
     void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) {
         srv.servir("/Vitralog/Liste_DCF.csv", octets, fin);
     }
-    QStringList lancer() {
+    // The download, or with a path the import from that file.
+    QStringList lancer(const QString* chemin = nullptr) {
         env.dialogs.notices.clear();
-        ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
+        if (chemin) ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return *chemin; });
+        else ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
         return env.dialogs.notices;
     }
-    QStringList importer(const QString& chemin) {
-        env.dialogs.notices.clear();
-        ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return chemin; });
-        return env.dialogs.notices;
-    }
+    QStringList importer(const QString& chemin) { return lancer(&chemin); }
     QString stockee() { return env.ctx.readStation(Keys::RevisionListe, "<absent>"); }
 };
 
@@ -111,12 +102,9 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
 
     // Every request went to the list path, past any cache, with the old user agent.
     ASSERT_EQ(srv.requetes.size(), 5);
-    for (const QByteArray& req : srv.requetes) {
-        EXPECT_TRUE(req.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n")) << req.constData();
-        for (const char* entete : {"\r\nUser-Agent: VB OpenUrl\r\n", "\r\nCache-Control: no-cache\r\n",
-                                   "\r\nPragma: no-cache\r\n"})
-            EXPECT_TRUE(req.contains(entete)) << req.constData();
-    }
+    for (const QByteArray& req : srv.requetes)
+        EXPECT_TRUE(req.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && req.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
+                    req.contains("\r\nCache-Control: no-cache\r\n") && req.contains("\r\nPragma: no-cache\r\n")) << req.constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing
@@ -130,11 +118,10 @@ struct Cas {
     std::function<void(Maj&)> avant = {};
 };
 
-void PrintTo(const Cas& c, std::ostream* os) { *os << c.nom; }
-
 struct MajRefusee : Maj, ::testing::WithParamInterface<Cas> {};
 
 const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
+const QString &NonValide = ListeDcf::MessageNonValide, &PasDAcces = ListeDcf::MessagePasDAcces;
 // The start of a body announced longer.
 const QByteArray Coupee = ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());
 
@@ -147,17 +134,13 @@ void annuler(Maj& t, bool parEchap) {
     t.http = QtHttpClient{20000};  // the click, not the time limit, ends it
     auto* guet = new QTimer;
     QObject::connect(guet, &QTimer::timeout, guet, [guet, parEchap] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* d = qobject_cast<QProgressDialog*>(w);
-            if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") continue;
-            EXPECT_TRUE(d->isModal());
-            EXPECT_EQ(d->findChild<QLabel*>()->text(), "Téléchargement de la liste DCF…");
-            for (QPushButton* b : d->findChildren<QPushButton*>())
-                if (b->text() == "Annuler" && !parEchap) QTest::mouseClick(b, Qt::LeftButton);
-            if (parEchap) QTest::keyClick(d, Qt::Key_Escape);
-            guet->deleteLater();
-            return;
-        }
+        auto* d = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") return;
+        QPushButton* b = d->findChild<QPushButton*>();
+        EXPECT_EQ(d->labelText() + "|" + b->text(), "Téléchargement de la liste DCF…|Annuler");
+        if (parEchap) QTest::keyClick(d, Qt::Key_Escape);
+        else QTest::mouseClick(b, Qt::LeftButton);
+        guet->deleteLater();
     });
     guet->start(20);
 }
@@ -176,34 +159,22 @@ TEST_P(MajRefusee, StopsAfterItsMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Echecs, MajRefusee,
     ::testing::Values(
-        Cas{"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer,
-            ListeDcf::MessageNonValide},
-        Cas{"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, ListeDcf::MessageNonValide},
-        Cas{"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer,
-            ListeDcf::MessageNonValide},
-        Cas{"NineteenReferences", ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19)), Fermer,
-            ListeDcf::MessageNonValide},
-        Cas{"CutTransfer", Coupee, Fermer, ListeDcf::MessageNonValide},
-        Cas{"StalledInTheBody", Coupee, Bloquer, ListeDcf::MessageNonValide},
-        Cas{"LargerThan5MB", ServeurLocal::reponse(200, liste("Rev 009 du 01/01/20", 160000)), Fermer,
-            ListeDcf::MessageNonValide},
-        Cas{"EmptyBody", ServeurLocal::reponse(200, ""), Fermer, ListeDcf::MessagePasDAcces},
-        Cas{"StalledServer", "", Bloquer, ListeDcf::MessagePasDAcces},
-        Cas{"Unreachable", "", Fermer, ListeDcf::MessagePasDAcces,
-            [](Maj& t) {
-                QTcpServer s;
-                s.listen(QHostAddress::LocalHost, 0);
-                serveur(t, "http://127.0.0.1:" + QString::number(s.serverPort()));
-            }},
-        Cas{"NotAnHttpAddress", "", Fermer, ListeDcf::MessagePasDAcces, [](Maj& t) { serveur(t, "file:///etc"); }},
+        Cas{"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer, NonValide},
+        Cas{"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, NonValide},
+        Cas{"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer, NonValide},
+        Cas{"NineteenReferences", ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19)), Fermer, NonValide},
+        Cas{"CutTransfer", Coupee, Fermer, NonValide},
+        Cas{"StalledInTheBody", Coupee, Bloquer, NonValide},
+        Cas{"LargerThan5MB", ServeurLocal::reponse(200, liste("Rev 009 du 01/01/20", 160000)), Fermer, NonValide},
+        Cas{"EmptyBody", ServeurLocal::reponse(200, ""), Fermer, PasDAcces},
+        Cas{"StalledServer", "", Bloquer, PasDAcces},
+        Cas{"Unreachable", "", Fermer, PasDAcces, [](Maj& t) { serveur(t, "http://127.0.0.1:1"); }},
+        Cas{"NotAnHttpAddress", "", Fermer, PasDAcces, [](Maj& t) { serveur(t, "file:///etc"); }},
         Cas{"CancelledByTheOperator", Coupee, Bloquer, ListeDcf::MessageAnnule, [](Maj& t) { annuler(t, false); }},
         Cas{"EscapeCancelsToo", "", Bloquer, ListeDcf::MessageAnnule, [](Maj& t) { annuler(t, true); }},
         Cas{"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
-            "Impossible d'écrire le fichier <dossier>/Liste_DCF.csv (fichier en lecture seule), "
-            "l'ancienne liste est conservée",
-            [](Maj& t) {
-                QFile::setPermissions(t.env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup);
-            }}),
+            "Impossible d'écrire le fichier <dossier>/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
+            [](Maj& t) { QFile::setPermissions(t.env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup); }}),
     [](const ::testing::TestParamInfo<Cas>& i) { return std::string(i.param.nom); });
 
 TEST_F(Maj, ImportFromAFileIsCheckedThenTreatedAsADownload) {
