@@ -22,7 +22,6 @@ Qso qso(int n) {
 
 QByteArray log(int n) {
     QByteArray out;
-    out.reserve(qsizetype(n) * (LigneQso::Longueur + 2));
     for (int i = 0; i < n; ++i) out += TextFile::encode(LigneQso::format(qso(i))) + "\r\n";
     return out;
 }
@@ -43,8 +42,7 @@ int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microse
     if (pid == 0) {
         ::close(tube[0]);
         TextFile::ignorerLimiteTaille();
-        char c = 'x';
-        if (::write(tube[1], &c, 1) != 1) ::_exit(4);
+        if (::write(tube[1], "x", 1) != 1) ::_exit(4);  // the parent's clock starts once we run
         Carnet carnet;
         carnet.ouvrir(chemin);
         ::_exit(carnet.ajouterEnFin(q).fait() ? 0 : 3);
@@ -62,9 +60,7 @@ int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microse
     return etat;
 }
 
-QStringList temporaires(const QString& dossier) {
-    return QDir(dossier).entryList({QStringLiteral("Temporaire-*")}, QDir::Files);
-}
+QStringList temporaires(const QString& d) { return QDir(d).entryList({QStringLiteral("Temporaire-*")}, QDir::Files); }
 
 }  // namespace
 
@@ -87,11 +83,10 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer t;
         t.start();
-        const Qso q = qso(numero++);
-        sauverDansUnEnfant(chemin, q, std::chrono::microseconds(-1));
+        sauverDansUnEnfant(chemin, qso(numero++), std::chrono::microseconds(-1));
         plusCourt = std::min(plusCourt, t.nsecsElapsed() / 1000);
-        ancien = lire(chemin);
     }
+    ancien = lire(chemin);
     b.dureeSauvegardeMs = double(plusCourt) / 1000.0;
     std::uniform_int_distribution<qint64> instant(0, plusCourt + plusCourt / 10);
 
@@ -101,8 +96,7 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         const int avantTemp = int(temporaires(dossier).size());
         const int etat = sauverDansUnEnfant(chemin, q, std::chrono::microseconds(instant(hasard)));
         const QByteArray apres = lire(chemin);
-        const bool tue = WIFSIGNALED(etat);
-        const bool laisse = int(temporaires(dossier).size()) > avantTemp;
+        const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp;
         QString defaut;
         if (!tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0)) {
             ++b.echecs;
@@ -121,9 +115,8 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         if (apres == nouveau) ancien = nouveau;
         // Leftovers stay a while, so that later saves run beside them; a
         // few are enough (each may be as large as the log).
-        const QStringList restes = temporaires(dossier);
-        if (restes.size() > 3)
-            for (const QString& r : restes) QFile::remove(dossier + QLatin1Char('/') + r);
+        if (temporaires(dossier).size() > 3)
+            for (const QString& r : temporaires(dossier)) QFile::remove(dossier + QLatin1Char('/') + r);
     }
     return b;
 }
