@@ -1,5 +1,5 @@
 // Opening the award windows on a 99,999-line log, list fill and first paint
-// included. Target: each under 0.3 s.
+// included. Target: each under 150 ms.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -24,11 +24,11 @@ void ouvrir(benchmark::State& state) {
 
 }  // namespace
 
-static void BM_Diplomes_DCF_99999_target300ms(benchmark::State& s) { ouvrir<Diplomes_DCF>(s); }
-static void BM_Liste_DCF_99999_target300ms(benchmark::State& s) { ouvrir<Liste_DCF>(s); }
-static void BM_Aff_Contacte_99999_target300ms(benchmark::State& s) { ouvrir<Aff_Contacte>(s); }
-BENCHMARK(BM_Diplomes_DCF_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_Liste_DCF_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_Aff_Contacte_99999_target300ms)->Unit(benchmark::kMillisecond)->Iterations(5);
+static void BM_Fenetre_Diplomes(benchmark::State& s) { ouvrir<Diplomes_DCF>(s); }
+static void BM_Fenetre_ListeDiplome(benchmark::State& s) { ouvrir<Liste_DCF>(s); }
+static void BM_Fenetre_Contactes(benchmark::State& s) { ouvrir<Aff_Contacte>(s); }
+BENCHMARK(BM_Fenetre_Diplomes)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Fenetre_ListeDiplome)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Fenetre_Contactes)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv) { return benchMain(argc, argv); }

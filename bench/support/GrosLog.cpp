@@ -12,7 +12,7 @@ QStringList genererLog(int n, unsigned seed) {
     static const QStringList bandes = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
                                        "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz"};
     static const QStringList modes = {"SSB", "CW", "FM"};
-    static const QStringList prenoms = {"JEAN", "MARIE", "RENÉ", "PAUL", "", "JOSÉ", "ANNE"};
+    static const QStringList prenoms = {"JEAN", "MARIE", "RENÉ", "PAUL", "", "JOSÉ", "ANNE", "HÉLÈNE", "FRANÇOIS"};
     std::mt19937 rng(seed);
     QStringList out;
     out.reserve(n);
@@ -40,7 +40,7 @@ QStringList genererLog(int n, unsigned seed) {
               rst,
               (basilique ? QStringLiteral("B. ") : QStringLiteral("C. ")) +
                   QStringLiteral("SAINT-ÉTIENNE %1").arg(num),
-              rng() % 2 ? QStringLiteral("*") : QStringLiteral(" ")};
+              rng() % 3 == 0 ? QStringLiteral("*") : QStringLiteral(" ")};  // a third confirmed
         out.append(LigneQso::format(q));
     }
     return out;
