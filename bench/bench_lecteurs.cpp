@@ -60,7 +60,7 @@ static void ListeDiplome(benchmark::State& s) {
 }
 static void Contactes(benchmark::State& s) {
     mesurer(s, [](BenchEnv& e) {
-        const Rapports::Entrees l = Rapports::sansDoublons(Rapports::entreesContactes(*e.ctx.carnetAJour()));
+        const Rapports::Entrees l = Rapports::contactesSansDoublons(*e.ctx.carnetAJour());
         benchmark::DoNotOptimize(l.taille() ? l.texte(0).size() : 0);
     });
 }

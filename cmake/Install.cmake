@@ -8,6 +8,9 @@ set(VITRALOG_APP_ID fr.vitralog.Vitralog)
 set(VITRALOG_RES ${CMAKE_SOURCE_DIR}/resources)
 
 install(TARGETS vitralog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET vitralog_vueweb)
+  install(TARGETS vitralog_vueweb LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vitralog)
+endif()
 install(FILES ${VITRALOG_RES}/${VITRALOG_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VITRALOG_RES}/${VITRALOG_APP_ID}.metainfo.xml

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -31,6 +33,8 @@ void bacASablePourRoot() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer chrono;
+    chrono.start();
     // Past a file-size limit a write fails with its message instead of killing us.
     TextFile::ignorerLimiteTaille();
     bacASablePourRoot();
@@ -87,5 +91,10 @@ int main(int argc, char** argv) {
 
     Main main(ctx);
     main.demarrer();
+    // Start-up timing for the benchmark script, once the first paint is queued.
+    if (qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
+        QTimer::singleShot(0, &main, [&chrono] {
+            std::fprintf(stderr, "vitralog-timing: demarrage_interne %lld\n", chrono.elapsed());
+        });
     return app.exec();
 }

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#ifdef VITRALOG_HAVE_WEBENGINE
-#include <QWebEngineView>
-#endif
+#include <QCoreApplication>
+#include <QLibrary>
 
 BrowserWebView::BrowserWebView(QWidget* parent) : WebView(parent) {
     auto* lay = new QVBoxLayout(this);
@@ -27,30 +26,28 @@ void BrowserWebView::navigate(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
-#ifdef VITRALOG_HAVE_WEBENGINE
 namespace {
 
-class EngineWebView : public WebView {
-public:
-    explicit EngineWebView(QWidget* parent) : WebView(parent) {
-        auto* lay = new QVBoxLayout(this);
-        lay->setContentsMargins(0, 0, 0, 0);
-        vue_ = new QWebEngineView(this);
-        lay->addWidget(vue_);
-    }
-    void navigate(const QUrl& url) override { vue_->setUrl(url); }
+using Fabrique = WebView* (*)(QWidget*);
 
-private:
-    QWebEngineView* vue_;
-};
+// The engine's module, looked for beside an installed program, then in the
+// build tree; null when it is not there (built without the engine).
+Fabrique moteur() {
+    static Fabrique f = [] {
+        const QString ici = QCoreApplication::applicationDirPath();
+        for (const QString& dossier : {ici + QStringLiteral("/" VITRALOG_MODULE_REL), ici,
+                                       QStringLiteral(VITRALOG_MODULE_BUILD)}) {
+            QLibrary lib(dossier + QStringLiteral("/vitralog_vueweb"));
+            if (auto g = reinterpret_cast<Fabrique>(lib.resolve("vitralog_vue_moteur"))) return g;
+        }
+        return Fabrique(nullptr);
+    }();
+    return f;
+}
 
 }  // namespace
-#endif
 
 WebView* QtWebViewFactory::create(QWidget* parent) {
-#ifdef VITRALOG_HAVE_WEBENGINE
-    return new EngineWebView(parent);
-#else
+    if (Fabrique f = moteur()) return f(parent);
     return new BrowserWebView(parent);
-#endif
 }

@@ -18,7 +18,7 @@ public:
     virtual WebView* create(QWidget* parent) = 0;
 };
 
-// The embedded engine when the program is built with Qt WebEngine,
+// The embedded engine when its module is there (loaded on the first page),
 // otherwise the desktop browser.
 class QtWebViewFactory : public WebViewFactory {
 public:

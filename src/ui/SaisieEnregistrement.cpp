@@ -1,5 +1,7 @@
 // Saving a QSO, and the log list's double-click, delete and insert.
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <cstdio>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +57,8 @@ void Saisie::Valide_A_Click() {
         c.Prenom_A->setText(q.prenom);
         const QString nom = c.Rem_A->text().trimmed();
         if (nom.size() > LigneQso::Largeur::Nom) c.Rem_A->setText(nom.left(LigneQso::Largeur::Nom));
+        QElapsedTimer chrono;
+        chrono.start();
         Carnet::Resultat r;
         if (Mode_Modification)
             r = ctx.carnet->remplacer(Ligne_Selectionnee, q);
@@ -66,6 +70,8 @@ void Saisie::Valide_A_Click() {
             ctx.dialogs->notice(r.message);  // the typed QSO is kept
             return;
         }
+        if (qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
+            std::fprintf(stderr, "vitralog-timing: oui_liste %lld\n", chrono.elapsed());
         // Remembered only once the QSO is in the log.
         if (!Prenoms::Maj_Prenom(fichierPrenoms(), ctx.path(QStringLiteral("Temporaire.txt")),
                                  Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))

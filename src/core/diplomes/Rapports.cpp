@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -85,6 +87,19 @@ Entrees trier(QByteArray brut, int largeur, int debut) {
         d += largeur;
     }
     return out;
+}
+
+template <size_t N>
+QByteArray brutes(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeuls) {
+    const int largeur = largeurEntree(pieces);
+    QByteArray brut(log.nombre() * largeur, Qt::Uninitialized);
+    char* d = brut.data();
+    for (qsizetype i = 0; i < log.nombre(); ++i) {
+        const QByteArrayView l = log.ligne(i);
+        if (!confirmesSeuls || confirme(l)) d = ecrireEntree(d, l, pieces);
+    }
+    brut.truncate(d - brut.constData());
+    return brut;
 }
 
 template <size_t N>
@@ -236,11 +251,32 @@ const QString EnteteFichierContactes =
             {65, "Mode"}, {72, "QRG"}, {78, "RstR"}, {83, "RstE"}, {91, "Nom de la Cathédrale"},
             {120, "QSL"}});
 
-Entrees entreesContactes(const Carnet& log) {
-    static constexpr Piece pieces[] = {{6, 32, 8}, {1, 0, 12}, {2, 13, 2}, {1, 16, 15}, {1, 40, 8},
-                                       {2, 49, 5}, {2, 55, 3}, {2, 59, 7}, {2, 67, 3},  {2, 71, 3},
-                                       {2, 75, 30}, {2, 106, 1}};
-    return construire(log, pieces, false);
+constexpr Piece kContactes[] = {{6, 32, 8}, {1, 0, 12}, {2, 13, 2}, {1, 16, 15}, {1, 40, 8},
+                                {2, 49, 5}, {2, 55, 3}, {2, 59, 7}, {2, 67, 3},  {2, 71, 3},
+                                {2, 75, 30}, {2, 106, 1}};
+
+Entrees entreesContactes(const Carnet& log) { return construire(log, kContactes, false); }
+
+Entrees contactesSansDoublons(const Carnet& log) {
+    // Sorted entries that share a reference and callsign prefix stand
+    // together, the smallest first: keeping the smallest of each key before
+    // sorting leaves the same list and a few thousand entries to sort.
+    const QByteArray brut = brutes(log, kContactes, false);
+    const int largeur = largeurEntree(kContactes);
+    const qsizetype debut = kContactes[0].blancs;
+    std::unordered_map<std::string_view, qsizetype> gardee;
+    gardee.reserve(4096);
+    const char* p = brut.constData();
+    for (qsizetype i = 0; i < brut.size() / largeur; ++i) {
+        const char* e = p + i * largeur;
+        auto [it, neuf] = gardee.try_emplace(std::string_view(e + 6, 11), i);
+        if (!neuf && std::memcmp(e + debut, p + it->second * largeur + debut, size_t(largeur - debut)) < 0)
+            it->second = i;
+    }
+    QByteArray survivantes;
+    survivantes.reserve(qsizetype(gardee.size()) * largeur);
+    for (const auto& [cle, i] : gardee) survivantes.append(p + i * largeur, largeur);
+    return trier(std::move(survivantes), largeur, int(debut));
 }
 
 Entrees sansDoublons(const Entrees& triees) {

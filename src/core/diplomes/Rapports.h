@@ -72,6 +72,8 @@ Entrees entreesContactes(const Carnet& log);
 // Drops an entry whose reference and first two callsign characters repeat
 // those of the entry kept before it.
 Entrees sansDoublons(const Entrees& triees);
+// The same as sansDoublons(entreesContactes(log)), without sorting every QSO.
+Entrees contactesSansDoublons(const Carnet& log);
 extern const QString EnteteListeContactes;  // above the list in the window
 extern const QString EnteteFichierContactes;
 

@@ -89,14 +89,19 @@ void Carnet::indexer() {
     qsizetype p = 0;
     // A byte-order mark left by an editor is not part of the first QSO.
     if (n >= 3 && std::memcmp(d, "\xEF\xBB\xBF", 3) == 0) p = 3;
-    lignes_.reserve(size_t(n / LigneQso::Longueur + 1));
-    // Lines end in LF, CR LF or a lone CR.
+    lignes_.reserve(size_t(n / (LigneQso::Longueur + 2) + 1));
+    // Lines end in LF, CR LF or a lone CR; memchr finds the LFs fast, and a
+    // CR left inside what it finds splits it again.
     while (p < n) {
-        qsizetype e = p;
-        while (e < n && d[e] != '\n' && d[e] != '\r') ++e;
-        lignes_.emplace_back(p, e - p);
-        if (e < n && d[e] == '\r' && e + 1 < n && d[e + 1] == '\n') ++e;
-        p = e + 1;
+        const char* nl = static_cast<const char*>(std::memchr(d + p, '\n', size_t(n - p)));
+        const qsizetype fin = nl ? nl - d : n;
+        qsizetype e = fin > p && d[fin - 1] == '\r' ? fin - 1 : fin;
+        while (const char* cr = static_cast<const char*>(std::memchr(d + p, '\r', size_t(e - p)))) {
+            lignes_.emplace_back(p, cr - d - p);
+            p = cr - d + 1;
+        }
+        if (p < e || nl || fin > p) lignes_.emplace_back(p, e - p);
+        p = fin + 1;
     }
 }
 
@@ -186,17 +191,24 @@ Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne)
 Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
     qsizetype taille = 0;
     for (QByteArrayView l : lignes) taille += l.size() + 2;
-    QByteArray contenu;
-    contenu.reserve(taille);
+    QByteArray contenu(taille, Qt::Uninitialized);
+    // The lines' places are known as they are copied: no second scan.
+    std::vector<Span> places;
+    places.reserve(lignes.size());
+    char* d = contenu.data();
+    qsizetype p = 0;
     for (QByteArrayView l : lignes) {
-        contenu.append(l);
-        contenu.append("\r\n", 2);
+        if (!l.isEmpty()) std::memcpy(d + p, l.data(), size_t(l.size()));
+        places.emplace_back(p, l.size());
+        p += l.size();
+        d[p++] = '\r';
+        d[p++] = '\n';
     }
     const QString tmp = QFileInfo(chemin_).dir().filePath(QStringLiteral("Temporaire.txt"));
     if (!TextFile::rewrite(chemin_, tmp, contenu))
         return {Resultat::EchecEcriture, messageEcriture(chemin_, TextFile::readOnly(chemin_)), Aucun};
     octets_ = std::move(contenu);
-    indexer();
+    lignes_ = std::move(places);
     noterFichier();
     lisible_ = true;
     emit modifie();

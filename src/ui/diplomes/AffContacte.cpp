@@ -96,15 +96,18 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     connect(Imprimer, &QPushButton::clicked, this, &Aff_Contacte::Imprimer_Contactes);
     connect(Quitter, &QPushButton::clicked, this, &Aff_Contacte::Quitter_Click);
 
-    if (const Carnet* log = Awards::lireLog(ctx)) {
-        Rapports::Entrees triees = Rapports::entreesContactes(*log);
-        modele->remplacer(Rapports::sansDoublons(triees));
-        modeleBis->remplacer(std::move(triees));
-    }
+    if (const Carnet* log = Awards::lireLog(ctx)) modele->remplacer(Rapports::contactesSansDoublons(*log));
 }
 
 QStringList Aff_Contacte::entrees() const { return modele->entrees().textes(); }
-QStringList Aff_Contacte::entreesTriees() const { return modeleBis->entrees().textes(); }
+QStringList Aff_Contacte::entreesTriees() const {
+    // The hidden list is only ever read: it is sorted when first asked for.
+    if (!triees_) {
+        triees_ = true;
+        if (ctx.carnet->present()) modeleBis->remplacer(Rapports::entreesContactes(*ctx.carnet));
+    }
+    return modeleBis->entrees().textes();
+}
 
 void Aff_Contacte::Enregistrer_Contactes() {
     const QString aujourdhui = ctx.clock->todayShort();

@@ -34,4 +34,7 @@ public:
     QListView *Liste_DCF_Contacte, *Liste_DCF_Contacte_bis;
     ModeleEntrees *modele, *modeleBis;
     QPushButton *Enregistrer, *Imprimer, *Quitter;
+
+private:
+    mutable bool triees_ = false;
 };

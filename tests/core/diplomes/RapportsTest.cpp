@@ -171,6 +171,7 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
     const Entrees triees = entreesContactes(log.c);
     ASSERT_EQ(triees.taille(), 6);
     const QStringList vues = sansDoublons(triees).textes();
+    EXPECT_EQ(contactesSansDoublons(log.c).textes(), vues);  // kept before the sort, the same list
     ASSERT_EQ(vues.size(), 4);
     EXPECT_EQ(vues[0].mid(6, 13), "DBF-001B F5AA");
     EXPECT_EQ(vues[1].mid(6, 13), "DCF-001  F5AA");
