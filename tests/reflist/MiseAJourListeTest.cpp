@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "core/Reglages.h"
 #include "core/liste/ListeReference.h"
@@ -24,11 +25,9 @@ const QString Derniere = QStringLiteral("La liste des Cathédrales est à la der
 // Windows-1252 list, CR LF: "é" is the byte 0xE9. Basilicas after the cathedrals.
 QByteArray liste(const QByteArray& revision, int lignes, const QByteArray& intruse = {}) {
     QByteArray b = revision + ";;;;\r\n";
-    for (int i = 1; i <= lignes; ++i) {
-        const QByteArray n = QByteArray::number(i).rightJustified(3, '0');
-        b += (i % 4 ? "DCF-" + n : "DBF-" + n + "B") + ";Bourges;18;Saint-\xE9tienne;\r\n";
-        if (i == 10) b += intruse;
-    }
+    for (int i = 1; i <= lignes; ++i)
+        b += (i % 4 ? "DCF-" : "DBF-") + QByteArray::number(i).rightJustified(3, '0') + (i % 4 ? "" : "B") +
+             ";Bourges;18;Saint-\xE9tienne;\r\n" + (i == 10 ? intruse : QByteArray());
     return b;
 }
 
@@ -64,134 +63,108 @@ struct Maj : ::testing::Test {
         ASSERT_TRUE(srv.listening);
         env.station("F5XYZ");
         env.ctx.http = &http;
-        env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, srv.base());
+        serveur(srv.base());
     }
-    void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) {
-        srv.servir("/Vitralog/Liste_DCF.csv", octets, fin);
-    }
+    void serveur(const QString& adresse) { env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, adresse); }
+    void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) { srv.servir("/Vitralog/Liste_DCF.csv", octets, fin); }
     // The download, or with a path the import from that file.
-    QStringList lancer(const QString* chemin = nullptr) {
+    QStringList lancer(const std::optional<QString>& chemin = {}) {
         env.dialogs.notices.clear();
         if (chemin) ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return *chemin; });
         else ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
         return env.dialogs.notices;
     }
-    QStringList importer(const QString& chemin) { return lancer(&chemin); }
-    QString stockee() { return env.ctx.readStation(Keys::RevisionListe, "<absent>"); }
+    // Clicks "Annuler" or presses Escape once the progress dialog shows, as the operator would.
+    void annuler(bool parEchap) {
+        http = QtHttpClient{20000};  // the click, not the time limit, ends it
+        auto* guet = new QTimer;
+        QObject::connect(guet, &QTimer::timeout, guet, [guet, parEchap] {
+            auto* d = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") return;
+            auto* b = d->findChild<QPushButton*>();
+            EXPECT_EQ(d->labelText() + "|" + b->text(), "Téléchargement de la liste DCF…|Annuler");
+            parEchap ? QTest::keyClick(d, Qt::Key_Escape) : QTest::mouseClick(b, Qt::LeftButton);
+            guet->deleteLater();
+        });
+        guet->start(20);
+    }
+    // The list on disk, the revision stored for the station, then any leftover temporary file.
+    QStringList etat() {
+        const QByteArray o = env.readFile("Liste_DCF.csv");
+        return QStringList{o == Rev002 ? "Rev002" : o == Rev003 ? "Rev003" : "autre", env.ctx.readStation(Keys::RevisionListe, "<absent>")} +
+               QDir(env.dir.path()).entryList({"Temporaire*"});
+    }
 };
 
-// A station never updated compares with Rev 000; a newer revision replaces
-// the whole list and is stored for the station alone.
+// A refused, unreadable or abandoned import changes nothing; a station never
+// updated compares with Rev 000; a newer revision, downloaded or imported,
+// replaces the whole list and is stored for the station alone.
 TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
+    env.writeFile("Liste_DCF.csv", Rev002);
+    env.writeFile("html.csv", "<html>a;b;c;d;e</html>\r\n");
+    env.writeFile("rev003.csv", Rev003);
+    QStringList vus = lancer(env.ctx.path("html.csv"));
+    vus += lancer(env.ctx.path("absent.csv")).value(0).left(30);
+    vus += lancer("");
+    vus += etat();
+    EXPECT_EQ(vus, QStringList({ListeDcf::MessageChoisieNonValide, "Impossible de lire le fichier ", "Rev002", "<absent>"}));
     servir(ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 20)));
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 000 du 01/01/12)"});
-
-    env.writeFile("Liste_DCF.csv", Rev002);
+    EXPECT_EQ(lancer(env.ctx.path("rev003.csv")), QStringList{MisAJour + "Rev 003 du 10/09/15"});
     servir(ServeurLocal::reponse(200, Rev003));
-    EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
-    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev003);  // nothing left of the longer list
-    EXPECT_EQ(QDir(env.dir.path()).entryList({"Temporaire*"}), QStringList{});
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 003 du 10/09/15)"});
 
+    env.writeFile("Liste_DCF.csv", Rev002);
     env.station("F6ABC");
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
+    EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
     servir(ServeurLocal::reponse(200, liste("Rev 004 du 01/01/16", 20)));
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 004 du 01/01/16"});
     env.station("F5XYZ");
-    EXPECT_EQ(stockee(), "Rev 003 du 10/09/15");
+    EXPECT_EQ(etat().value(1), "Rev 003 du 10/09/15");
 
-    // Every request went to the list path, past any cache, with the old user agent.
-    ASSERT_EQ(srv.requetes.size(), 5);
-    for (const QByteArray& req : srv.requetes)
-        EXPECT_TRUE(req.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && req.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
-                    req.contains("\r\nCache-Control: no-cache\r\n") && req.contains("\r\nPragma: no-cache\r\n")) << req.constData();
+    EXPECT_EQ(srv.requetes.size(), 4);  // each to the list path, past any cache, with the old user agent
+    for (const QByteArray& r : srv.requetes)
+        EXPECT_TRUE(r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
+                    r.contains("\r\nCache-Control: no-cache\r\n") && r.contains("\r\nPragma: no-cache\r\n")) << r.constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing
 // else happens: the old list stays byte for byte and the stored revision,
 // here not the one of the list on disk, is left alone.
-struct Cas {
-    const char* nom;
-    QByteArray reponse;
-    ServeurLocal::Fin fin;
-    QString message;
-    std::function<void(Maj&)> avant = {};
-};
-
-struct MajRefusee : Maj, ::testing::WithParamInterface<Cas> {};
-
-const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
-const QString &NonValide = ListeDcf::MessageNonValide, &PasDAcces = ListeDcf::MessagePasDAcces;
-// The start of a body announced longer.
-const QByteArray Coupee = ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());
-
-void serveur(Maj& t, const QString& adresse) {
-    t.env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, adresse);
-}
-
-// Clicks "Annuler" or presses Escape once the progress dialog shows, as the operator would.
-void annuler(Maj& t, bool parEchap) {
-    t.http = QtHttpClient{20000};  // the click, not the time limit, ends it
-    auto* guet = new QTimer;
-    QObject::connect(guet, &QTimer::timeout, guet, [guet, parEchap] {
-        auto* d = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") return;
-        QPushButton* b = d->findChild<QPushButton*>();
-        EXPECT_EQ(d->labelText() + "|" + b->text(), "Téléchargement de la liste DCF…|Annuler");
-        if (parEchap) QTest::keyClick(d, Qt::Key_Escape);
-        else QTest::mouseClick(b, Qt::LeftButton);
-        guet->deleteLater();
-    });
-    guet->start(20);
-}
-
-TEST_P(MajRefusee, StopsAfterItsMessage) {
-    env.writeFile("Liste_DCF.csv", Rev002);
-    env.ctx.writeStation(Keys::RevisionListe, "Rev 001 du 01/01/15");
-    servir(GetParam().reponse, GetParam().fin);
-    if (GetParam().avant) GetParam().avant(*this);
-    EXPECT_EQ(lancer(), QStringList{QString(GetParam().message).replace("<dossier>", env.dir.path())});
-    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev002);
-    EXPECT_EQ(stockee(), "Rev 001 du 01/01/15");
-    EXPECT_EQ(QDir(env.dir.path()).entryList({"Temporaire*"}), QStringList{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Echecs, MajRefusee,
-    ::testing::Values(
-        Cas{"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer, NonValide},
-        Cas{"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, NonValide},
-        Cas{"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer, NonValide},
-        Cas{"NineteenReferences", ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19)), Fermer, NonValide},
-        Cas{"CutTransfer", Coupee, Fermer, NonValide},
-        Cas{"StalledInTheBody", Coupee, Bloquer, NonValide},
-        Cas{"LargerThan5MB", ServeurLocal::reponse(200, liste("Rev 009 du 01/01/20", 160000)), Fermer, NonValide},
-        Cas{"EmptyBody", ServeurLocal::reponse(200, ""), Fermer, PasDAcces},
-        Cas{"StalledServer", "", Bloquer, PasDAcces},
-        Cas{"Unreachable", "", Fermer, PasDAcces, [](Maj& t) { serveur(t, "http://127.0.0.1:1"); }},
-        Cas{"NotAnHttpAddress", "", Fermer, PasDAcces, [](Maj& t) { serveur(t, "file:///etc"); }},
-        Cas{"CancelledByTheOperator", Coupee, Bloquer, ListeDcf::MessageAnnule, [](Maj& t) { annuler(t, false); }},
-        Cas{"EscapeCancelsToo", "", Bloquer, ListeDcf::MessageAnnule, [](Maj& t) { annuler(t, true); }},
-        Cas{"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
-            "Impossible d'écrire le fichier <dossier>/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
-            [](Maj& t) { QFile::setPermissions(t.env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup); }}),
-    [](const ::testing::TestParamInfo<Cas>& i) { return std::string(i.param.nom); });
-
-TEST_F(Maj, ImportFromAFileIsCheckedThenTreatedAsADownload) {
-    env.writeFile("Liste_DCF.csv", Rev002);
-    env.ctx.writeStation(Keys::RevisionListe, "Rev 002 du 01/03/15");
-    env.writeFile("html.csv", "<html>a;b;c;d;e</html>\r\n");
-    env.writeFile("rev003.csv", Rev003);
-
-    EXPECT_EQ(importer(env.ctx.path("html.csv")), QStringList{ListeDcf::MessageChoisieNonValide});
-    EXPECT_TRUE(importer(env.ctx.path("absent.csv")).value(0).startsWith("Impossible de lire le fichier "));
-    EXPECT_EQ(importer(""), QStringList{});  // the operator gave up
-    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev002);
-    EXPECT_EQ(stockee(), "Rev 002 du 01/03/15");
-
-    EXPECT_EQ(importer(env.ctx.path("rev003.csv")), QStringList{MisAJour + "Rev 003 du 10/09/15"});
-    EXPECT_EQ(env.readFile("Liste_DCF.csv"), Rev003);
-    EXPECT_EQ(stockee(), "Rev 003 du 10/09/15");
+TEST_F(Maj, EachFailureStopsAfterItsMessage) {
+    const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
+    const QString &NonValide = ListeDcf::MessageNonValide, &PasDAcces = ListeDcf::MessagePasDAcces, &Annule = ListeDcf::MessageAnnule;
+    const QByteArray Coupee = ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
+    const struct { const char* nom; QByteArray reponse; ServeurLocal::Fin fin; QString message; std::function<void()> avant = {}; } cas[] = {
+        {"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer, NonValide},
+        {"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, NonValide},
+        {"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer, NonValide},
+        {"NineteenReferences", ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19)), Fermer, NonValide},
+        {"CutTransfer", Coupee, Fermer, NonValide},
+        {"StalledInTheBody", Coupee, Bloquer, NonValide},
+        {"LargerThan5MB", ServeurLocal::reponse(200, liste("Rev 009 du 01/01/20", 160000)), Fermer, NonValide},
+        {"EmptyBody", ServeurLocal::reponse(200, ""), Fermer, PasDAcces},
+        {"StalledServer", "", Bloquer, PasDAcces},
+        {"Unreachable", "", Fermer, PasDAcces, [this] { serveur("http://127.0.0.1:1"); }},
+        {"NotAnHttpAddress", "", Fermer, PasDAcces, [this] { serveur("file:///etc"); }},
+        {"CancelledByTheOperator", Coupee, Bloquer, Annule, [this] { annuler(false); }},
+        {"EscapeCancelsToo", "", Bloquer, Annule, [this] { annuler(true); }},
+        {"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
+         "Impossible d'écrire le fichier " + env.dir.path() + "/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
+         [this] { QFile::setPermissions(env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup); }},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        env.writeFile("Liste_DCF.csv", Rev002);
+        env.ctx.writeStation(Keys::RevisionListe, "Rev 001 du 01/01/15");
+        http = QtHttpClient{1500};
+        serveur(srv.base());
+        servir(c.reponse, c.fin);
+        if (c.avant) c.avant();
+        EXPECT_EQ(lancer(), QStringList{c.message});
+        EXPECT_EQ(etat(), QStringList({"Rev002", "Rev 001 du 01/01/15"}));
+    }
 }
 
 }  // namespace
