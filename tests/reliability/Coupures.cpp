@@ -40,7 +40,6 @@ int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microse
     if (::pipe(tube) != 0) return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(tube[0]);
         TextFile::ignorerLimiteTaille();
         if (::write(tube[1], "x", 1) != 1) ::_exit(4);  // the parent's clock starts once we run
         Carnet carnet;
@@ -49,12 +48,11 @@ int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microse
     }
     ::close(tube[1]);
     char c;
-    const bool pret = ::read(tube[0], &c, 1) == 1;
-    ::close(tube[0]);
-    if (pret && delai.count() >= 0) {
+    if (::read(tube[0], &c, 1) == 1 && delai.count() >= 0) {
         std::this_thread::sleep_for(delai);
         ::kill(pid, SIGKILL);
     }
+    ::close(tube[0]);
     int etat = 0;
     ::waitpid(pid, &etat, 0);
     return etat;
@@ -68,20 +66,16 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
     Bilan b;
     const QString chemin = dossier + QStringLiteral("/F5XYZ_DCF.log");
     // Each save adds a QSO: a log near the cap starts low enough to end at it.
-    nombreQso = std::min(nombreQso, LigneQso::MaxQso - coupures - 3);
-    b.qsoDepart = nombreQso;
+    b.qsoDepart = nombreQso = std::min(nombreQso, LigneQso::MaxQso - coupures - 3);
     QByteArray ancien = log(nombreQso);
-    if (!TextFile::rewrite(chemin, {}, ancien)) {
-        b.premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit");
-        ++b.echecs;
-        return b;
-    }
+    if (!TextFile::rewrite(chemin, {}, ancien))
+        return {.echecs = 1, .premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit"), .qsoDepart = nombreQso};
     int numero = nombreQso;
     // The quickest of three whole saves, timed from the child's start, sets
     // the window the kills fall in (a slow first run would waste kills).
     qint64 plusCourt = std::numeric_limits<qint64>::max();
+    QElapsedTimer t;
     for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
         t.start();
         sauverDansUnEnfant(chemin, qso(numero++), std::chrono::microseconds(-1));
         plusCourt = std::min(plusCourt, t.nsecsElapsed() / 1000);
@@ -97,19 +91,14 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         const int etat = sauverDansUnEnfant(chemin, q, std::chrono::microseconds(instant(hasard)));
         const QByteArray apres = lire(chemin);
         const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp;
-        QString defaut;
-        if (!tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0)) {
-            ++b.echecs;
-            defaut = QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat);
-        } else if (apres == nouveau) {
-            ++(tue ? b.nouveau : b.fini);
-            if (laisse) defaut = QStringLiteral("un fichier temporaire reste après le renommage");
-        } else if (apres == ancien && tue) {
-            ++(laisse ? b.ancienTemporaire : b.ancien);
-        } else {
-            ++b.corrompu;
-            defaut = QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size());
-        }
+        // Each round lands in one count; a bad one says what it saw.
+        const bool echec = !tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+        int& compte = echec ? b.echecs : apres == nouveau ? (tue ? b.nouveau : b.fini)
+                      : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien) : b.corrompu;
+        ++compte;
+        const QString defaut = echec ? QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat)
+                               : &compte == &b.corrompu ? QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size())
+                               : apres == nouveau && laisse ? QStringLiteral("un fichier temporaire reste après le renommage") : QString();
         if (!defaut.isEmpty() && b.premierDefaut.isEmpty())
             b.premierDefaut = QStringLiteral("coupure %1 : ").arg(k) + defaut;
         if (apres == nouveau) ancien = nouveau;
