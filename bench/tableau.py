@@ -22,7 +22,7 @@ CIBLES = {
     "ChargementListe": (None, None, 20.0),
 }
 FENETRE = (None, None, 150.0)
-E2E = {"demarrage_vide": None, "demarrage_99999": 400.0, "oui_liste": 100.0, "vmhwm_mb": 100.0}
+E2E = {"demarrage_vide": None, "demarrage_99999": 400.0, "demarrage_interne": 400.0, "oui_liste": 100.0, "vmhwm_mb": 100.0}
 
 temps = defaultdict(list)  # (action, size) -> [ms]
 for chemin in sys.argv[2:]:
