@@ -177,8 +177,7 @@ QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier) {
         const QStringList champs = l.split(QLatin1Char(';'));
         if (champs.size() < 5) continue;
         const QString k = Recherches::cle(champs[0]);
-        if (!liste.contains(k))
-            liste.insert(k, {true, Recherches::nomCourt(k, champs[1], champs[3]), champs[2]});
+        if (!liste.contains(k)) liste.insert(k, Recherches::cathedrale(champs));
     }
     return liste;
 }

@@ -23,14 +23,17 @@ Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& referen
     for (const QString& l : TextFile::readLines(fichierListe)) {
         const QStringList champs = l.split(QLatin1Char(';'));
         if (champs.size() < 5) continue;  // fewer than four ";"
-        if (cle(champs[0]) != k) continue;
-        // Values are cleaned and cut when read, so that a damaged list never
-        // fills a value the save refuses. Town and church cut to 30 give the
-        // same name once it is cut to its 30 columns.
-        auto champ = [&](int i, int largeur) { return TextFile::sansControles(champs[i]).left(largeur); };
-        return {true, nomCourt(k, champ(1, 30), champ(3, 30)), champ(2, 2)};
+        if (cle(champs[0]) == k) return cathedrale(champs);
     }
     return {};
+}
+
+Cathedrale cathedrale(const QStringList& champs) {
+    // Values are cleaned and cut when read, so that a damaged list never
+    // fills a value the save refuses. Town and church cut to 30 give the
+    // same name once it is cut to its 30 columns.
+    auto champ = [&](int i, int largeur) { return TextFile::sansControles(champs[i]).left(largeur); };
+    return {true, nomCourt(cle(champs[0]), champ(1, 30), champ(3, 30)), champ(2, 2)};
 }
 
 }  // namespace Recherches

@@ -12,6 +12,8 @@ struct Cathedrale {
 // The first row of the reference list whose key equals the reference's key.
 // Lines with fewer than four ";" are passed over; a missing list finds nothing.
 Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& reference);
+// The cathedral of a list row split on ";" (five fields at least).
+Cathedrale cathedrale(const QStringList& champs);
 
 // The part after the first "-", or the whole text.
 QString cle(const QString& reference);
