@@ -4,59 +4,48 @@
 #include <tuple>
 #include <gtest/gtest.h>
 
-#include "core/journal/TextFile.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
 #include "core/saisie/Recherches.h"
 #include "support/Doubles.h"
 
 TEST(Controles, EachFieldsRefusalMessage) {
-    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"})
-        EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
-    for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15",
-                            "01/13/15", "1/1/2015", "01-01-15", "0a/01/15", "01/01/1x"})
+    // 0 for a valid date or time, 1 for any other text.
+    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"}) EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
+    for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15", "01/13/15", "1/1/2015",
+                            "0a/01/15", "01/01/1x"})
         EXPECT_EQ(Controles::Controle_Date(bad), 1) << bad;
     for (const char* ok : {"00:00", "23:59"}) EXPECT_EQ(Controles::Controle_Heure(ok), 0) << ok;
     for (const char* bad : {"24:00", "12:60", "12h30", "1:300"}) EXPECT_EQ(Controles::Controle_Heure(bad), 1) << bad;
 
-    using Controle = QString (*)(const QString&);
-    const QString r = "R (de RST)doit etre compris entre 0 et 5",
-                  ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
-    const std::tuple<Controle, QString, QString> cas[] = {
-        {Controles::date, "", "Entrez une date"}, {Controles::date, "1/1/15", "8 caracteres pour la date ex: 01/02/08"},
-        {Controles::date, "01-01-15", "Le format de la date doit etre JJ/MM/AA"},
-        {Controles::heure, "", "Entrez une Heure"}, {Controles::heure, "8:45", "5 caracteres pour l'heure ex: 08:45"},
-        {Controles::heure, "12h30", "Le format de l'heure doit etre HH:MM"},
-        {Controles::indicatif, "", "Entrez un indicatif"}, {Controles::indicatif, "F5XYZABCDEFG", ""},
-        {Controles::indicatif, "F5XYZABCDEFGH", "12 caracteres maxi pour l'indicatif"},
-        {Controles::prenom, "", ""}, {Controles::prenom, QString(15, 'A'), ""},
-        {Controles::prenom, QString(16, 'A'), "15 caracteres maxi pour le Prenom"},
-        {Controles::reference, "", "Entrez une reférence"}, {Controles::reference, "DBF-001B", ""},
-        {Controles::reference, "DCF-01", ref}, {Controles::reference, "DBF-0001BB", ref},
-        {Controles::departement, "", ""}, {Controles::departement, "2a", ""},
-        {Controles::departement, "123", "2 caracteres maxi pour le Departement"},
-        {Controles::mode, "", "Entrez un Mode"}, {Controles::mode, "RTTY", "3 caracteres maxi pour le Mode"},
-        {Controles::bande, "", "Entrez une QRG"}, {Controles::bande, "144 Mhz", ""},
-        {Controles::bande, "1296 Mhz", "7 caracteres maxi pour la QRG"},
-        {Controles::nom, QString(30, 'X'), ""},
-        {Controles::nom, QString(31, 'X'), "30 caracteres maxi pour le nom de la Cathédrale"},
+    using namespace Controles;
+    const QString r = "R (de RST)doit etre compris entre 0 et 5", ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
+    const std::tuple<QString (*)(const QString&), QString, QString> cas[] = {
+        {date, "", "Entrez une date"}, {date, "1/1/15", "8 caracteres pour la date ex: 01/02/08"},
+        {date, "01-01-15", "Le format de la date doit etre JJ/MM/AA"}, {heure, "", "Entrez une Heure"},
+        {heure, "8:45", "5 caracteres pour l'heure ex: 08:45"}, {heure, "12h30", "Le format de l'heure doit etre HH:MM"},
+        {indicatif, "", "Entrez un indicatif"}, {indicatif, "F5XYZABCDEFG", ""}, {prenom, "", ""}, {prenom, QString(15, 'A'), ""},
+        {indicatif, "F5XYZABCDEFGH", "12 caracteres maxi pour l'indicatif"}, {prenom, QString(16, 'A'), "15 caracteres maxi pour le Prenom"},
+        {reference, "", "Entrez une reférence"}, {reference, "DBF-001B", ""}, {reference, "DCF-01", ref}, {reference, "DBF-0001BB", ref},
+        {departement, "", ""}, {departement, "2a", ""}, {departement, "123", "2 caracteres maxi pour le Departement"},
+        {mode, "", "Entrez un Mode"}, {mode, "RTTY", "3 caracteres maxi pour le Mode"}, {bande, "", "Entrez une QRG"},
+        {bande, "144 Mhz", ""}, {bande, "1296 Mhz", "7 caracteres maxi pour la QRG"}, {nom, QString(30, 'X'), ""},
+        {nom, QString(31, 'X'), "30 caracteres maxi pour le nom de la Cathédrale"},
         // Reports are judged by their first character.
-        {Controles::report, "", "Entrez un Report"}, {Controles::report, "5999", "3 caracteres maxi pour le Report"},
-        {Controles::report, "599", ""}, {Controles::report, "4x", ""}, {Controles::report, "0", ""},
-        {Controles::report, "699", r}, {Controles::report, "x59", r}, {Controles::report, " 59", r},
+        {report, "", "Entrez un Report"}, {report, "5999", "3 caracteres maxi pour le Report"}, {report, "599", ""}, {report, "4x", ""},
+        {report, "0", ""}, {report, "699", r}, {report, "x59", r}, {report, " 59", r},
     };
     for (const auto& [f, texte, message] : cas) EXPECT_EQ(f(texte), message) << texte.toStdString();
-    EXPECT_EQ(Controles::majuscule('a'), 'A');
-    EXPECT_EQ(Controles::majuscule(0xE9), 0xE9);  // é stays as typed
+    EXPECT_EQ(majuscule('a'), 'A');
+    EXPECT_EQ(majuscule(0xE9), 0xE9);  // é stays as typed
 }
 
 namespace {
 
-// A data folder holding the reference list and the first-name memory.
+// A data folder holding the reference list, the first-name memory and the log.
 struct Fichiers : ::testing::Test {
     TestEnv env;
-    const QString csv = env.ctx.path("Liste_DCF.csv"), prenoms = env.ctx.path("Liste_Prenom.txt"),
-                  tmp = env.ctx.path("Temporaire.txt");
+    const QString csv = env.ctx.path("Liste_DCF.csv"), prenoms = env.ctx.path("Liste_Prenom.txt"), tmp = env.ctx.path("Temporaire.txt");
 };
 
 }  // namespace
@@ -64,7 +53,7 @@ struct Fichiers : ::testing::Test {
 // The first row by reference key; rows with fewer than four ";" passed over;
 // the short form past thirty characters; a damaged file gives values without
 // control characters, cut to their field's width.
-TEST_F(Fichiers, ReferenceListLookup) {
+TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     env.writeFile("Liste_DCF.csv", "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bour\x81ges;18;Saint-Etienne;\r\n"
                 "DCF-007;Bayeux;140;Notre-Dame;x;y\r\nDBF-007B;Lisieux;14;Sainte-Therese;\r\nDCF-099;Nulle part\r\n"
                 "DCF-001;Autre;99;Doublon;\r\nDCF-040;Ajaccio;2a;Notre-Dame-de-l'Assomption-\xE9;\r\n"
@@ -81,20 +70,18 @@ TEST_F(Fichiers, ReferenceListLookup) {
     }
     EXPECT_EQ(Recherches::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
     EXPECT_FALSE(Recherches::Cherche_Ref_Liste(env.ctx.path("absent.csv"), "DCF-001").trouve);
-}
 
-TEST_F(Fichiers, FirstNamesLookupAndUpdate) {
+    // The first-name memory: looked up, then updated.
     env.writeFile("Liste_Prenom.txt", "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
                     "F6DEF        75 je\x81" "an\x8D\x09\r\nF6GHI        75 " + QByteArray(15, '\xDF') + "\r\n"
                     "F6JKL        75 " + QByteArray(200000, 'a') + "\r\n");
     // Found, first name, empty département.
-    const std::tuple<const char*, bool, QString, bool> cas[] = {
+    const std::tuple<const char*, bool, QString, bool> fiches[] = {
         {"F5XYZ", true, "JACQUES", false}, {"F5XY", true, "PAUL", false}, {"f5xyz", false, "", false},
-        {"F6ABC", true, "", true}, {"F6DEF", true, "JEAN", false},
+        {"F6ABC", true, "", true}, {"F6DEF", true, "JEAN", false}, {"F6JKL", true, QString(15, 'A'), false},
         {"F6GHI", true, QString(15, 'S'), false},  // found by fuzzing: cut after the capitals
-        {"F6JKL", true, QString(15, 'A'), false},
     };
-    for (const auto& [indicatif, trouve, prenom, dptVide] : cas) {
+    for (const auto& [indicatif, trouve, prenom, dptVide] : fiches) {
         const Prenoms::Trouve t = Prenoms::chercher(prenoms, indicatif);
         EXPECT_EQ(std::make_tuple(t.trouve, t.prenom, t.dptVide), std::make_tuple(trouve, prenom, dptVide)) << indicatif;
     }
@@ -105,19 +92,15 @@ TEST_F(Fichiers, FirstNamesLookupAndUpdate) {
     ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F6ABC", "04", "D")));
     ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XY", "", "RENÉ")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
-    QFile::remove(prenoms);
-    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
+    ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5XYZ        75 JEAN\r\n");
 
     // A file that exists but cannot be read (a directory) is never overwritten.
-    QFile::remove(prenoms);
-    QDir(env.dir.path()).mkpath("Liste_Prenom.txt/garde");
+    ASSERT_TRUE(QFile::remove(prenoms) && QDir(env.dir.path()).mkpath("Liste_Prenom.txt/garde"));
     EXPECT_FALSE(Prenoms::Maj_Prenom(prenoms, tmp, "F6ABC        01 X"));
     EXPECT_TRUE(QFileInfo(env.ctx.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(tmp));
-}
 
-TEST(DejaContacte, TheFirstQsoOfTheReferenceOnTheBandAsStored) {
-    TestEnv env;
+    // Already contacted: the first QSO of the reference on the band as stored.
     env.station("F5XYZ", {ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00"),
                           ligne("F6CCC", "31", "", "DBF-012B", "15/05/15", "11:00"), "F6DDD        12 COURT"});
     EXPECT_EQ(env.carnet.dejaContacte("DBF-012B", "14 Mhz"), QString("14/05/15"));
