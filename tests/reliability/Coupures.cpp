@@ -93,9 +93,8 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp;
         // Each round lands in one count; a bad one says what it saw.
         const bool echec = !tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
-        int& compte = echec ? b.echecs : apres == nouveau ? (tue ? b.nouveau : b.fini)
-                      : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien) : b.corrompu;
-        ++compte;
+        int& compte = ++(echec ? b.echecs : apres == nouveau ? (tue ? b.nouveau : b.fini)
+                         : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien) : b.corrompu);
         const QString defaut = echec ? QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat)
                                : &compte == &b.corrompu ? QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size())
                                : apres == nouveau && laisse ? QStringLiteral("un fichier temporaire reste après le renommage") : QString();

@@ -15,12 +15,6 @@
 
 namespace {
 
-Station* fenetreStation() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* s = qobject_cast<Station*>(w); s && s->isVisible()) return s;
-    return nullptr;
-}
-
 class Demarrage : public FenetreTest {
 protected:
     QString reglage(const QString& section, const QString& key) { return env.settings->read(Keys::App, section, key, "<absent>"); }
@@ -28,7 +22,7 @@ protected:
     void premierDemarrage(std::function<void(Station*)> choix) {
         main = std::make_unique<Main>(env.ctx);
         QTimer::singleShot(0, [&] {
-            Station* s = fenetreStation();
+            auto* s = qobject_cast<Station*>(QApplication::activeModalWidget());
             ASSERT_TRUE(s && s->isModal() && QTest::qWaitForWindowActive(s));
             choix(s);
         });
@@ -105,7 +99,7 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     EXPECT_EQ(ts[1].titre + QString::number(ts[1].colonne), "Indicatif8");
 
     main->Mnu_New_Indicatif->trigger();
-    Station* s = fenetreStation();
+    QPointer<Station> s = Windows::ouverte<Station>();
     ASSERT_TRUE(s && !s->isModal());
     // Refusals change nothing, a station with nowhere to write included.
     const QString dossier = std::exchange(env.ctx.dataDir, env.dir.filePath("absent/sous-dossier"));
@@ -123,11 +117,12 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     s->New_Indicatif->setText("F4ABC");
     s->Validation->click();
     QApplication::processEvents();
-    EXPECT_TRUE(env.readFile("F4ABC_DCF.log") == avant && main->modele->rowCount() == 1 && fenetreStation() == nullptr &&
+    EXPECT_TRUE(env.readFile("F4ABC_DCF.log") == avant && main->modele->rowCount() == 1 && (!s || !s->isVisible()) &&
                 c<QComboBox>("Mode_A")->currentText() == "FM");
 
     main->Mnu_New_Indicatif->trigger();
-    QPointer<Station> ouverte = fenetreStation();
+    QPointer<Station> ouverte = Windows::ouverte<Station>();
+    ASSERT_TRUE(ouverte);
     main->close();  // closes every other window
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ouverte.isNull());

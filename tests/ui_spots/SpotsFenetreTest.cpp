@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Reglages.h"
-#include "core/journal/Carnet.h"
 #include "platform/LienCluster.h"
-#include "platform/SettingsStore.h"
 #include "support/Doubles.h"
 #include "ui/SpotsDCF.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
@@ -41,7 +39,6 @@ struct NoeudFactice {
             }
         });
     }
-    void envoyer(const QByteArray& d) { client->write(d); }
     QString adresse() const { return QStringLiteral("127.0.0.1:%1").arg(serveur.serverPort()); }
 };
 
@@ -72,16 +69,16 @@ TEST(SpotsFenetre, DuNoeudAuQso) {
     ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; })) << noeud.recu.toStdString();
     EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " + w.Etat_Lien->text(),
               noeud.adresse() + " Connecté à " + noeud.adresse());
-    noeud.envoyer("\xff\xfd\x01");
+    noeud.client->write("\xff\xfd\x01");
     ASSERT_TRUE(attendre([&] { return noeud.recu.endsWith("\xff\xfc\x01"); }));
 
     // A line in two pieces, telnet bytes and noise between the spots.
     auto* m = w.Liste_Spots->model();
-    noeud.envoyer("DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1200Z\r\n"
+    noeud.client->write("DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1200Z\r\n"
                   "DX de F5XYZ:  7012.0  F6BBB  qrv dcf001  1201Z\r\nDX de F5XYZ:  7020.0  F6CCC  DCF-002 ");
     QTest::qWait(30);
     static const char dechets[] = "\0\xff\xff\x01\x02garbage\r\n";
-    noeud.envoyer("1202Z\r\n" + QByteArray(dechets, sizeof dechets - 1) + "DX de F5XYZ: 14030.0 F6ZZZ DCF-009 " +
+    noeud.client->write("1202Z\r\n" + QByteArray(dechets, sizeof dechets - 1) + "DX de F5XYZ: 14030.0 F6ZZZ DCF-009 " +
                   QByteArray(3000, 'x') + " 1203Z\r\n\aDX de K1TTT: 14030.0 F6DDD dcf003 tnx 1203Z JN18\r\n"
                   "DX de F5XYZ: 14030.0 F6GGG CQ 1206Z\r\nDX de F5XYZ: 5357.0 F6EEE DBF-004B 1204Z\n");
     auto cellule = [&](int r, int c) { return m->index(r, c).data().toString(); };
@@ -121,12 +118,12 @@ TEST(SpotsFenetre, DuNoeudAuQso) {
     // At most the last 500 spots are kept, newest first.
     QByteArray rafale;
     for (int i = 0; i < 600; ++i) rafale += QStringLiteral("DX de F5XYZ: 14030.0 F%1 DCF-003 1300Z\r\n").arg(i).toLatin1();
-    noeud.envoyer(rafale);
+    noeud.client->write(rafale);
     ASSERT_TRUE(attendre([&] { return cellule(0, 3) == "F599"; }));
     EXPECT_EQ(colonne(3).mid(SpotsDCF::MaxSpots - 1) << w.windowTitle(), QStringList({"F100", "Spots DCF"}));
 
     // A node that goes silent is left and reached again.
     w.lien->setSilenceMax(20);
-    noeud.envoyer("\r\n");
+    noeud.client->write("\r\n");
     ASSERT_TRUE(attendre([&] { return noeud.connexions == 5; }));
 }

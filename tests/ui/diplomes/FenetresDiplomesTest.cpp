@@ -46,12 +46,10 @@ TEST_F(Diplomes, LevelsAtTheirThresholds) {
         Diplomes_DCF w(env.ctx);
         const QLabel* statuts[] = {w.Label4, w.Label7, w.Label12, w.Label15};
         const QPushButton* boutons[] = {w.HF_Base, w.HF_Excellence, w.HF_Honneur, w.HF_Trophe};
-        for (int i = 0; i < 4; ++i) {
-            const bool atteint = i < atteints;
+        for (int i = 0; i < 4; ++i)
             EXPECT_EQ(std::make_tuple(boutons[i]->isEnabled(), statuts[i]->text(), statuts[i]->palette().color(QPalette::WindowText)),
-                      std::make_tuple(atteint, atteint ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
-                                      atteint ? QColor(0, 128, 0) : QColor(255, 0, 0))) << i;
-        }
+                      std::make_tuple(i < atteints, i < atteints ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
+                                      i < atteints ? QColor(0, 128, 0) : QColor(255, 0, 0))) << i;
         EXPECT_EQ(QStringList({w.Label18->text(), w.Label21->text()}) + env.dialogs.notices, QStringList({compteBase, compteTrophee}));
     }
 }
