@@ -90,9 +90,8 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         const int avantTemp = int(temporaires(dossier).size());
         const int etat = sauverDansUnEnfant(chemin, q, std::chrono::microseconds(instant(hasard)));
         const QByteArray apres = lire(chemin);
-        const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp;
-        // Each round lands in one count; a bad one says what it saw.
-        const bool echec = !tue && !(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+        // Each round lands in one count; a bad one says what it saw. Status 0: the child ended well.
+        const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp, echec = !tue && etat != 0;
         int& compte = ++(echec ? b.echecs : apres == nouveau ? (tue ? b.nouveau : b.fini)
                          : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien) : b.corrompu);
         const QString defaut = echec ? QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat)
