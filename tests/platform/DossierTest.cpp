@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include "platform/DossierDonnees.h"
-#include "support/Doubles.h"
 
 TEST(Dossier, ChosenOnTheCommandLineOrByTheEnvironment) {
     EXPECT_EQ(DossierDonnees::choisir({"vitralog", "--dossier", "/tmp/portable"}), "/tmp/portable");
@@ -13,29 +12,27 @@ TEST(Dossier, ChosenOnTheCommandLineOrByTheEnvironment) {
     qputenv("VITRALOG_DOSSIER", "/tmp/p3");
     EXPECT_EQ(DossierDonnees::choisir({"vitralog"}), "/tmp/p3");
     qunsetenv("VITRALOG_DOSSIER");
-    EXPECT_TRUE(DossierDonnees::choisir({"vitralog"}).endsWith("/Vitralog"));
-    EXPECT_FALSE(DossierDonnees::choisir({"vitralog"}).endsWith("Vitralog/Vitralog"));
+    const QString defaut = DossierDonnees::choisir({"vitralog"});
+    EXPECT_TRUE(defaut.endsWith("/Vitralog") && !defaut.endsWith("Vitralog/Vitralog"));
 }
 
 TEST(Dossier, OldFilesMoveInAndNothingIsOverwritten) {
     QTemporaryDir ancien, nouveau;
     auto ecrire = [](const QString& f, const QByteArray& b) {
         QFile x(f);
-        ASSERT_TRUE(x.open(QIODevice::WriteOnly));
-        x.write(b);
+        return x.open(QIODevice::WriteOnly) && x.write(b) == b.size();
     };
-    ecrire(ancien.filePath("F5XYZ_DCF.log"), "ancien log");
-    ecrire(ancien.filePath("Liste_Prenom.txt"), "anciens prenoms");
-    ecrire(ancien.filePath("vitralog"), "le programme");
-    ecrire(nouveau.filePath("Liste_Prenom.txt"), "prenoms actuels");
-    const QStringList d = DossierDonnees::migrer({ancien.path(), "/nulle/part"}, nouveau.path());
-    EXPECT_EQ(d, QStringList{"F5XYZ_DCF.log"});
-    QFile log(nouveau.filePath("F5XYZ_DCF.log")), pre(nouveau.filePath("Liste_Prenom.txt"));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly) && pre.open(QIODevice::ReadOnly));
-    EXPECT_EQ(log.readAll(), "ancien log");
-    EXPECT_EQ(pre.readAll(), "prenoms actuels");
-    EXPECT_TRUE(QFile::exists(ancien.filePath("Liste_Prenom.txt")));  // left where it was
-    EXPECT_TRUE(QFile::exists(ancien.filePath("vitralog")));
+    auto lire = [](const QString& f) {
+        QFile x(f);
+        return x.open(QIODevice::ReadOnly) ? x.readAll() : QByteArray("<absent>");
+    };
+    ASSERT_TRUE(ecrire(ancien.filePath("F5XYZ_DCF.log"), "ancien log") &&
+                ecrire(ancien.filePath("Liste_Prenom.txt"), "anciens") && ecrire(ancien.filePath("vitralog"), "x") &&
+                ecrire(nouveau.filePath("Liste_Prenom.txt"), "actuels"));
+    EXPECT_EQ(DossierDonnees::migrer({ancien.path(), "/nulle/part"}, nouveau.path()), QStringList{"F5XYZ_DCF.log"});
+    EXPECT_EQ(lire(nouveau.filePath("F5XYZ_DCF.log")) + lire(nouveau.filePath("Liste_Prenom.txt")) +
+                  lire(ancien.filePath("Liste_Prenom.txt")) + lire(ancien.filePath("vitralog")),
+              "ancien logactuelsanciensx");
 }
 
 TEST(Dossier, OneCopyPerFolderAndAKilledCopyDoesNotBlock) {
@@ -45,15 +42,10 @@ TEST(Dossier, OneCopyPerFolderAndAKilledCopyDoesNotBlock) {
         ASSERT_TRUE(premier);
         EXPECT_FALSE(DossierDonnees::verrouiller(dir.path()));
     }
-    EXPECT_TRUE(DossierDonnees::verrouiller(dir.path()));
     // A copy that dies holding the lock leaves its file behind.
-    const pid_t enfant = fork();
-    if (enfant == 0) {
-        auto l = DossierDonnees::verrouiller(dir.path());
-        _exit(l ? 0 : 1);  // no unlock: killed copies do not clean up
-    }
+    if (fork() == 0) _exit(DossierDonnees::verrouiller(dir.path()) ? 0 : 1);  // no unlock
     int statut = 0;
-    waitpid(enfant, &statut, 0);
+    wait(&statut);
     ASSERT_EQ(WEXITSTATUS(statut), 0);
     ASSERT_TRUE(QFile::exists(dir.filePath(".vitralog.lock")));
     EXPECT_TRUE(DossierDonnees::verrouiller(dir.path()));
