@@ -104,15 +104,7 @@ QByteArray brutes(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeu
 
 template <size_t N>
 Entrees construire(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeuls) {
-    const int largeur = largeurEntree(pieces);
-    QByteArray brut(log.nombre() * largeur, Qt::Uninitialized);
-    char* d = brut.data();
-    for (qsizetype i = 0; i < log.nombre(); ++i) {
-        const QByteArrayView l = log.ligne(i);
-        if (!confirmesSeuls || confirme(l)) d = ecrireEntree(d, l, pieces);
-    }
-    brut.truncate(d - brut.constData());
-    return trier(std::move(brut), largeur, pieces[0].blancs);
+    return trier(brutes(log, pieces, confirmesSeuls), largeurEntree(pieces), pieces[0].blancs);
 }
 
 QString numero(int n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')); }
@@ -251,6 +243,9 @@ const QString EnteteFichierContactes =
             {65, "Mode"}, {72, "QRG"}, {78, "RstR"}, {83, "RstE"}, {91, "Nom de la Cathédrale"},
             {120, "QSL"}});
 
+// A contacted entry's key: reference, blank, first two callsign characters.
+constexpr int kCle = 6, kCleLargeur = 11;
+
 constexpr Piece kContactes[] = {{6, 32, 8}, {1, 0, 12}, {2, 13, 2}, {1, 16, 15}, {1, 40, 8},
                                 {2, 49, 5}, {2, 55, 3}, {2, 59, 7}, {2, 67, 3},  {2, 71, 3},
                                 {2, 75, 30}, {2, 106, 1}};
@@ -269,7 +264,7 @@ Entrees contactesSansDoublons(const Carnet& log) {
     const char* p = brut.constData();
     for (qsizetype i = 0; i < brut.size() / largeur; ++i) {
         const char* e = p + i * largeur;
-        auto [it, neuf] = gardee.try_emplace(std::string_view(e + 6, 11), i);
+        auto [it, neuf] = gardee.try_emplace(std::string_view(e + kCle, kCleLargeur), i);
         if (!neuf && std::memcmp(e + debut, p + it->second * largeur + debut, size_t(largeur - debut)) < 0)
             it->second = i;
     }
@@ -285,7 +280,7 @@ Entrees sansDoublons(const Entrees& triees) {
     QByteArrayView precedente;
     for (qsizetype i = 0; i < triees.taille(); ++i) {
         const QByteArrayView e = triees.octetsDe(i);
-        const QByteArrayView cle = e.sliced(6, 11);
+        const QByteArrayView cle = e.sliced(kCle, kCleLargeur);
         if (i == 0 || cle != precedente) {
             out.octets.append(e);
             precedente = cle;
