@@ -44,6 +44,7 @@
 #include "ui/Station.h"
 #include "ui/diplomes/AffContacte.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
+#include "ui/diplomes/Commun.h"
 #include "ui/diplomes/DiplomesDCF.h"
 #include "ui/web/Cluster.h"
 #include "ui/web/Reglement.h"
@@ -196,14 +197,10 @@ void Main::ajusterEntete() {
     QFont f = Liste_DCF->font();
     f.setBold(true);
     Label_Liste_DCF->setFont(f);
-    // The list draws its text after the frame and the item margin.
-    const int marge = Liste_DCF->frameWidth() +
-                      Liste_DCF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Liste_DCF) + 1;
-    const qreal chiffre = QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0'));
-    Label_Liste_DCF->setColonnes(chiffre, marge);
-    // Wide enough for a whole line, the QSL mark included, beside the scroll bar.
-    Liste_DCF->setMinimumWidth(int(chiffre * (LigneQso::LongueurAffichage + 1)) + 2 * marge +
-                               Liste_DCF->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')),
+                                 Awards::margeTexte(Liste_DCF));
+    // Wide enough for a whole line, the QSL mark included.
+    Liste_DCF->setMinimumWidth(Awards::largeurLignes(Liste_DCF, Liste_DCF->font(), LigneQso::LongueurAffichage + 1));
 }
 
 void Main::connecterMenus() {

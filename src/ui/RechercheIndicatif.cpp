@@ -105,10 +105,7 @@ Recherche_Indicatif::Recherche_Indicatif(AppContext& c, const QFont& police, QWi
     QSO_Effectues->setFont(fixe);
     const QFontMetricsF fmf(fixe);
     const int marge = Awards::margeTexte(QSO_Effectues);
-    QSO_Effectues->setMinimumSize(
-        int(fmf.horizontalAdvance(QString(LigneQso::LongueurAffichage + 1, QLatin1Char('0')))) + 2 * marge +
-            QSO_Effectues->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-        300);
+    QSO_Effectues->setMinimumSize(Awards::largeurLignes(QSO_Effectues, fixe, LigneQso::LongueurAffichage + 1), 300);
     QFont entete = fixe;
     entete.setBold(true);
     Label13->setFont(entete);

@@ -76,9 +76,7 @@ Aff_Contacte::Aff_Contacte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     Couleurs::fond(Liste_DCF_Contacte, Couleurs::JauneClair);
     const QFontMetricsF fm(fixe);
     const int marge = Awards::margeTexte(Liste_DCF_Contacte);
-    Liste_DCF_Contacte->setMinimumSize(int(fm.horizontalAdvance(QString(123, QLatin1Char('0')))) + 2 * marge +
-                                           Liste_DCF_Contacte->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                       424);
+    Liste_DCF_Contacte->setMinimumSize(Awards::largeurLignes(Liste_DCF_Contacte, fixe, 123), 424);
     Label2->setColonnes(fm.horizontalAdvance(QLatin1Char('0')), marge);
     f2->addWidget(Liste_DCF_Contacte, 1);
 

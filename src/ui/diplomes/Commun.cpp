@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QPainter>
@@ -73,6 +74,11 @@ QFont policeFixe(qreal points) {
 int margeTexte(const QAbstractItemView* liste) {
     return liste->frameWidth() +
            liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+}
+
+int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n) {
+    return int(QFontMetricsF(police).horizontalAdvance(QString(n, QLatin1Char('0')))) + 2 * margeTexte(liste) +
+           liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons) {

@@ -36,6 +36,9 @@ QFont policeFixe(qreal points);
 
 // Left offset of an item's text in a list view, from the view's edge.
 int margeTexte(const QAbstractItemView* liste);
+// The width a list needs to show lines of n characters of its fixed-pitch
+// font whole, beside its scroll bar.
+int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n);
 
 // The buttons under a list, spread across the window.
 QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons);
