@@ -38,8 +38,6 @@ int main(int argc, char** argv) {
     // Past a file-size limit a write fails with its message instead of killing us.
     TextFile::ignorerLimiteTaille();
     bacASablePourRoot();
-    // The web view shares its graphics context; Qt asks for this before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));

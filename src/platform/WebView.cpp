@@ -6,6 +6,10 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QOpenGLContext>
+
+// Qt's own hook, which Qt WebEngine declares the same way.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 BrowserWebView::BrowserWebView(QWidget* parent) : WebView(parent) {
     auto* lay = new QVBoxLayout(this);
@@ -30,10 +34,28 @@ namespace {
 
 using Fabrique = WebView* (*)(QWidget*);
 
+// The engine needs a context shared with the whole program. Asking Qt for it
+// at start-up (Qt::AA_ShareOpenGLContexts) loads the OpenGL stack, LLVM
+// included, into every start: 60 MB and 150 ms for a page the user may never
+// open. It is made here, as Qt would, before the engine loads.
+void contextePartage() {
+    if (QOpenGLContext::globalShareContext()) return;
+    auto* ctx = new QOpenGLContext;
+    ctx->setFormat(QSurfaceFormat::defaultFormat());
+    ctx->create();
+    qt_gl_set_global_share_context(ctx);
+    // Gone before the windowing system is, as Qt does with its own.
+    qAddPostRoutine([] {
+        delete QOpenGLContext::globalShareContext();
+        qt_gl_set_global_share_context(nullptr);
+    });
+}
+
 // The engine's module, looked for beside an installed program, then in the
 // build tree; null when it is not there (built without the engine).
 Fabrique moteur() {
     static Fabrique f = [] {
+        contextePartage();
         const QString ici = QCoreApplication::applicationDirPath();
         for (const QString& dossier : {ici + QStringLiteral("/" VITRALOG_MODULE_REL), ici,
                                        QStringLiteral(VITRALOG_MODULE_BUILD)}) {
