@@ -2,7 +2,8 @@
 
 #include <QtEndian>
 #include <algorithm>
-#include <string_view>
+#include <array>
+#include <iterator>
 #include <unordered_map>
 #include <cstring>
 #include <initializer_list>
@@ -255,23 +256,67 @@ Entrees entreesContactes(const Carnet& log) { return construire(log, kContactes,
 Entrees contactesSansDoublons(const Carnet& log) {
     // Sorted entries that share a reference and callsign prefix stand
     // together, the smallest first: keeping the smallest of each key before
-    // sorting leaves the same list and a few thousand entries to sort.
-    const QByteArray brut = brutes(log, kContactes, false);
-    const int largeur = largeurEntree(kContactes);
-    const qsizetype debut = kContactes[0].blancs;
-    std::unordered_map<std::string_view, qsizetype> gardee;
-    gardee.reserve(4096);
-    const char* p = brut.constData();
-    for (qsizetype i = 0; i < brut.size() / largeur; ++i) {
-        const char* e = p + i * largeur;
-        auto [it, neuf] = gardee.try_emplace(std::string_view(e + kCle, kCleLargeur), i);
-        if (!neuf && std::memcmp(e + debut, p + it->second * largeur + debut, size_t(largeur - debut)) < 0)
-            it->second = i;
+    // sorting leaves the same list and a few thousand entries to sort. A
+    // whole line is compared with the kept entry field by field; only a kept
+    // entry, or a short line's, is written out.
+    constexpr int largeur = largeurEntree(kContactes);
+    constexpr int debut = kContactes[0].blancs;
+    constexpr size_t n = std::size(kContactes);
+    static_assert(kCleLargeur == 11 && kContactes[1].colonne == 0, "reference, blank, callsign start");
+    constexpr std::array<int, n> position = [] {
+        std::array<int, n> pos{};
+        int d = 0;
+        for (size_t j = 0; j < n; ++j) {
+            pos[j] = d + kContactes[j].blancs;
+            d = pos[j] + kContactes[j].largeur;
+        }
+        return pos;
+    }();
+    const auto comparer = [&position](const char* ligne, const char* entree) {
+        for (size_t j = 1; j < n; ++j)
+            if (const int r = std::memcmp(ligne + kContactes[j].colonne, entree + position[j],
+                                          size_t(kContactes[j].largeur)))
+                return r;
+        return 0;
+    };
+    struct Cle {
+        quint64 ref;
+        quint16 indicatif;
+        bool operator==(const Cle&) const = default;
+    };
+    struct Hache {
+        size_t operator()(const Cle& c) const {
+            return size_t((c.ref ^ (quint64(c.indicatif) << 48)) * 0x9E3779B97F4A7C15ull >> 20);
+        }
+    };
+    std::unordered_map<Cle, qsizetype, Hache> place;  // key -> offset of its entry in gardees
+    place.reserve(4096);
+    QByteArray gardees;
+    char courte[largeur];
+    for (qsizetype i = 0; i < log.nombre(); ++i) {
+        const QByteArrayView l = log.ligne(i);
+        const bool entiere = l.size() >= LigneQso::Longueur;
+        if (!entiere) ecrireEntree(courte, l, kContactes);
+        const char* cle = entiere ? l.data() : courte + position[1];
+        Cle k;
+        std::memcpy(&k.ref, entiere ? l.data() + kContactes[0].colonne : courte + position[0], sizeof k.ref);
+        std::memcpy(&k.indicatif, cle, sizeof k.indicatif);
+        const auto [it, neuf] = place.try_emplace(k, gardees.size());
+        if (neuf) {
+            gardees.resize(gardees.size() + largeur);
+        } else {
+            const char* gardee = gardees.constData() + it->second;
+            const int r = entiere ? comparer(l.data(), gardee)
+                                  : std::memcmp(courte + debut, gardee + debut, size_t(largeur - debut));
+            if (r >= 0) continue;
+        }
+        char* d = gardees.data() + it->second;
+        if (entiere)
+            ecrireEntree(d, l, kContactes);
+        else
+            std::memcpy(d, courte, size_t(largeur));
     }
-    QByteArray survivantes;
-    survivantes.reserve(qsizetype(gardee.size()) * largeur);
-    for (const auto& [cle, i] : gardee) survivantes.append(p + i * largeur, largeur);
-    return trier(std::move(survivantes), largeur, int(debut));
+    return trier(std::move(gardees), largeur, debut);
 }
 
 Entrees sansDoublons(const Entrees& triees) {
