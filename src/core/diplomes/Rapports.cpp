@@ -81,7 +81,7 @@ Entrees trier(QByteArray brut, int largeur, int debut) {
     });
     Entrees out;
     out.largeur = largeur;
-    out.octets.resize(brut.size());
+    out.octets = grandTampon(brut.size());
     char* d = out.octets.data();
     for (const Cle& c : cles) {
         std::memcpy(d, p + c.i * qsizetype(largeur), size_t(largeur));
@@ -93,7 +93,7 @@ Entrees trier(QByteArray brut, int largeur, int debut) {
 template <size_t N>
 QByteArray brutes(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeuls) {
     const int largeur = largeurEntree(pieces);
-    QByteArray brut(log.nombre() * largeur, Qt::Uninitialized);
+    QByteArray brut = grandTampon(log.nombre() * largeur);
     char* d = brut.data();
     for (qsizetype i = 0; i < log.nombre(); ++i) {
         const QByteArrayView l = log.ligne(i);
