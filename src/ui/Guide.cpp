@@ -15,7 +15,6 @@ Guide::Guide(const QString& fichier, QWidget* parent) : QTextBrowser(parent) {
     setSearchPaths({QFileInfo(fichier).absolutePath()});
     QFile f(fichier);
     if (f.open(QIODevice::ReadOnly)) setMarkdown(QString::fromUtf8(f.readAll()));
-    resize(900, 700);
 }
 
 QString fichierGuide() {

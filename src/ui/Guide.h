@@ -10,6 +10,8 @@ class Guide : public QTextBrowser {
     Q_OBJECT
 public:
     explicit Guide(const QString& fichier, QWidget* parent = nullptr);
+    // A text browser's own hint is a few lines wide; the window opens at its hint.
+    QSize sizeHint() const override { return {900, 700}; }
 };
 
 // Where the guide is: beside the installed program, else in the source tree

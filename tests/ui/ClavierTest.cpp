@@ -69,7 +69,9 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
     QTest::keyClick(r, Qt::Key_Escape);
     EXPECT_EQ(fenetre("Recherche_Indicatif"), nullptr);
     main->Mnu_Guide->trigger();  // the guide of the source tree
-    EXPECT_NE(fenetre("Guide"), nullptr);
+    QWidget* g = fenetre("Guide");
+    ASSERT_NE(g, nullptr);
+    EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
 }
 
 TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {
