@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include "core/Reglages.h"
 #include "support/FenetreTest.h"
@@ -69,9 +71,19 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
     QTest::keyClick(r, Qt::Key_Escape);
     EXPECT_EQ(fenetre("Recherche_Indicatif"), nullptr);
     main->Mnu_Guide->trigger();  // the guide of the source tree
-    QWidget* g = fenetre("Guide");
+    auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
     ASSERT_NE(g, nullptr);
     EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
+    // Every link of the contents leads to a heading.
+    QStringList liens, ancres;
+    for (QTextBlock b = g->document()->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+            const QTextCharFormat cf = f.fragment().charFormat();
+            if (cf.anchorHref().startsWith('#')) liens << cf.anchorHref().mid(1);
+            ancres << cf.anchorNames();
+        }
+    EXPECT_GE(liens.size(), 20);
+    for (const QString& l : liens) EXPECT_TRUE(ancres.contains(l)) << l.toStdString();
 }
 
 TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {
