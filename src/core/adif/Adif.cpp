@@ -14,14 +14,25 @@ namespace Adif {
 namespace {
 
 // The record is made from the log's bytes: in Windows-1252 a value has as
-// many bytes as characters, so nothing is decoded.
-void champ(QByteArray& out, const char* tag, QByteArrayView valeur) {
-    out += tag;
-    char nombre[12];
-    char* fin = std::to_chars(nombre, nombre + sizeof nombre - 1, valeur.size()).ptr;
-    *fin++ = '>';
-    out.append(nombre, fin - nombre);
-    out += valeur;
+// many bytes as characters, so nothing is decoded. Values are cut to their
+// columns, so a record never needs more than this, whatever the line holds:
+// 113 bytes of tags, 36 of lengths, 93 of values.
+constexpr qsizetype PlaceEnregistrement = 272;
+
+// Written through a pointer: appending to a QByteArray field by field cost
+// more than the write of the whole file.
+// An empty view may hold no pointer at all, which memcpy must not be given.
+char* copier(char* d, QByteArrayView v) {
+    if (!v.isEmpty()) std::memcpy(d, v.data(), size_t(v.size()));
+    return d + v.size();
+}
+
+template <size_t N>
+char* champ(char* d, const char (&tag)[N], QByteArrayView valeur) {
+    std::memcpy(d, tag, N - 1);
+    d = std::to_chars(d + N - 1, d + N + 11, valeur.size()).ptr;
+    *d++ = '>';
+    return copier(d, valeur);
 }
 
 QByteArrayView sansBlancs(QByteArrayView v) {
@@ -39,27 +50,21 @@ QByteArrayView milieu(QByteArrayView v, qsizetype pos, qsizetype n) {
 
 QByteArrayView col(QByteArrayView l, int pos, int largeur) { return milieu(l, pos, largeur); }
 
-void enregistrement(QByteArray& out, QByteArrayView l) {
+char* enregistrement(char* d, QByteArrayView l) {
     const QByteArrayView date = sansBlancs(col(l, 40, 8));
     const QByteArrayView heure = sansBlancs(col(l, 49, 5));
-    champ(out, "<CALL:", sansBlancs(col(l, 0, 12)));
-    champ(out, " <STATE:", sansBlancs(col(l, 13, 2)));
-    champ(out, " <NAME:", sansBlancs(col(l, 16, 15)));
-    champ(out, " <SIG:", sansBlancs(col(l, 32, 8)));
+    d = champ(d, "<CALL:", sansBlancs(col(l, 0, 12)));
+    d = champ(d, " <STATE:", sansBlancs(col(l, 13, 2)));
+    d = champ(d, " <NAME:", sansBlancs(col(l, 16, 15)));
+    d = champ(d, " <SIG:", sansBlancs(col(l, 32, 8)));
     char tampon[12] = "20";
-    qsizetype n = 2;
-    for (QByteArrayView p : {droite(date, 2), milieu(date, 3, 2), gauche(date, 2)}) {
-        std::memcpy(tampon + n, p.data(), size_t(p.size()));
-        n += p.size();
-    }
-    champ(out, " <QSO_DATE:", QByteArrayView(tampon, n));
-    n = 0;
-    for (QByteArrayView p : {gauche(heure, 2), droite(heure, 2)}) {
-        std::memcpy(tampon + n, p.data(), size_t(p.size()));
-        n += p.size();
-    }
-    champ(out, " <TIME_ON:", QByteArrayView(tampon, n));
-    champ(out, " <MODE:", sansBlancs(col(l, 55, 3)));
+    char* t = tampon + 2;
+    for (QByteArrayView p : {droite(date, 2), milieu(date, 3, 2), gauche(date, 2)}) t = copier(t, p);
+    d = champ(d, " <QSO_DATE:", QByteArrayView(tampon, t - tampon));
+    t = tampon;
+    for (QByteArrayView p : {gauche(heure, 2), droite(heure, 2)}) t = copier(t, p);
+    d = champ(d, " <TIME_ON:", QByteArrayView(tampon, t - tampon));
+    d = champ(d, " <MODE:", sansBlancs(col(l, 55, 3)));
     const QByteArrayView texteBande = sansBlancs(col(l, 59, 7));
     QByteArrayView adif;
     for (const Bandes::Bande& b : Bandes::Table)
@@ -67,12 +72,13 @@ void enregistrement(QByteArray& out, QByteArrayView l) {
             adif = QByteArrayView(b.adif);
             break;
         }
-    champ(out, " <BAND:", adif);
-    champ(out, " <RST_RCVD:", sansBlancs(col(l, 67, 3)));
-    champ(out, " <RST_SENT:", sansBlancs(col(l, 71, 3)));
-    champ(out, " <SIG_INFO:", sansBlancs(col(l, 75, 30)));
-    champ(out, " <QSL_RCVD:", col(l, 106, 1) == "*" ? "Y" : "N");
-    out += "<eor>\r\n";
+    d = champ(d, " <BAND:", adif);
+    d = champ(d, " <RST_RCVD:", sansBlancs(col(l, 67, 3)));
+    d = champ(d, " <RST_SENT:", sansBlancs(col(l, 71, 3)));
+    d = champ(d, " <SIG_INFO:", sansBlancs(col(l, 75, 30)));
+    d = champ(d, " <QSL_RCVD:", col(l, 106, 1) == "*" ? "Y" : "N");
+    std::memcpy(d, "<eor>\r\n", 7);
+    return d + 7;
 }
 
 }  // namespace
@@ -83,9 +89,8 @@ QString bande(const QString& texteBande) {
 }
 
 QString ADIF_SP(const QString& Poubelle) {
-    QByteArray out;
-    enregistrement(out, TextFile::encode(Poubelle));
-    out.chop(2);
+    QByteArray out(PlaceEnregistrement, Qt::Uninitialized);
+    out.truncate(enregistrement(out.data(), TextFile::encode(Poubelle)) - out.constData() - 2);
     return TextFile::decode(out);
 }
 
@@ -102,13 +107,18 @@ QStringList entete(const QString& indicatif) {
 }
 
 QByteArray fichier(const QString& indicatif, const Carnet& log) {
-    QByteArray out;
-    out.reserve(log.octets().size() * 5 / 2 + 512);
+    QByteArray tete;
     for (const QString& l : entete(indicatif)) {
-        out += TextFile::encode(l);
-        out += "\r\n";
+        tete += TextFile::encode(l);
+        tete += "\r\n";
     }
-    for (qsizetype i = 0; i < log.nombre(); ++i) enregistrement(out, log.ligne(i));
+    // Room for the largest records; only the pages written are ever touched.
+    QByteArray out(tete.size() + log.nombre() * PlaceEnregistrement, Qt::Uninitialized);
+    char* d = out.data();
+    std::memcpy(d, tete.constData(), size_t(tete.size()));
+    d += tete.size();
+    for (qsizetype i = 0; i < log.nombre(); ++i) d = enregistrement(d, log.ligne(i));
+    out.truncate(d - out.constData());
     return out;
 }
 
