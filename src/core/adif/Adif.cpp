@@ -19,14 +19,14 @@ namespace {
 // 113 bytes of tags, 36 of lengths, 93 of values.
 constexpr qsizetype PlaceEnregistrement = 272;
 
-// Written through a pointer: appending to a QByteArray field by field cost
-// more than the write of the whole file.
 // An empty view may hold no pointer at all, which memcpy must not be given.
 char* copier(char* d, QByteArrayView v) {
     if (!v.isEmpty()) std::memcpy(d, v.data(), size_t(v.size()));
     return d + v.size();
 }
 
+// Written through a pointer: appending to a QByteArray field by field cost
+// more than the write of the whole file.
 template <size_t N>
 char* champ(char* d, const char (&tag)[N], QByteArrayView valeur) {
     std::memcpy(d, tag, N - 1);
