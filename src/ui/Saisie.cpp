@@ -128,7 +128,7 @@ int Saisie::Ref_A_KeyPress(int code) {
     // No list, or no row: empty texts, the operator types them.
     const Recherches::Cathedrale cath = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
     c.Dpt_A->setText(cath.dpt);
-    c.Rem_A->setText(cath.nom.left(30));
+    c.Rem_A->setText(cath.nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
     fait(c.Ref_A);
     ouvrir(c.Dpt_A);
     return 0;

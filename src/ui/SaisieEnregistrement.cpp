@@ -57,7 +57,7 @@ void Saisie::Valide_A_Click() {
         // What is written, shown in the form in case the write fails.
         c.Prenom_A->setText(q.prenom);
         const QString nom = c.Rem_A->text().trimmed();
-        if (nom.size() > LigneQso::Largeur::Nom) c.Rem_A->setText(nom.left(LigneQso::Largeur::Nom));
+        if (nom.size() > LigneQso::largeur(LigneQso::Champ::Nom)) c.Rem_A->setText(nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
         chrono.start();
         Carnet::Resultat r;
         if (Mode_Modification)

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (l.data() < c.octets().constData() || l.data() + l.size() > c.octets().constData() + c.octets().size())
             std::abort();
         total += l.size();
-        (void)c.colonne(i, 32, 8);
-        (void)c.colonne(i, 200, 8);
+        (void)c.champ(i, LigneQso::Champ::Reference);
+        (void)LigneQso::estConfirmee(l);
         (void)Carnet::horodatage(l);
         (void)c.texte(i);
     }

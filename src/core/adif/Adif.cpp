@@ -28,55 +28,48 @@ char* copier(char* d, QByteArrayView v) {
 // Written through a pointer: appending to a QByteArray field by field cost
 // more than the write of the whole file.
 template <size_t N>
-char* champ(char* d, const char (&tag)[N], QByteArrayView valeur) {
+char* balise(char* d, const char (&tag)[N], QByteArrayView valeur) {
     std::memcpy(d, tag, N - 1);
     d = std::to_chars(d + N - 1, d + N + 11, valeur.size()).ptr;
     *d++ = '>';
     return copier(d, valeur);
 }
 
-QByteArrayView sansBlancs(QByteArrayView v) {
-    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-    return v;
-}
-
 // left, mid and right as QStringView has them: cut short, never past the end.
 QByteArrayView gauche(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
 QByteArrayView droite(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
-QByteArrayView milieu(QByteArrayView v, qsizetype pos, qsizetype n) {
-    return pos >= v.size() ? QByteArrayView() : v.sliced(pos, std::min(n, v.size() - pos));
-}
 
-QByteArrayView col(QByteArrayView l, int pos, int largeur) { return milieu(l, pos, largeur); }
+using LigneQso::Champ;
+using LigneQso::sansBlancs;
+QByteArrayView valeur(QByteArrayView l, Champ c) { return sansBlancs(LigneQso::champ(l, c)); }
 
 char* enregistrement(char* d, QByteArrayView l) {
-    const QByteArrayView date = sansBlancs(col(l, 40, 8));
-    const QByteArrayView heure = sansBlancs(col(l, 49, 5));
-    d = champ(d, "<CALL:", sansBlancs(col(l, 0, 12)));
-    d = champ(d, " <STATE:", sansBlancs(col(l, 13, 2)));
-    d = champ(d, " <NAME:", sansBlancs(col(l, 16, 15)));
-    d = champ(d, " <SIG:", sansBlancs(col(l, 32, 8)));
+    const QByteArrayView date = valeur(l, Champ::Date);
+    const QByteArrayView heure = valeur(l, Champ::Heure);
+    d = balise(d, "<CALL:", valeur(l, Champ::Indicatif));
+    d = balise(d, " <STATE:", valeur(l, Champ::Departement));
+    d = balise(d, " <NAME:", valeur(l, Champ::Prenom));
+    d = balise(d, " <SIG:", valeur(l, Champ::Reference));
     char tampon[12] = "20";
     char* t = tampon + 2;
-    for (QByteArrayView p : {droite(date, 2), milieu(date, 3, 2), gauche(date, 2)}) t = copier(t, p);
-    d = champ(d, " <QSO_DATE:", QByteArrayView(tampon, t - tampon));
+    for (QByteArrayView p : {droite(date, 2), LigneQso::tranche(date, 3, 2), gauche(date, 2)}) t = copier(t, p);
+    d = balise(d, " <QSO_DATE:", QByteArrayView(tampon, t - tampon));
     t = tampon;
     for (QByteArrayView p : {gauche(heure, 2), droite(heure, 2)}) t = copier(t, p);
-    d = champ(d, " <TIME_ON:", QByteArrayView(tampon, t - tampon));
-    d = champ(d, " <MODE:", sansBlancs(col(l, 55, 3)));
-    const QByteArrayView texteBande = sansBlancs(col(l, 59, 7));
+    d = balise(d, " <TIME_ON:", QByteArrayView(tampon, t - tampon));
+    d = balise(d, " <MODE:", valeur(l, Champ::Mode));
+    const QByteArrayView texteBande = valeur(l, Champ::Bande);
     QByteArrayView adif;
     for (const Bandes::Bande& b : Bandes::Table)
         if (texteBande == QByteArrayView(b.texte)) {
             adif = QByteArrayView(b.adif);
             break;
         }
-    d = champ(d, " <BAND:", adif);
-    d = champ(d, " <RST_RCVD:", sansBlancs(col(l, 67, 3)));
-    d = champ(d, " <RST_SENT:", sansBlancs(col(l, 71, 3)));
-    d = champ(d, " <SIG_INFO:", sansBlancs(col(l, 75, 30)));
-    d = champ(d, " <QSL_RCVD:", col(l, 106, 1) == "*" ? "Y" : "N");
+    d = balise(d, " <BAND:", adif);
+    d = balise(d, " <RST_RCVD:", valeur(l, Champ::RstRecu));
+    d = balise(d, " <RST_SENT:", valeur(l, Champ::RstEnvoye));
+    d = balise(d, " <SIG_INFO:", valeur(l, Champ::Nom));
+    d = balise(d, " <QSL_RCVD:", LigneQso::estConfirmee(l) ? "Y" : "N");
     std::memcpy(d, "<eor>\r\n", 7);
     return d + 7;
 }

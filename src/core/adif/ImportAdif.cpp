@@ -140,11 +140,12 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
     presents.reserve(log.nombre());
     contactes.reserve(log.nombre());
     for (qsizetype i = 0; i < log.nombre(); ++i) {
-        const QByteArrayView ref = log.colonne(i, 32, 8).trimmed(), bande = log.colonne(i, 59, 7).trimmed();
-        presents.insert(cle({log.colonne(i, 0, 12).trimmed(), ref, bande, log.colonne(i, 40, 8),
-                             log.colonne(i, 49, 5)}));
+        using LigneQso::Champ;
+        const QByteArrayView ref = log.champ(i, Champ::Reference).trimmed(), bande = log.champ(i, Champ::Bande).trimmed();
+        const QByteArrayView date = log.champ(i, Champ::Date);
+        presents.insert(cle({log.champ(i, Champ::Indicatif).trimmed(), ref, bande, date, log.champ(i, Champ::Heure)}));
         const QByteArray k = cle({ref, bande});
-        if (!contactes.contains(k)) contactes.insert(k, TextFile::decode(log.colonne(i, 40, 8).toByteArray()));
+        if (!contactes.contains(k)) contactes.insert(k, TextFile::decode(date.toByteArray()));
     }
 
     for (qsizetype i = 0; i < f.nombre(); ++i) {

@@ -147,18 +147,18 @@ void IndexCarnet::construire(const Carnet& carnet) {
     // Logs repeat a few hundred references: normalise each raw text once.
     QHash<QByteArray, QString> vues;
     for (qsizetype i = 0, n = carnet.nombre(); i < n; ++i) {
-        const QByteArrayView brute = rogner(carnet.colonne(i, 32, 8));
+        const QByteArrayView brute = rogner(carnet.champ(i, LigneQso::Champ::Reference));
         if (brute.isEmpty()) continue;
         auto v = vues.constFind(brute.toByteArray());
         if (v == vues.cend()) v = vues.insert(brute.toByteArray(), normaliser(QString::fromLatin1(brute)));
         if (v->isEmpty()) continue;
         Travail& b = refs_[*v];
         const Bandes::Bande* bande =
-            Bandes::parTexte(QString::fromLatin1(rogner(carnet.colonne(i, 59, 7))));
+            Bandes::parTexte(QString::fromLatin1(rogner(carnet.champ(i, LigneQso::Champ::Bande))));
         if (!bande) continue;
         const quint16 bit = quint16(1u << (bande - Bandes::Table.data()));
         b.contactees |= bit;
-        if (carnet.colonne(i, 106, 1) == QByteArrayView("*")) b.confirmees |= bit;
+        if (LigneQso::estConfirmee(carnet.ligne(i))) b.confirmees |= bit;
     }
 }
 

@@ -10,14 +10,6 @@ const QString Attribution = QStringLiteral(
 
 namespace {
 
-// Blanks only: a tab or another space character is not trimmed and makes the
-// field non-numeric.
-QByteArrayView sansBlancs(QByteArrayView s) {
-    while (!s.isEmpty() && s.front() == ' ') s = s.sliced(1);
-    while (!s.isEmpty() && s.back() == ' ') s.chop(1);
-    return s;
-}
-
 bool lettre(QByteArrayView d, char chiffre, char minuscule) {
     return d.size() == 2 && d[0] == chiffre && (d[1] | 0x20) == minuscule;
 }
@@ -25,7 +17,8 @@ bool lettre(QByteArrayView d, char chiffre, char minuscule) {
 }  // namespace
 
 int caseDepartement(QByteArrayView dpt) {
-    const QByteArrayView d = sansBlancs(dpt);
+    // A tab is not trimmed and makes the field non-numeric.
+    const QByteArrayView d = LigneQso::sansBlancs(dpt);
     if (lettre(d, '2', 'a')) return CaseCorseSud;
     if (lettre(d, '2', 'b')) return CaseHauteCorse;
     if (d.isEmpty()) return -1;
@@ -43,9 +36,9 @@ Carte colorier(const Carnet& log) {
     Carte c;
     for (qsizetype n = 0; n < log.nombre(); ++n) {
         const QByteArrayView l = log.ligne(n);
-        const int i = caseDepartement(log.colonne(n, 13, 2));
+        const int i = caseDepartement(LigneQso::champ(l, LigneQso::Champ::Departement));
         if (i < 0) continue;
-        if (l.size() > 106 && l[106] == '*')
+        if (LigneQso::estConfirmee(l))
             c.etats[i] = Etat::Confirme;
         else if (c.etats[i] != Etat::Confirme)
             c.etats[i] = Etat::Contacte;

@@ -28,20 +28,22 @@ QString placer(std::initializer_list<std::pair<int, const char*>> titres) {
     return out;
 }
 
-inline bool confirme(QByteArrayView ligne) {
-    return ligne.size() >= LigneQso::Longueur && ligne[LigneQso::Longueur - 1] == '*';
-}
+using LigneQso::Champ;
+using LigneQso::estConfirmee;
 
 // One piece of an entry: blanks, then a field of the stored line at its
 // column, padded when a short line ends inside it.
 struct Piece {
-    int blancs, colonne, largeur;
+    int blancs;
+    Champ champ;
+    constexpr int colonne() const { return LigneQso::position(champ).stockee; }
+    constexpr int largeur() const { return LigneQso::largeur(champ); }
 };
 
 template <size_t N>
 constexpr int largeurEntree(const Piece (&pieces)[N]) {
     int n = 0;
-    for (const Piece& p : pieces) n += p.blancs + p.largeur;
+    for (const Piece& p : pieces) n += p.blancs + p.largeur();
     return n;
 }
 
@@ -50,10 +52,10 @@ char* ecrireEntree(char* d, QByteArrayView l, const Piece (&pieces)[N]) {
     for (const Piece& p : pieces) {
         std::memset(d, ' ', size_t(p.blancs));
         d += p.blancs;
-        const qsizetype n = p.colonne >= l.size() ? 0 : std::min<qsizetype>(p.largeur, l.size() - p.colonne);
-        std::memcpy(d, l.data() + p.colonne, size_t(n));
-        std::memset(d + n, ' ', size_t(p.largeur - n));
-        d += p.largeur;
+        const QByteArrayView v = LigneQso::champ(l, p.champ);
+        if (!v.isEmpty()) std::memcpy(d, v.data(), size_t(v.size()));
+        std::memset(d + v.size(), ' ', size_t(p.largeur() - v.size()));
+        d += p.largeur();
     }
     return d;
 }
@@ -115,7 +117,7 @@ QByteArray brutes(const Carnet& log, const Piece (&pieces)[N], bool confirmesSeu
     char* d = brut.data();
     for (qsizetype i = 0; i < log.nombre(); ++i) {
         const QByteArrayView l = log.ligne(i);
-        if (!confirmesSeuls || confirme(l)) d = ecrireEntree(d, l, pieces);
+        if (!confirmesSeuls || estConfirmee(l)) d = ecrireEntree(d, l, pieces);
     }
     brut.truncate(d - brut.constData());
     return brut;
@@ -159,7 +161,7 @@ QStringList Entrees::textes() const {
 
 int compteConfirmes(const Carnet& log) {
     int n = 0;
-    for (qsizetype i = 0; i < log.nombre(); ++i) n += confirme(log.ligne(i));
+    for (qsizetype i = 0; i < log.nombre(); ++i) n += estConfirmee(log.ligne(i));
     return n;
 }
 
@@ -194,8 +196,8 @@ const QString EnteteImpressionDiplome =
 const QString Credit = QStringLiteral("Liste établie par Vitralog, carnet de trafic du DCF");
 
 Entrees entreesDiplome(const Carnet& log) {
-    static constexpr Piece pieces[] = {{3, 32, 8},  {2, 13, 2}, {2, 75, 30},
-                                       {2, 40, 8},  {2, 49, 5}, {2, 0, 12}};
+    static constexpr Piece pieces[] = {{3, Champ::Reference}, {2, Champ::Departement}, {2, Champ::Nom},
+                                       {2, Champ::Date},      {2, Champ::Heure},       {2, Champ::Indicatif}};
     return construire(log, pieces, true);
 }
 
@@ -265,9 +267,10 @@ const QString EnteteFichierContactes =
 // A contacted entry's key: reference, blank, first two callsign characters.
 constexpr int kCle = 6, kCleLargeur = 11;
 
-constexpr Piece kContactes[] = {{6, 32, 8}, {1, 0, 12}, {2, 13, 2}, {1, 16, 15}, {1, 40, 8},
-                                {2, 49, 5}, {2, 55, 3}, {2, 59, 7}, {2, 67, 3},  {2, 71, 3},
-                                {2, 75, 30}, {2, 106, 1}};
+constexpr Piece kContactes[] = {
+    {6, Champ::Reference}, {1, Champ::Indicatif}, {2, Champ::Departement}, {1, Champ::Prenom},
+    {1, Champ::Date},      {2, Champ::Heure},     {2, Champ::Mode},        {2, Champ::Bande},
+    {2, Champ::RstRecu},   {2, Champ::RstEnvoye}, {2, Champ::Nom},         {2, Champ::Qsl}};
 
 Entrees entreesContactes(const Carnet& log) { return construire(log, kContactes, false); }
 
@@ -280,20 +283,20 @@ Entrees contactesSansDoublons(const Carnet& log) {
     constexpr int largeur = largeurEntree(kContactes);
     constexpr int debut = kContactes[0].blancs;
     constexpr size_t n = std::size(kContactes);
-    static_assert(kCleLargeur == 11 && kContactes[1].colonne == 0, "reference, blank, callsign start");
+    static_assert(kCleLargeur == 11 && kContactes[1].champ == Champ::Indicatif, "reference, blank, callsign start");
     constexpr std::array<int, n> position = [] {
         std::array<int, n> pos{};
         int d = 0;
         for (size_t j = 0; j < n; ++j) {
             pos[j] = d + kContactes[j].blancs;
-            d = pos[j] + kContactes[j].largeur;
+            d = pos[j] + kContactes[j].largeur();
         }
         return pos;
     }();
     const auto comparer = [&position](const char* ligne, const char* entree) {
         for (size_t j = 1; j < n; ++j)
-            if (const int r = std::memcmp(ligne + kContactes[j].colonne, entree + position[j],
-                                          size_t(kContactes[j].largeur)))
+            if (const int r = std::memcmp(ligne + kContactes[j].colonne(), entree + position[j],
+                                          size_t(kContactes[j].largeur())))
                 return r;
         return 0;
     };
@@ -317,7 +320,7 @@ Entrees contactesSansDoublons(const Carnet& log) {
         if (!entiere) ecrireEntree(courte, l, kContactes);
         const char* cle = entiere ? l.data() : courte + position[1];
         Cle k;
-        std::memcpy(&k.ref, entiere ? l.data() + kContactes[0].colonne : courte + position[0], sizeof k.ref);
+        std::memcpy(&k.ref, entiere ? l.data() + kContactes[0].colonne() : courte + position[0], sizeof k.ref);
         std::memcpy(&k.indicatif, cle, sizeof k.indicatif);
         const auto [it, neuf] = place.try_emplace(k, gardees.size());
         if (neuf) {

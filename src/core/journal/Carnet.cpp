@@ -134,18 +134,16 @@ QByteArrayView Carnet::ligne(qsizetype i) const {
     return QByteArrayView(octets_.constData() + s.first, s.second);
 }
 
-QByteArrayView Carnet::colonne(qsizetype i, int pos, int largeur) const {
-    const QByteArrayView l = ligne(i);
-    if (pos >= l.size()) return {};
-    return l.sliced(pos, qMin<qsizetype>(largeur, l.size() - pos));
-}
+QByteArrayView Carnet::champ(qsizetype i, LigneQso::Champ c) const { return LigneQso::champ(ligne(i), c); }
 
 QString Carnet::texte(qsizetype i) const { return TextFile::decode(ligne(i).toByteArray()); }
 
 std::optional<qint64> Carnet::horodatage(QByteArrayView l) {
-    if (l.size() < 54 || l[42] != '/' || l[45] != '/' || l[51] != ':') return std::nullopt;
-    const int jour = deux(l, 40), mois = deux(l, 43), an = deux(l, 46);
-    const int heures = deux(l, 49), minutes = deux(l, 52);
+    using LigneQso::Champ;
+    const QByteArrayView date = LigneQso::champ(l, Champ::Date), heure = LigneQso::champ(l, Champ::Heure);
+    if (heure.size() < 5 || date[2] != '/' || date[5] != '/' || heure[2] != ':') return std::nullopt;
+    const int jour = deux(date, 0), mois = deux(date, 3), an = deux(date, 6);
+    const int heures = deux(heure, 0), minutes = deux(heure, 3);
     if (jour < 0 || mois < 0 || an < 0 || heures < 0 || minutes < 0) return std::nullopt;
     const int annee = an >= 50 ? 1900 + an : 2000 + an;
     if (!QDate::isValid(annee, mois, jour) || heures > 23 || minutes > 59) return std::nullopt;
@@ -196,7 +194,7 @@ Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
 Qso Carnet::normaliser(Qso q) {
     q.prenom = q.prenom.toUpper();
     // Capitals first: "ß" becomes two letters, and the cut must count them.
-    q.nom = q.nom.trimmed().toUpper().left(LigneQso::Largeur::Nom);
+    q.nom = q.nom.trimmed().toUpper().left(LigneQso::largeur(LigneQso::Champ::Nom));
     return q;
 }
 
@@ -350,8 +348,8 @@ std::optional<QString> Carnet::dejaContacte(const QString& ref, const QString& b
     if (!ok1 || !ok2) return std::nullopt;  // the log cannot hold such text
     for (qsizetype i = 0; i < nombre(); ++i) {
         // The band is compared as it stands: blanks the operator typed count.
-        if (colonne(i, 32, 8).trimmed() == r && colonne(i, 59, 7).trimmed() == b)
-            return TextFile::decode(colonne(i, 40, 8).toByteArray());
+        if (champ(i, LigneQso::Champ::Reference).trimmed() == r && champ(i, LigneQso::Champ::Bande).trimmed() == b)
+            return TextFile::decode(champ(i, LigneQso::Champ::Date).toByteArray());
     }
     return std::nullopt;
 }

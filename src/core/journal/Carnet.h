@@ -50,8 +50,8 @@ public:
     qsizetype nombre() const { return qsizetype(lignes_.size()); }
     // A line without its end; empty past the last line.
     QByteArrayView ligne(qsizetype i) const;
-    // Column pos (0-based) of a line, width bytes or fewer on a short line.
-    QByteArrayView colonne(qsizetype i, int pos, int largeur) const;
+    // A field of a line, its width or fewer bytes on a short line.
+    QByteArrayView champ(qsizetype i, LigneQso::Champ c) const;
     QString texte(qsizetype i) const;
     const QByteArray& octets() const { return octets_; }
 

@@ -8,38 +8,27 @@ const QString Entete = QStringLiteral(
 
 namespace {
 
-inline void put(QString& out, const QString& v, int width) {
-    out += v;
-    for (qsizetype i = v.size(); i < width; ++i) out += QLatin1Char(' ');
+// The Qso member holding each field, in the schema's order.
+constexpr QString Qso::* const Membres[] = {&Qso::indicatif, &Qso::dpt,   &Qso::prenom, &Qso::ref,
+                                            &Qso::date,      &Qso::heure, &Qso::mode,   &Qso::bande,
+                                            &Qso::rstR,      &Qso::rstE,  &Qso::nom,    &Qso::qsl};
+static_assert(std::size(Membres) == Schema.size());
+
+// The blanks between a field and the next one, in either kind of line.
+template <int Position::*Colonne>
+constexpr int ecart(size_t i) {
+    return i == 0 ? Schema[0].*Colonne : Schema[i].*Colonne - (Schema[i - 1].*Colonne + Schema[i - 1].largeur);
 }
 
-// Column (0-based) and width of each field in a stored line and in a display line.
-struct Col {
-    int log, disp, width;
-};
-constexpr Col kIndicatif{0, 8, 12}, kDpt{13, 22, 2}, kPrenom{16, 26, 15}, kRef{32, 43, 8},
-    kDate{40, 52, 8}, kHeure{49, 62, 5}, kMode{55, 69, 3}, kBande{59, 74, 7}, kRstR{67, 83, 3},
-    kRstE{71, 88, 3}, kNom{75, 93, 30}, kQsl{106, 125, 1};
-
-inline QString cut(const QString& s, int pos, int width) {
-    return pos >= s.size() ? QString() : s.mid(pos, width);
+void blancs(QString& out, qsizetype n) {
+    for (; n > 0; --n) out += QLatin1Char(' ');
 }
 
-template <int Col::*Pos>
-Qso cutAll(const QString& s) {
+template <int Position::*Colonne>
+Qso decouper(QStringView s) {
     Qso q;
-    q.indicatif = cut(s, kIndicatif.*Pos, kIndicatif.width);
-    q.dpt = cut(s, kDpt.*Pos, kDpt.width);
-    q.prenom = cut(s, kPrenom.*Pos, kPrenom.width);
-    q.ref = cut(s, kRef.*Pos, kRef.width);
-    q.date = cut(s, kDate.*Pos, kDate.width);
-    q.heure = cut(s, kHeure.*Pos, kHeure.width);
-    q.mode = cut(s, kMode.*Pos, kMode.width);
-    q.bande = cut(s, kBande.*Pos, kBande.width);
-    q.rstR = cut(s, kRstR.*Pos, kRstR.width);
-    q.rstE = cut(s, kRstE.*Pos, kRstE.width);
-    q.nom = cut(s, kNom.*Pos, kNom.width);
-    q.qsl = cut(s, kQsl.*Pos, kQsl.width);
+    for (size_t i = 0; i < Schema.size(); ++i)
+        q.*Membres[i] = tranche(s, Schema[i].*Colonne, Schema[i].largeur).toString();
     return q;
 }
 
@@ -48,44 +37,31 @@ Qso cutAll(const QString& s) {
 QString format(const Qso& q) {
     QString out;
     out.reserve(Longueur);
-    const QChar sp(QLatin1Char(' '));
-    put(out, q.indicatif, Largeur::Indicatif); out += sp;
-    put(out, q.dpt, Largeur::Dpt); out += sp;
-    put(out, q.prenom, Largeur::Prenom); out += sp;
-    put(out, q.ref, Largeur::Ref);
-    put(out, q.date, Largeur::Date); out += sp;
-    put(out, q.heure, Largeur::Heure); out += sp;
-    put(out, q.mode, Largeur::Mode); out += sp;
-    put(out, q.bande, Largeur::Bande); out += sp;
-    put(out, q.rstR, Largeur::Rst); out += sp;
-    put(out, q.rstE, Largeur::Rst); out += sp;
-    put(out, q.nom, Largeur::Nom); out += sp;
-    out += q.qsl.isEmpty() ? sp : q.qsl.at(0);
+    for (size_t i = 0; i + 1 < Schema.size(); ++i) {
+        blancs(out, ecart<&Position::stockee>(i));
+        const QString& v = q.*Membres[i];
+        out += v;
+        blancs(out, Schema[i].largeur - v.size());
+    }
+    blancs(out, ecart<&Position::stockee>(Schema.size() - 1));
+    out += q.qsl.isEmpty() ? QChar(QLatin1Char(' ')) : q.qsl.at(0);
     return out;
 }
 
-Qso parse(const QString& line) { return cutAll<&Col::log>(line); }
+Qso parse(const QString& line) { return decouper<&Position::stockee>(line); }
 
-Qso parseAffichage(const QString& display) { return cutAll<&Col::disp>(display); }
+Qso parseAffichage(const QString& display) { return decouper<&Position::affichee>(display); }
 
 QString affichage(const QString& line, int numero) {
-    const Qso q = parse(line);
     QString out;
     out.reserve(LongueurAffichage);
-    const QLatin1String two("  ");
-    out += QString::number(numero).rightJustified(6, QLatin1Char(' '));
-    out += two; out += q.indicatif;
-    out += two; out += q.dpt;
-    out += two; out += q.prenom;
-    out += two; out += q.ref;
-    out += QLatin1Char(' '); out += q.date;
-    out += two; out += q.heure;
-    out += two; out += q.mode;
-    out += two; out += q.bande;
-    out += two; out += q.rstR;
-    out += two; out += q.rstE;
-    out += two; out += q.nom;
-    out += two; out += q.qsl;
+    out += QString::number(numero).rightJustified(ecart<&Position::affichee>(0) - 2, QLatin1Char(' '));
+    blancs(out, 2);
+    // Fields as cut: a short line gives a short display line.
+    for (size_t i = 0; i < Schema.size(); ++i) {
+        if (i > 0) blancs(out, ecart<&Position::affichee>(i));
+        out += tranche(QStringView(line), Schema[i].stockee, Schema[i].largeur);
+    }
     return out;
 }
 
@@ -101,9 +77,12 @@ QString reconstruire(const QString& display, bool nameAsShown) {
     Qso q = parseAffichage(display);
     if (!nameAsShown) q.nom = q.nom.toUpper();
     // Joined as cut: no padding, so a short field stays short.
-    const QChar sp(QLatin1Char(' '));
-    return q.indicatif + sp + q.dpt + sp + q.prenom + sp + q.ref + q.date + sp + q.heure + sp +
-           q.mode + sp + q.bande + sp + q.rstR + sp + q.rstE + sp + q.nom + sp + q.qsl;
+    QString out;
+    for (size_t i = 0; i < Schema.size(); ++i) {
+        if (i > 0) blancs(out, ecart<&Position::stockee>(i));
+        out += q.*Membres[i];
+    }
+    return out;
 }
 
 }  // namespace LigneQso

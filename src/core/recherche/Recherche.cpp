@@ -7,31 +7,16 @@
 namespace Recherche {
 
 namespace {
-// Columns (0-based) of the stored line read by the search; in the display
-// line they stand 8 further right for the callsign, 9 for the département
-// and 11 for the reference.
-constexpr int kIndicatif = 0, kLargeurIndicatif = 12;
-constexpr int kDpt = 13, kLargeurDpt = 2;
-constexpr int kRef = 32, kLargeurRef = 7;
-constexpr int kLargeurNumero = 6;
-
-// Short lines, edited by hand, give short or empty columns.
-QByteArrayView colonne(QByteArrayView v, qsizetype pos, qsizetype n) {
-    if (pos >= v.size()) return {};
-    return v.sliced(pos, qMin(n, v.size() - pos));
-}
-
-// Outer blanks only: a tab is part of the value.
-QByteArrayView sansBlancs(QByteArrayView v) {
-    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-    return v;
-}
+using LigneQso::Champ;
+using LigneQso::sansBlancs;
+constexpr int kLargeurDpt = LigneQso::largeur(Champ::Departement);
+// The reference is compared on its first 7 characters, the width of "DCF-001".
+constexpr int kLargeurRef = 7;
 
 // The département as the display line shows it: a line cut short before
 // column 15 leaves blanks there, the separator that follows the field.
 bool memeDpt(QByteArrayView v, const QByteArray& c) {
-    const QByteArrayView d = colonne(v, kDpt, kLargeurDpt);
+    const QByteArrayView d = LigneQso::champ(v, Champ::Departement);
     if (d.size() == kLargeurDpt) return d == c;
     return c == d.toByteArray().leftJustified(kLargeurDpt, ' ');
 }
@@ -74,16 +59,16 @@ QList<int> chercher(const Carnet& lignes, int option, const QString& critere) {
         const QByteArrayView v = lignes.ligne(i);
         bool trouve;
         if (option == ParReference)
-            trouve = sansBlancs(colonne(v, kRef, kLargeurRef)) == c;
+            trouve = sansBlancs(LigneQso::tranche(LigneQso::champ(v, Champ::Reference), 0, kLargeurRef)) == c;
         else if (option == ParDepartement)
             trouve = memeDpt(v, c);
         else
-            trouve = sansBlancs(colonne(v, kIndicatif, kLargeurIndicatif)).contains(c);
+            trouve = sansBlancs(LigneQso::champ(v, Champ::Indicatif)).contains(c);
         if (trouve) out.append(i);
     }
     return out;
 }
 
-QString numero(const QString& affichage) { return affichage.left(kLargeurNumero); }
+QString numero(const QString& affichage) { return affichage.left(LigneQso::position(Champ::Indicatif).affichee - 2); }
 
 }  // namespace Recherche
