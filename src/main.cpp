@@ -6,7 +6,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
-#include <unistd.h>
 
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
@@ -20,24 +19,12 @@
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 
-namespace {
-
-// The web engine refuses to start as root with its sandbox on; it stays on
-// for every other user.
-void bacASablePourRoot() {
-    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    std::fputs("vitralog : lancé en root, le bac à sable du moteur web est désactivé\n", stderr);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QElapsedTimer chrono;
     chrono.start();
     // Past a file-size limit a write fails with its message instead of killing us.
     TextFile::ignorerLimiteTaille();
-    bacASablePourRoot();
+    QtWebViewFactory::bacASablePourRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
