@@ -6,8 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
-#include <unistd.h>
 
+#include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
 #include "platform/DossierDonnees.h"
@@ -20,24 +20,22 @@
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 
-namespace {
-
-// The web engine refuses to start as root with its sandbox on; it stays on
-// for every other user.
-void bacASablePourRoot() {
-    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    std::fputs("vitralog : lancé en root, le bac à sable du moteur web est désactivé\n", stderr);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QElapsedTimer chrono;
     chrono.start();
+    // Read before the application exists: help, version and mistakes need no
+    // display, and Qt aborts where there is none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const LigneDeCommande::Demande demande =
+        LigneDeCommande::lire(arguments, QProcessEnvironment::systemEnvironment());
+    if (demande.action != LigneDeCommande::Action::Lancer) {
+        std::fputs(demande.texte.toLocal8Bit().constData(), demande.code == 0 ? stdout : stderr);
+        return demande.code;
+    }
     // Past a file-size limit a write fails with its message instead of killing us.
     TextFile::ignorerLimiteTaille();
-    bacASablePourRoot();
+    QtWebViewFactory::bacASablePourRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
@@ -52,7 +50,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtFrancais);
 
     QtDialogs dialogs;
-    const QString dossier = DossierDonnees::choisir(QCoreApplication::arguments());
+    const QString dossier = DossierDonnees::choisir(demande.dossier);
     if (!QDir().mkpath(dossier)) {
         dialogs.notice(QStringLiteral("Impossible de créer le dossier des données ") +
                        QDir::toNativeSeparators(dossier));

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "core/Version.h"
+
 // Application, section and key names of the settings store.
 namespace Keys {
 inline const QString App = QStringLiteral("DCF");
@@ -25,7 +27,7 @@ inline const QString StationDefaut = QStringLiteral("FXXXX");
 
 // The program's revision and history, shown in the caption and the about boxes.
 namespace Version {
-inline const QString Revision = QStringLiteral(" 1.0.3");
+inline const QString Revision = QStringLiteral(" " VITRALOG_VERSION);
 inline const QString Historique = QStringLiteral(
     "V1.0.0   le 08/01/2015 creation\r\n"
     "V1.0.1  le 28/01/2015 Ajout mise à jour liste DCF\r\n"

@@ -6,12 +6,8 @@
 
 namespace DossierDonnees {
 
-QString choisir(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--dossier") && i + 1 < arguments.size()) return QDir(arguments[i + 1]).absolutePath();
-        if (a.startsWith(QLatin1String("--dossier="))) return QDir(a.mid(10)).absolutePath();
-    }
+QString choisir(const QString& ligneDeCommande) {
+    if (!ligneDeCommande.isEmpty()) return QDir(ligneDeCommande).absolutePath();
     const QString env = qEnvironmentVariable("VITRALOG_DOSSIER");
     if (!env.isEmpty()) return QDir(env).absolutePath();
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

@@ -8,9 +8,10 @@
 // move of files left in the places older versions used.
 namespace DossierDonnees {
 
-// The folder named on the command line (--dossier DIR), else the one in
-// VITRALOG_DOSSIER, else the per-user data folder (~/.local/share/Vitralog).
-QString choisir(const QStringList& arguments);
+// The folder named on the command line (--dossier DIR, empty when none),
+// else the one in VITRALOG_DOSSIER, else the per-user data folder
+// (~/.local/share/Vitralog).
+QString choisir(const QString& ligneDeCommande);
 
 // The lock of a data folder; null when another live copy holds it. A lock
 // left by a copy that was killed is taken over.

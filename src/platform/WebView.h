@@ -23,6 +23,11 @@ public:
 class QtWebViewFactory : public WebViewFactory {
 public:
     WebView* create(QWidget* parent) override;
+    // The engine refuses to start as root with its sandbox on: for root, and
+    // unless the environment already says, it is turned off before anything
+    // can start the engine, and the user is told once the engine loads. It
+    // stays on for every other user.
+    static void bacASablePourRoot();
 };
 
 // Opens the page in the desktop browser and shows its address.

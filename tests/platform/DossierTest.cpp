@@ -7,12 +7,12 @@
 #include "platform/DossierDonnees.h"
 
 TEST(Dossier, ChosenOnTheCommandLineOrByTheEnvironment) {
-    EXPECT_EQ(DossierDonnees::choisir({"vitralog", "--dossier", "/tmp/portable"}), "/tmp/portable");
-    EXPECT_EQ(DossierDonnees::choisir({"vitralog", "--dossier=/tmp/p2"}), "/tmp/p2");
     qputenv("VITRALOG_DOSSIER", "/tmp/p3");
-    EXPECT_EQ(DossierDonnees::choisir({"vitralog"}), "/tmp/p3");
+    EXPECT_EQ(DossierDonnees::choisir("/tmp/portable/"), "/tmp/portable");
+    EXPECT_EQ(DossierDonnees::choisir("relatif"), QDir::current().filePath("relatif"));
+    EXPECT_EQ(DossierDonnees::choisir({}), "/tmp/p3");
     qunsetenv("VITRALOG_DOSSIER");
-    const QString defaut = DossierDonnees::choisir({"vitralog"});
+    const QString defaut = DossierDonnees::choisir({});
     EXPECT_TRUE(defaut.endsWith("/Vitralog") && !defaut.endsWith("Vitralog/Vitralog"));
 }
 
