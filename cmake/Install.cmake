@@ -47,9 +47,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.vitralog.fr/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Printing asks for "Courier New", which Liberation Mono stands in for; Qt's own
-# dialogs are French only with the Qt translations.
+# dialogs are French only with the Qt translations; the radio is read through
+# Hamlib's rigctld.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libhamlib-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

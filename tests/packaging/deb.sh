@@ -38,6 +38,7 @@ depends=$(field Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6svg6 libc6 fonts-liberation; do
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+grep -qE "(^|, )libhamlib-utils( |,|$)" <<<"$(field Recommends)" || fail "Recommends lacks libhamlib-utils"
 
 # The menu entry starts a program the package installs, and that program is stripped.
 dpkg-deb -x "$deb" "$out/root"

@@ -187,9 +187,10 @@ Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& li
     return liste.value(Recherches::cle(reference));
 }
 
-std::optional<Adresse> lireAdresse(const QString& texte) {
+std::optional<Adresse> lireAdresse(const QString& texte, quint16 portDefaut) {
     const QString t = texte.trimmed();
     Adresse a;
+    a.port = portDefaut;
     QString port;
     bool avecPort = false;
     if (t.startsWith(QLatin1Char('['))) {

@@ -65,10 +65,11 @@ Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& li
 struct Adresse {
     QString hote;
     quint16 port = 23;
+    bool operator==(const Adresse&) const = default;
 };
-// "host:port", "host" (telnet port) or "[v6]:port"; nothing for an empty
-// host or a port outside 1-65535.
-std::optional<Adresse> lireAdresse(const QString& texte);
+// "host:port", "host" (the default port, telnet's unless told) or "[v6]:port";
+// nothing for an empty host or a port outside 1-65535.
+std::optional<Adresse> lireAdresse(const QString& texte, quint16 portDefaut = 23);
 
 // Seconds before reconnection attempt n (0-based): 5, 10, 20 ... up to 300.
 int attente(int essai);

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/Reglages.h"
+#include "core/radio/ReglagesRadio.h"
+#include "platform/DemonRadio.h"
+#include "platform/LienRadio.h"
+#include "platform/PosteRadio.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+quint16 portLibre() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+bool attendre(const std::function<bool()>& vrai, int ms = 3000) { return QTest::qWaitFor(vrai, ms); }
+
+// The dummy rig of Hamlib behind a real rigctld, and a second client that
+// turns its knobs as another program would.
+struct Rigctld {
+    QProcess processus;
+    quint16 port = portLibre();
+
+    Rigctld() { demarrer(); }
+    ~Rigctld() { tuer(); }
+    void demarrer() {
+        processus.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
+        EXPECT_TRUE(processus.waitForStarted()) << "libhamlib-utils est-il installé ?";
+        EXPECT_TRUE(attendre([this] { return !commande("f").isEmpty(); })) << "rigctld n'écoute pas";
+    }
+    void tuer() {
+        processus.kill();
+        processus.waitForFinished();
+    }
+    // The reply's lines, joined by '|'.
+    QByteArray commande(const QByteArray& c, int lignes = 1) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, port);
+        if (!s.waitForConnected(500)) return {};
+        s.write(c + '\n');
+        QByteArray r;
+        while (r.count('\n') < lignes && s.waitForReadyRead(1000)) r += s.readAll();
+        return r.trimmed().replace('\n', '|');
+    }
+};
+
+// Children of this process running rigctld.
+int rigctldEnfants() {
+    int n = 0;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray s = stat.readAll();
+        const QList<QByteArray> apres = s.mid(s.lastIndexOf(')') + 2).split(' ');
+        if (s.contains("(rigctld)") && apres.size() > 1 && apres[1].toInt() == ::getpid()) ++n;
+    }
+    return n;
+}
+
+QString texte(const LienRadio& l) { return Radio::texte(l.etat()); }
+
+}  // namespace
+
+// The rig read, followed, tuned, lost and found again, against the real daemon.
+TEST(LienRadio, AvecRigctld) {
+    Rigctld rig;
+    LienRadio lien;
+    lien.setUnite(250);
+    lien.setIntervalle(200);
+    QSignalSpy frequences(&lien, &LienRadio::frequenceLue), modes(&lien, &LienRadio::modeLu);
+    lien.demarrer(QStringLiteral("127.0.0.1"), rig.port);
+    ASSERT_TRUE(attendre([&] { return texte(lien) == "Radio : 145000.0 kHz FM"; })) << texte(lien).toStdString();
+
+    // Another program turns the knobs: the link follows within an interval.
+    QElapsedTimer t;
+    t.start();
+    ASSERT_EQ(rig.commande("F 7012000"), "RPRT 0");
+    ASSERT_EQ(rig.commande("M CW 500"), "RPRT 0");
+    ASSERT_TRUE(attendre([&] { return texte(lien) == "Radio : 7012.0 kHz CW"; })) << texte(lien).toStdString();
+    EXPECT_LT(t.elapsed(), 1000);
+    EXPECT_EQ(frequences.last().at(0).toLongLong(), 7012000);
+    EXPECT_EQ(modes.last().at(0).toString(), "CW");
+
+    // Tuned from here: the frequency, the mode, the passband kept.
+    ASSERT_TRUE(lien.regler(14025000, QStringLiteral("USB")));
+    EXPECT_TRUE(attendre([&] { return rig.commande("f") == "14025000" && rig.commande("m", 2) == "USB|500"; }, 1000))
+        << rig.commande("f").toStdString() << " " << rig.commande("m", 2).toStdString();
+    EXPECT_FALSE(lien.regler(14025000, QStringLiteral("USB\nQ")));
+
+    // The daemon dies: the wait is told; back, it is read again without a call.
+    const int essais = frequences.size();
+    rig.tuer();
+    ASSERT_TRUE(attendre([&] { return texte(lien).startsWith("Radio : non connectée, nouvelle tentative dans "); }))
+        << texte(lien).toStdString();
+    EXPECT_FALSE(lien.regler(7012000, QStringLiteral("CW")));
+    rig.demarrer();
+    ASSERT_TRUE(attendre([&] { return texte(lien) == "Radio : 145000.0 kHz FM"; }, 5000)) << texte(lien).toStdString();
+    EXPECT_GT(frequences.size(), essais);
+}
+
+// Daemons that misbehave: the link never hangs, never keeps a flood, and
+// says the rig does not answer.
+TEST(LienRadio, DemonsHostiles) {
+    using Repondre = std::function<void(QTcpSocket*, const QByteArray&)>;
+    // Out of step, a daemon costs its connection: at once when a line says so, after the reply's second otherwise.
+    enum class Coupure { Aucune, AuDelai, Aussitot };
+    struct Cas {
+        const char* nom;
+        Repondre repondre;
+        const char* texte;  // the status text, or how it starts
+        Coupure coupure;
+    };
+    const Cas cas[] = {
+        {"muet", [](QTcpSocket*, const QByteArray&) {}, "Radio : pas de réponse", Coupure::AuDelai},
+        {"refus", [](QTcpSocket* s, const QByteArray&) { s->write("RPRT -11\n"); }, "Radio : pas de réponse",
+         Coupure::Aucune},
+        {"demi-lignes",
+         [](QTcpSocket* s, const QByteArray& c) {
+             s->write(c == "f" ? "1402" : "C");
+             QTimer::singleShot(10, s, [s, c] { s->write(c == "f" ? "5000\r\n" : "W\r\n50"); });
+             QTimer::singleShot(20, s, [s, c] { s->write(c == "f" ? "" : "0\n"); });
+         },
+         "Radio : 14025.0 kHz CW", Coupure::Aucune},
+        {"charabia", [](QTcpSocket* s, const QByteArray&) { s->write("\xff\xfe\x01 charabia\n"); },
+         "Radio : pas de réponse", Coupure::Aussitot},
+        {"ligne de 1 Mo", [](QTcpSocket* s, const QByteArray&) { s->write(QByteArray(1 << 20, '7')); },
+         "Radio : pas de réponse", Coupure::Aussitot},
+        {"en trop", [](QTcpSocket* s, const QByteArray& c) { s->write(c == "f" ? "14025000\n" : "CW\n500\nRPRT 0\n"); },
+         "Radio : 14025.0 kHz", Coupure::Aussitot},  // read between two connections
+    };
+    for (const Cas& c : cas) {
+        QTcpServer serveur;
+        serveur.listen(QHostAddress::LocalHost);
+        QList<qint64> coupures;  // ms from the daemon's last line to the end of its connection
+        bool fin = false;
+        QObject::connect(&serveur, &QTcpServer::newConnection, [&] {
+            while (QTcpSocket* s = serveur.nextPendingConnection()) {
+                auto depuis = std::make_shared<QElapsedTimer>();
+                QObject::connect(s, &QTcpSocket::readyRead, s, [s, &c, depuis] {
+                    while (s->canReadLine()) c.repondre(s, s->readLine().trimmed());
+                    depuis->start();
+                });
+                QObject::connect(s, &QTcpSocket::disconnected, s, [&, depuis] {
+                    if (!fin) coupures << depuis->elapsed();
+                });
+            }
+        });
+        LienRadio lien;
+        lien.setUnite(200);
+        lien.setIntervalle(200);
+        lien.demarrer(QStringLiteral("127.0.0.1"), serveur.serverPort());
+        EXPECT_TRUE(attendre([&] { return texte(lien).startsWith(QString::fromUtf8(c.texte)); }, 2000))
+            << c.nom << ": " << texte(lien).toStdString();
+        QTest::qWait(200);
+        EXPECT_TRUE(texte(lien).startsWith(QString::fromUtf8(c.texte))) << c.nom << ": " << texte(lien).toStdString();
+        fin = true;
+        lien.arreter();
+        const Coupure coupure = coupures.isEmpty()                                          ? Coupure::Aucune
+                                : *std::max_element(coupures.begin(), coupures.end()) < 100 ? Coupure::Aussitot
+                                                                                            : Coupure::AuDelai;
+        EXPECT_EQ(coupure, c.coupure) << c.nom << ": " << coupures.size() << " "
+                                      << (coupures.isEmpty() ? 0 : coupures.first());
+    }
+}
+
+// The settings choose the rig: Vitralog's own rigctld for a model, a spot
+// that tunes it, and no daemon left once the settings or the program let go.
+TEST(PosteRadio, DemonLanceParVitralog) {
+    QTemporaryDir dir;
+    QtSettingsStore settings(dir.path());
+    auto ecrire = [&](const QString& cle, const QString& v) { settings.write(Keys::App, Keys::Global, cle, v); };
+    {
+        PosteRadio poste(settings);
+        QSignalSpy textes(&poste, &PosteRadio::texteChange), bandes(&poste, &PosteRadio::bandeLue),
+            modes(&poste, &PosteRadio::modeLu);
+        poste.appliquerReglages();
+        EXPECT_EQ(poste.texte(), "");
+        EXPECT_FALSE(poste.reglerSpot(14025.0, "DCF-018"));
+
+        ecrire(Keys::RadioModele, "1");
+        ecrire(Keys::RadioIntervalle, "200");
+        poste.appliquerReglages();
+        ASSERT_TRUE(attendre([&] { return poste.texte() == "Radio : 145000.0 kHz FM"; }))
+            << poste.texte().toStdString();
+        EXPECT_EQ(rigctldEnfants(), 1);
+        EXPECT_EQ(std::pair(poste.bande(), poste.mode()), std::pair(QString("144 Mhz"), QString("FM")));
+        EXPECT_EQ(textes.first().at(0).toString(), "Radio : connexion…");
+
+        ASSERT_TRUE(poste.reglerSpot(14025.0, "DCF-018 tnx"));
+        ASSERT_TRUE(attendre([&] { return poste.texte() == "Radio : 14025.0 kHz CW"; })) << poste.texte().toStdString();
+        EXPECT_EQ(bandes.last().at(0).toString(), "14 Mhz");
+        EXPECT_EQ(modes.last().at(0).toString(), "CW");
+
+        // Settings that do not change keep the daemon; a new model starts another.
+        poste.appliquerReglages();
+        EXPECT_EQ(poste.texte(), "Radio : 14025.0 kHz CW");
+        ecrire(Keys::RadioAdresse, "hote:99999");
+        poste.appliquerReglages();
+        EXPECT_EQ(poste.texte(), "Radio : réglage « hote:99999 » invalide");
+        EXPECT_TRUE(attendre([] { return rigctldEnfants() == 0; }));
+
+        ecrire(Keys::RadioAdresse, "");
+        poste.appliquerReglages();
+        ASSERT_TRUE(attendre([&] { return poste.texte() == "Radio : 145000.0 kHz FM"; }))
+            << poste.texte().toStdString();
+    }
+    EXPECT_EQ(rigctldEnfants(), 0);
+
+    // Not installed: said in the status text, and nothing else tried.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toLocal8Bit());
+    PosteRadio poste(settings);
+    poste.appliquerReglages();
+    qputenv("PATH", path);
+    EXPECT_EQ(poste.texte(), "Radio : rigctld est introuvable : installez le paquet libhamlib-utils");
+}
