@@ -65,6 +65,20 @@ bool departement(const QString& d) {
     return ok && d[0].isDigit() && n >= 1 && n <= 95 && n != 20;
 }
 
+QByteArray cle(std::initializer_list<QByteArrayView> parts) {
+    QByteArray k;
+    for (QByteArrayView p : parts) {
+        k += p;
+        k += '\x1f';
+    }
+    return k;
+}
+
+QByteArray octets(const QString& s) { return TextFile::encode(s.trimmed()); }
+
+const QString kMax =
+    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
+
 int nombre(const QString& v, int pos, int n) {
     int x = 0;
     for (int k = pos; k < pos + n; ++k) {
@@ -74,6 +88,8 @@ int nombre(const QString& v, int pos, int n) {
     }
     return x;
 }
+
+}  // namespace
 
 // "20210615" -> "15/06/21", empty when it is no date.
 QString date(const QString& v) {
@@ -91,23 +107,30 @@ QString heure(const QString& v) {
     return v.left(2) + QLatin1Char(':') + v.mid(2, 2);
 }
 
-QByteArray cle(std::initializer_list<QByteArrayView> parts) {
-    QByteArray k;
-    for (QByteArrayView p : parts) {
-        k += p;
-        k += '\x1f';
+const Bandes::Bande* bande(const LecteurAdif::Fichier& f, qsizetype i, QString* motif) {
+    const QString band = f.valeur(i, "BAND").trimmed();
+    if (!band.isEmpty()) {
+        const Bandes::Bande* b = Bandes::parAdif(band);
+        if (!b && motif) *motif = QStringLiteral("Bande inconnue du log : ") + band;
+        return b;
     }
-    return k;
+    const QString freq = f.valeur(i, "FREQ").trimmed();
+    bool ok = false;
+    const double mhz = freq.toDouble(&ok);
+    const Bandes::Bande* b = ok ? Bandes::parFrequence(mhz * 1000) : nullptr;
+    if (!b && motif)
+        *motif = freq.isEmpty() ? QStringLiteral("Ni bande (BAND) ni fréquence (FREQ)")
+                                : QStringLiteral("Fréquence hors des bandes du log : ") + freq;
+    return b;
 }
 
-QByteArray octets(const QString& s) { return TextFile::encode(s.trimmed()); }
+QString mode(const QString& adif) {
+    const QString m = adif.trimmed().toUpper();
+    if (m == QLatin1String("USB") || m == QLatin1String("LSB")) return QStringLiteral("SSB");
+    return m;
+}
 
-const QString kMax =
-    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
-
-}  // namespace
-
-Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
+Reference referenceSig(const LecteurAdif::Fichier& f, qsizetype i) {
     const QString sig = f.valeur(i, "SIG").trimmed();
     const QString info = f.valeur(i, "SIG_INFO").trimmed();
     if (refSeule(sig)) return {sig.toUpper(), info};
@@ -124,6 +147,11 @@ Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
                     {}};
         }
     }
+    return {};
+}
+
+Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
+    if (Reference r = referenceSig(f, i); !r.ref.isEmpty()) return r;
     if (QString r = trouverDans(f.valeur(i, "COMMENT")); !r.isEmpty()) return {r, {}};
     return {trouverDans(f.valeur(i, "NOTES")), {}};
 }
@@ -177,28 +205,14 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
             refuser(QStringLiteral("Heure illisible (TIME_ON \"") + timeOn + QStringLiteral("\")"));
             continue;
         }
-        const QString band = f.valeur(i, "BAND").trimmed();
-        const Bandes::Bande* b = nullptr;
-        if (!band.isEmpty()) {
-            b = Bandes::parAdif(band);
-            if (!b) {
-                refuser(QStringLiteral("Bande inconnue du log : ") + band);
-                continue;
-            }
-        } else {
-            const QString freq = f.valeur(i, "FREQ").trimmed();
-            bool ok = false;
-            const double mhz = freq.toDouble(&ok);
-            b = ok ? Bandes::parFrequence(mhz * 1000) : nullptr;
-            if (!b) {
-                refuser(freq.isEmpty() ? QStringLiteral("Ni bande (BAND) ni fréquence (FREQ)")
-                                       : QStringLiteral("Fréquence hors des bandes du log : ") + freq);
-                continue;
-            }
+        QString motif;
+        const Bandes::Bande* b = bande(f, i, &motif);
+        if (!b) {
+            refuser(motif);
+            continue;
         }
         q.bande = QString::fromLatin1(b->texte);
-        q.mode = f.valeur(i, "MODE").trimmed().toUpper();
-        if (q.mode == QLatin1String("USB") || q.mode == QLatin1String("LSB")) q.mode = QStringLiteral("SSB");
+        q.mode = mode(f.valeur(i, "MODE"));
         // A missing report is the one the entry starts with.
         q.rstR = f.valeur(i, "RST_RCVD").trimmed();
         q.rstE = f.valeur(i, "RST_SENT").trimmed();

@@ -10,6 +10,9 @@
 namespace LecteurAdif {
 class Fichier;
 }
+namespace Bandes {
+struct Bande;
+}
 
 // ADIF records brought into a station's log: first a plan (what would be
 // imported, what is already there, what is refused and why), then one
@@ -42,6 +45,18 @@ struct Reference {
     QString nom;  // the cathedral's name the record gives, if any
 };
 Reference reference(const LecteurAdif::Fichier& f, qsizetype i);
+// The same from SIG and SIG_INFO alone: a reference a comment merely mentions
+// is not one the record vouches for.
+Reference referenceSig(const LecteurAdif::Fichier& f, qsizetype i);
+
+// A record's values as the log writes them; empty (or nullptr with *motif
+// saying why) when the record gives none the log can hold.
+QString date(const QString& qsoDate);  // "20210615" -> "15/06/21"
+QString heure(const QString& timeOn);  // "1432" or "143205" -> "14:32"
+// BAND, or FREQ in MHz when BAND is missing, through the band table.
+const Bandes::Bande* bande(const LecteurAdif::Fichier& f, qsizetype i, QString* motif = nullptr);
+// MODE in capitals, USB and LSB as SSB.
+QString mode(const QString& adif);
 
 // listeRefs: the reference list (Liste_DCF.csv), for the names and
 // départements the records do not give.

@@ -73,17 +73,27 @@ struct Analyse {
     static Lecture lire(const QByteArray& octets);
 };
 
-QString Fichier::valeur(qsizetype i, QByteArrayView nom) const {
+QByteArrayView Fichier::brut(qsizetype i, QByteArrayView nom) const {
     if (i < 0 || i >= nombre()) return {};
     const char* d = octets_.constData();
     for (qsizetype k = debuts_[size_t(i)]; k < debuts_[size_t(i) + 1]; ++k) {
         const Champ& c = champs_[size_t(k)];
-        if (qstrnicmp(d + c.nom, c.nomTaille, nom.data(), nom.size()) != 0) continue;
-        if (c.valeurTaille == 0) return QStringLiteral("");
-        if (utf8_) return QString::fromUtf8(d + c.valeur, c.valeurTaille);
-        return TextFile::decode(QByteArray::fromRawData(d + c.valeur, c.valeurTaille));
+        if (qstrnicmp(d + c.nom, c.nomTaille, nom.data(), nom.size()) == 0) return {d + c.valeur, c.valeurTaille};
     }
     return {};
+}
+
+QString Fichier::valeur(qsizetype i, QByteArrayView nom) const {
+    const QByteArrayView v = brut(i, nom);
+    if (v.isNull()) return {};
+    if (v.isEmpty()) return QStringLiteral("");
+    if (utf8_) return QString::fromUtf8(v);
+    return TextFile::decode(QByteArray::fromRawData(v.data(), v.size()));
+}
+
+QString Fichier::entete() const {
+    const QByteArray b = QByteArray::fromRawData(octets_.constData(), enteteTaille_);
+    return utf8_ ? QString::fromUtf8(b) : TextFile::decode(b);
 }
 
 Lecture Analyse::lire(const QByteArray& octets) {
@@ -125,6 +135,7 @@ Lecture Analyse::lire(const QByteArray& octets) {
             } else if (egal(d + nom, nomTaille, "EOH")) {
                 // Whatever came before was the header.
                 f.champs_.resize(size_t(f.debuts_.back()));
+                if (f.nombre() == 0) f.enteteTaille_ = nom - 1;
                 entete = true;
             }
             continue;

@@ -19,9 +19,15 @@ public:
     // The value of the first field of that name (any case) in record i;
     // a null text when the record has no such field.
     QString valeur(qsizetype i, QByteArrayView nom) const;
+    // The same as bytes, undecoded, for values in plain ASCII (flags, dates,
+    // callsigns) read in bulk; null when the field is missing.
+    QByteArrayView brut(qsizetype i, QByteArrayView nom) const;
     // UTF-8 when the whole file is valid UTF-8 and not plain ASCII,
     // Windows-1252 otherwise.
     bool utf8() const { return utf8_; }
+    // What comes before <EOH>, free text and header fields as written; empty
+    // without a header. It says which program or service wrote the file.
+    QString entete() const;
 
 private:
     friend struct Analyse;
@@ -31,6 +37,7 @@ private:
     QByteArray octets_;
     bool utf8_ = false;
     std::vector<Champ> champs_;
+    qsizetype enteteTaille_ = 0;        // from the start of octets_
     std::vector<qsizetype> debuts_{0};  // record i owns champs_[debuts_[i], debuts_[i + 1])
 };
 

@@ -353,3 +353,35 @@ std::optional<QString> Carnet::dejaContacte(const QString& ref, const QString& b
     }
     return std::nullopt;
 }
+
+Carnet::Resultat Carnet::confirmer(const QList<qsizetype>& lignes) {
+    const qint64 taille = taille_;
+    const QDateTime le = modifieLe_;
+    if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
+    if (taille_ != taille || modifieLe_ != le)
+        return {Resultat::Refuse,
+                QStringLiteral("Le log a été modifié pendant la lecture des confirmations : aucun QSO n'a été "
+                               "confirmé, recommencez l'importation"),
+                Aucun};
+    const qsizetype qsl = LigneQso::position(LigneQso::Champ::Qsl).stockee;
+    const auto aMarquer = [&](qsizetype i) { return i >= 0 && i < nombre() && !LigneQso::estConfirmee(ligne(i)); };
+    // The changed lines in one buffer that never moves while views point into it.
+    qsizetype place = 0;
+    for (qsizetype i : lignes)
+        if (aMarquer(i)) place += std::max(ligne(i).size(), qsl + 1);
+    if (place == 0) return {};
+    QByteArray changees(place, ' ');
+    std::vector<QByteArrayView> v = vues(*this);
+    char* d = changees.data();
+    for (qsizetype i : lignes) {
+        if (!aMarquer(i)) continue;
+        const QByteArrayView l = ligne(i);
+        // A short line is padded with blanks up to its mark.
+        const qsizetype n = std::max(l.size(), qsl + 1);
+        if (!l.isEmpty()) std::memcpy(d, l.data(), size_t(l.size()));
+        d[qsl] = '*';
+        v[size_t(i)] = QByteArrayView(d, n);
+        d += n;
+    }
+    return ecrire(v);
+}

@@ -102,4 +102,11 @@ private:
     bool lisible_ = true;
     qint64 taille_ = -1;
     QDateTime modifieLe_;
+
+public:
+    // The QSL column of these lines (numbers as the log was read) set to "*",
+    // all in one rewrite; a confirmed line is left as it is, so a "*" is never
+    // lost. Refused when the file changed since it was read: the numbers
+    // would no longer name the same QSOs.
+    Resultat confirmer(const QList<qsizetype>& lignes);
 };
