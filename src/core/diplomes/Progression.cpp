@@ -18,8 +18,8 @@ namespace {
 
 using LigneQso::Champ;
 
-constexpr int SansDate = -1;       // counts from the first month
-constexpr int Jamais = INT_MAX;    // no such QSO
+constexpr int SansDate = -1;                       // counts from the first month
+constexpr int Jamais = INT_MAX;                    // no such QSO
 constexpr int Autres = int(Bandes::Table.size());  // the slot of a band outside the table
 static_assert(Autres < 16, "a reference's bands are kept in 16 bits");
 
@@ -151,6 +151,13 @@ QString projection(const Figures& f) {
 
 QString libelleSeuil(const Rapports::Niveau& n) {
     return QStringLiteral("Diplome DCF %1 : %2").arg(n.mot).arg(n.seuil);
+}
+
+QString resume(const Figures& f) {
+    return QStringLiteral("Diplome DCF : %1 QSO confirmés ; références : %2 contactées, %3 confirmées")
+        .arg(f.diplome.value(f.nombreMois() - 1))
+        .arg(f.contactees.value(f.nombreMois() - 1))
+        .arg(f.confirmees.value(f.nombreMois() - 1));
 }
 
 QString bulleMois(const Figures& f, qsizetype i) {

@@ -46,6 +46,9 @@ QString projection(const Figures& f);
 // The label of a level's line on the chart.
 QString libelleSeuil(const Rapports::Niveau& n);
 
+// Today's figures in one line, above the charts.
+QString resume(const Figures& f);
+
 // Tool tips: the exact figures of a month, of a band.
 QString bulleMois(const Figures& f, qsizetype i);
 QString bulleBande(const Bande& b);

@@ -27,7 +27,7 @@ QStringList parBande(const Figures& f) {
     return l;
 }
 
-const QStringList BandesVides = {"1.8 Mhz 0/0", "3.5 Mhz 0/0", "7.0 Mhz 0/0", "10 Mhz 0/0",  "14 Mhz 0/0", "18 Mhz 0/0",
+const QStringList BandesVides = {"1.8 Mhz 0/0", "3.5 Mhz 0/0", "7.0 Mhz 0/0", "10 Mhz 0/0", "14 Mhz 0/0", "18 Mhz 0/0",
                                  "21 Mhz 0/0",  "24 Mhz 0/0",  "28 Mhz 0/0",  "50 Mhz 0/0", "144 Mhz 0/0"};
 
 }  // namespace
@@ -40,11 +40,16 @@ TEST(Progression, MonthlyFiguresFromTheFirstQsoToToday) {
         qso("DCF-002", "05/02/26", "14 Mhz", true),   // counts again for the award, once as a reference
         qso("", "10/02/26", "14 Mhz", true),          // no reference: the award's alone
         qso("DCF-001", "03/03/26", "7.0 Mhz", true),  // confirmed two months after its first QSO
-        qso("DCF-001", "12/03/26", "145", false),      // a band outside the table
+        qso("DCF-001", "12/03/26", "145", false),     // a band outside the table
         qso("DBF-003B", "10/04/26", "3.5 Mhz", false),
         qso("DCF-004", "10/04/26", "21 Mhz", true, "99:99"),  // undated: from the first month
         qso("DCF-005", "01/01/30", "28 Mhz", true),           // after today: in today's month
     };
+    const QStringList unMois = {qso("DCF-009", "02/04/26", "14 Mhz", false),
+                                qso("DCF-009", "09/04/26", "14 Mhz", true)};
+    // 98 is 1998 and 03 is 2003, as the log object reads them.
+    const QStringList siecle = {qso("DCF-001", "30/06/98", "14 Mhz", true),
+                                qso("DCF-002", "01/01/03", "14 Mhz", false)};
     struct Cas {
         const char* nom;
         QStringList lignes;
@@ -53,11 +58,8 @@ TEST(Progression, MonthlyFiguresFromTheFirstQsoToToday) {
     } cas[] = {
         {"journal", journal, avril, QDate(2026, 1, 1), {2, 4, 5, 6}, {3, 3, 3, 5}, {2, 2, 3, 4}},
         {"vide", {}, avril, QDate(2026, 4, 1), {0}, {0}, {0}},
-        {"un mois", {qso("DCF-009", "02/04/26", "14 Mhz", false), qso("DCF-009", "09/04/26", "14 Mhz", true)},
-         avril, QDate(2026, 4, 1), {1}, {1}, {1}},
-        // 98 is 1998 and 03 is 2003, as the log object reads them.
-        {"siecle", {qso("DCF-001", "30/06/98", "14 Mhz", true), qso("DCF-002", "01/01/03", "14 Mhz", false)},
-         QDate(1998, 8, 1), QDate(1998, 6, 1), {1, 1, 1}, {1, 1, 2}, {1, 1, 1}},
+        {"un mois", unMois, avril, QDate(2026, 4, 1), {1}, {1}, {1}},
+        {"siecle", siecle, QDate(1998, 8, 1), QDate(1998, 6, 1), {1, 1, 1}, {1, 1, 2}, {1, 1, 1}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
