@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstring>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "core/Bandes.h"
@@ -43,11 +43,58 @@ quint64 cle(QByteArrayView ref) {
     return k;
 }
 
-int bandeDe(QByteArrayView texte) {
-    for (int b = 0; b < Autres; ++b)
-        if (texte == QByteArrayView(Bandes::Table[size_t(b)].texte)) return b;
-    return Autres;
-}
+// The references met so far, each with its index: open addressing in a table
+// kept under half full, a few hundred references looked up 99,999 times.
+class Index {
+public:
+    // The index of a key; `nouveau` when the key was not there, which then gets it.
+    int indice(quint64 k, int nouveau) {
+        if (2 * (taille_ + 1) > qsizetype(cles_.size())) agrandir();
+        size_t i = place(k);
+        for (; indices_[i] != Libre; i = (i + 1) & masque_)
+            if (cles_[i] == k) return indices_[i];
+        cles_[i] = k;
+        indices_[i] = nouveau;
+        ++taille_;
+        return nouveau;
+    }
+
+private:
+    size_t place(quint64 k) const { return size_t((k * 0x9E3779B97F4A7C15ull) >> decalage_); }
+    void agrandir() {
+        std::vector<quint64> cles = std::move(cles_);
+        std::vector<int> indices = std::move(indices_);
+        const size_t n = cles.empty() ? 1024 : 2 * cles.size();
+        cles_.assign(n, 0);
+        indices_.assign(n, Libre);
+        masque_ = n - 1;
+        decalage_ = 64 - std::countr_zero(n);
+        taille_ = 0;
+        for (size_t i = 0; i < cles.size(); ++i)
+            if (indices[i] != Libre) indice(cles[i], indices[i]);
+    }
+    static constexpr int Libre = -1;
+    std::vector<quint64> cles_;
+    std::vector<int> indices_;
+    size_t masque_ = 0;
+    int decalage_ = 64;
+    qsizetype taille_ = 0;
+};
+
+// The band texts of the table, measured once.
+struct Noms {
+    std::array<QByteArrayView, Autres> textes;
+    Noms() {
+        for (int b = 0; b < Autres; ++b) textes[size_t(b)] = QByteArrayView(Bandes::Table[size_t(b)].texte);
+    }
+    int bande(QByteArrayView texte) const {
+        for (int b = 0; b < Autres; ++b)
+            if (texte.size() == textes[size_t(b)].size() &&
+                std::memcmp(texte.data(), textes[size_t(b)].data(), size_t(texte.size())) == 0)
+                return b;
+        return Autres;
+    }
+};
 
 struct Reference {
     int contactee = Jamais, confirmee = Jamais;  // first month of each
@@ -64,10 +111,10 @@ Figures calculer(const Carnet& log, QDate aujourdhui) {
     int confirmesSansDate = 0;
     int premier = Jamais;
 
-    std::unordered_map<quint64, int> indices;
+    Index indices;
     std::vector<Reference> refs;
-    indices.reserve(1024);
     refs.reserve(1024);
+    const Noms noms;
 
     for (qsizetype i = 0; i < log.nombre(); ++i) {
         const QByteArrayView l = log.ligne(i);
@@ -81,10 +128,10 @@ Figures calculer(const Carnet& log, QDate aujourdhui) {
 
         const QByteArrayView ref = LigneQso::sansBlancs(LigneQso::champ(l, Champ::Reference));
         if (ref.isEmpty()) continue;
-        const auto [it, nouvelle] = indices.try_emplace(cle(ref), int(refs.size()));
-        if (nouvelle) refs.emplace_back();
-        Reference& r = refs[size_t(it->second)];
-        const quint16 bit = quint16(1u << bandeDe(LigneQso::sansBlancs(LigneQso::champ(l, Champ::Bande))));
+        const int indice = indices.indice(cle(ref), int(refs.size()));
+        if (indice == int(refs.size())) refs.emplace_back();
+        Reference& r = refs[size_t(indice)];
+        const quint16 bit = quint16(1u << noms.bande(LigneQso::sansBlancs(LigneQso::champ(l, Champ::Bande))));
         r.contactee = std::min(r.contactee, mois);
         r.bandesContactees |= bit;
         if (confirmee) {
