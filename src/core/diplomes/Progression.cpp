@@ -197,7 +197,7 @@ QString projection(const Figures& f) {
 }
 
 QString libelleSeuil(const Rapports::Niveau& n) {
-    return QStringLiteral("Diplome DCF %1 : %2").arg(n.mot).arg(n.seuil);
+    return QStringLiteral("Niveau %1 : %2").arg(n.mot).arg(n.seuil);
 }
 
 QString resume(const Figures& f) {

@@ -118,5 +118,5 @@ TEST(Progression, ToolTipsGiveTheExactFigures) {
     EXPECT_EQ(bulleMois(f, 1),
               "12/2025\nDiplome DCF : 12 QSO confirmés\nRéférences contactées : 15\nRéférences confirmées : 10");
     EXPECT_EQ(bulleBande({"14 Mhz", 20, 12}), "14 Mhz\nRéférences contactées : 20\nRéférences confirmées : 12");
-    EXPECT_EQ(libelleSeuil(Rapports::niveaux()[1]), "Diplome DCF Excellence : 30");
+    EXPECT_EQ(libelleSeuil(Rapports::niveaux()[1]), "Niveau Excellence : 30");
 }
