@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -107,14 +108,24 @@ QAreaSeries* surface(const QList<int>& valeurs, const QString& nom, const QColor
 QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
     QChart* c = nouveauGraphique(QStringLiteral("Progression du diplome DCF"));
     const int n = int(d.diplome.size());
-    int max = 0;
-    for (const QList<int>* l : {&d.diplome, &d.contactees, &d.confirmees})
-        for (int v : *l) max = std::max(max, v);
-    for (const DonneesGraphiques::Seuil& s : d.seuils) max = std::max(max, s.valeur);
+    const auto plusGrand = [](const QList<int>& l) { return l.isEmpty() ? 0 : *std::max_element(l.begin(), l.end()); };
+    int maxDiplome = plusGrand(d.diplome);
+    for (const DonneesGraphiques::Seuil& s : d.seuils) maxDiplome = std::max(maxDiplome, s.valeur);
+    // One scale for the three, unless the references would be a thin strip at
+    // its foot: a busy log holds thousands of confirmed QSOs for a few hundred
+    // references, which then get a scale of their own on the right.
     QCategoryAxis* x = axeMois(d.premierMois, n);
-    QValueAxis* y = axeNombres(max, QStringLiteral("Nombre"));
+    const int maxReferences = plusGrand(d.contactees);
+    const bool deuxEchelles = maxReferences * 10 < maxDiplome;
+    QValueAxis* qsos = axeNombres(std::max(maxDiplome, maxReferences),
+                                  deuxEchelles ? QStringLiteral("QSO confirmés (diplome)") : QStringLiteral("Nombre"));
+    QValueAxis* references = deuxEchelles ? axeNombres(maxReferences, QStringLiteral("Références")) : qsos;
     c->addAxis(x, Qt::AlignBottom);
-    c->addAxis(y, Qt::AlignLeft);
+    c->addAxis(qsos, Qt::AlignLeft);
+    if (deuxEchelles) {
+        c->addAxis(references, Qt::AlignRight);
+        references->setGridLineVisible(false);
+    }
 
     const auto mois = [&d, n, bulle](const QPointF& p, bool dessus) {
         bulle(dessus ? d.bullesMois.value(std::clamp(qRound(p.x()), 0, n - 1)) : QString());
@@ -124,26 +135,30 @@ QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
     QLineSeries* diplome = courbe(d.diplome, QStringLiteral("Diplome DCF (QSO confirmés)"));
     diplome->setPen(QPen(CouleurDiplome, 3));
     diplome->setPointsVisible(n == 1);
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{contactees, confirmees, diplome}) {
-        attacher(c, s, x, y);
-        if (!bulle) continue;
-        if (auto* a = qobject_cast<QAreaSeries*>(s))
-            QObject::connect(a, &QAreaSeries::hovered, a, mois);
-        else
-            QObject::connect(static_cast<QLineSeries*>(s), &QLineSeries::hovered, s, mois);
+    attacher(c, contactees, x, references);
+    attacher(c, confirmees, x, references);
+    attacher(c, diplome, x, qsos);
+    if (bulle) {
+        for (QAreaSeries* a : {contactees, confirmees}) QObject::connect(a, &QAreaSeries::hovered, a, mois);
+        QObject::connect(diplome, &QLineSeries::hovered, diplome, mois);
     }
 
-    // Each level: a dashed line across, its label near the left where the road starts low.
+    // Each level: a dashed line across against the award's count, its label
+    // near the left where the road starts low, or beside the previous label
+    // when the two lines are too close for one above the other.
     const qreal gauche = x->min(), droite = x->max();
+    qreal place = 0.12, precedent = -1e9;
     for (const DonneesGraphiques::Seuil& s : d.seuils) {
         const QColor couleur = s.atteint ? Atteint : NonAtteint;
         auto* ligne = new QLineSeries;
         ligne->append(gauche, s.valeur);
         ligne->append(droite, s.valeur);
         ligne->setPen(QPen(couleur, 1.5, Qt::DashLine));
-        attacher(c, ligne, x, y, false);
+        attacher(c, ligne, x, qsos, false);
+        place = s.valeur - precedent < 0.06 * qsos->max() ? place + 0.25 : 0.12;
+        precedent = s.valeur;
         auto* etiquette = new QLineSeries;
-        etiquette->append(gauche + (droite - gauche) * 0.14, s.valeur);
+        etiquette->append(gauche + (droite - gauche) * place, s.valeur);
         etiquette->setPen(Qt::NoPen);
         etiquette->setPointLabelsFormat(s.libelle);
         etiquette->setPointLabelsColor(couleur);
@@ -152,7 +167,7 @@ QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
         etiquette->setPointLabelsFont(gras);
         etiquette->setPointLabelsVisible(true);
         etiquette->setPointLabelsClipping(false);
-        attacher(c, etiquette, x, y, false);
+        attacher(c, etiquette, x, qsos, false);
     }
     return c;
 }
@@ -178,11 +193,13 @@ QChart* graphiqueBandes(const DonneesGraphiques& d, const Bulle& bulle) {
                              [&d, bulle](bool dessus, int i) { bulle(dessus ? d.bullesBandes.value(i) : QString()); });
         series->append(jeu);
     }
+    // Upright figures over their bars: side by side they would run into each other.
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsAngle(-90);
     auto* x = new QBarCategoryAxis;
     x->append(d.bandes);
-    QValueAxis* y = axeNombres(max, QStringLiteral("Références"));
+    QValueAxis* y = axeNombres(max + max / 8, QStringLiteral("Références"));  // room for the figures
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     attacher(c, series, x, y);
