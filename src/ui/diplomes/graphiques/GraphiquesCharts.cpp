@@ -89,10 +89,16 @@ void attacher(QChart* c, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y,
         for (QLegendMarker* m : c->legend()->markers(s)) m->setVisible(false);
 }
 
+// One point a month; a single month is drawn across its width.
 QLineSeries* courbe(const QList<int>& valeurs, const QString& nom) {
     auto* s = new QLineSeries;
     s->setName(nom);
-    for (qsizetype i = 0; i < valeurs.size(); ++i) s->append(qreal(i), valeurs[i]);
+    if (valeurs.size() == 1) {
+        s->append(-0.5, valeurs[0]);
+        s->append(0.5, valeurs[0]);
+    } else {
+        for (qsizetype i = 0; i < valeurs.size(); ++i) s->append(qreal(i), valeurs[i]);
+    }
     return s;
 }
 
@@ -101,7 +107,6 @@ QAreaSeries* surface(const QList<int>& valeurs, const QString& nom, const QColor
     s->setName(nom);
     s->setBrush(couleur);
     s->setPen(bord(couleur, 2));
-    s->setPointsVisible(valeurs.size() == 1);
     return s;
 }
 
@@ -109,16 +114,16 @@ QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
     QChart* c = nouveauGraphique(QStringLiteral("Progression du diplome DCF"));
     const int n = int(d.diplome.size());
     const auto plusGrand = [](const QList<int>& l) { return l.isEmpty() ? 0 : *std::max_element(l.begin(), l.end()); };
-    int maxDiplome = plusGrand(d.diplome);
-    for (const DonneesGraphiques::Seuil& s : d.seuils) maxDiplome = std::max(maxDiplome, s.valeur);
+    const int maxDiplome = plusGrand(d.diplome), maxReferences = plusGrand(d.contactees);
+    int haut = std::max(maxDiplome, maxReferences);
+    for (const DonneesGraphiques::Seuil& s : d.seuils) haut = std::max(haut, s.valeur);
     // One scale for the three, unless the references would be a thin strip at
     // its foot: a busy log holds thousands of confirmed QSOs for a few hundred
     // references, which then get a scale of their own on the right.
     QCategoryAxis* x = axeMois(d.premierMois, n);
-    const int maxReferences = plusGrand(d.contactees);
     const bool deuxEchelles = maxReferences * 10 < maxDiplome;
-    QValueAxis* qsos = axeNombres(std::max(maxDiplome, maxReferences),
-                                  deuxEchelles ? QStringLiteral("QSO confirmés (diplome)") : QStringLiteral("Nombre"));
+    QValueAxis* qsos =
+        axeNombres(haut, deuxEchelles ? QStringLiteral("QSO confirmés (diplome)") : QStringLiteral("Nombre"));
     QValueAxis* references = deuxEchelles ? axeNombres(maxReferences, QStringLiteral("Références")) : qsos;
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(qsos, Qt::AlignLeft);
@@ -134,7 +139,6 @@ QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
     QAreaSeries* confirmees = surface(d.confirmees, QStringLiteral("Références confirmées"), d.confirmee);
     QLineSeries* diplome = courbe(d.diplome, QStringLiteral("Diplome DCF (QSO confirmés)"));
     diplome->setPen(QPen(CouleurDiplome, 3));
-    diplome->setPointsVisible(n == 1);
     attacher(c, contactees, x, references);
     attacher(c, confirmees, x, references);
     attacher(c, diplome, x, qsos);
