@@ -20,6 +20,7 @@ CIBLES = {
     "Sauvegarde_Ajout": ECRITURE, "Sauvegarde_Insertion": ECRITURE,
     "Sauvegarde_Remplacement": ECRITURE, "Sauvegarde_Suppression": ECRITURE,
     "ChargementListe": (None, None, 20.0),
+    "Progression": (None, None, 10.0),
 }
 FENETRE = (None, None, 150.0)
 E2E = {"demarrage_vide": None, "demarrage_99999": 400.0, "demarrage_interne": 400.0, "oui_liste": 100.0, "vmhwm_mb": 100.0}

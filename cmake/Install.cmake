@@ -11,6 +11,7 @@ install(TARGETS vitralog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET vitralog_vueweb)
   install(TARGETS vitralog_vueweb LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vitralog)
 endif()
+install(TARGETS vitralog_graphiques LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/vitralog)
 install(FILES ${VITRALOG_RES}/${VITRALOG_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VITRALOG_RES}/${VITRALOG_APP_ID}.metainfo.xml

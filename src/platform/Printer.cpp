@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -68,6 +69,19 @@ void QtPrinter::printLine(const QString& line) {
     }
     if (!line.isEmpty()) painter_->drawText(QPointF(0, y_ + fm.ascent()), line);
     y_ += hauteur;
+}
+
+void QtPrinter::printImage(const QImage& image) {
+    if (!painter_ && !begin()) return;
+    if (y_ > 0) {
+        printer_->newPage();
+        ++pages_;
+    }
+    const QSizeF page(printer_->width(), printer_->height());
+    const QSizeF taille = image.deviceIndependentSize().scaled(page, Qt::KeepAspectRatio);
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_->drawImage(QRectF(QPointF((page.width() - taille.width()) / 2, 0), taille), image);
+    y_ = page.height();
 }
 
 bool QtPrinter::endDoc() {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+class QImage;
 class QPainter;
 class QPrinter;
 
@@ -26,6 +27,9 @@ public:
     virtual bool begin() = 0;
     // One line under the previous one; a new page when this one is full.
     virtual void printLine(const QString& line) = 0;
+    // A picture on a page of its own, as large as the page allows, its
+    // proportions kept; what follows starts a new page.
+    virtual void printImage(const QImage& image) = 0;
     // Sends the document; false when the printer reported an error.
     virtual bool endDoc() = 0;
 };
@@ -51,6 +55,7 @@ public:
     bool dialog() override;
     bool begin() override;
     void printLine(const QString& line) override;
+    void printImage(const QImage& image) override;
     bool endDoc() override;
 
     int pages() const { return pages_; }

@@ -26,6 +26,8 @@ for f in ./usr/bin/vitralog \
          ./usr/share/doc/vitralog/copyright; do
   grep -qxF "$f" <<<"$files" || fail "$f missing from the package"
 done
+# The charts' module, under lib/ or the multiarch folder as the build was configured.
+grep -qE '^\./usr/lib/([^/]+/)?vitralog/vitralog_graphiques\.so$' <<<"$files" || fail "the charts' module is missing"
 # Nothing outside /usr: no test program, no file in the user's places.
 stray=$(grep -v '^\./usr/' <<<"$files" | grep -vx '\./' || true)
 [ -z "$stray" ] || fail "files outside /usr: $stray"
@@ -35,7 +37,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "version $(field Version)"
 [ "$(field Section)" = hamradio ] || fail "section $(field Section)"
 depends=$(field Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6svg6 libc6 fonts-liberation; do
+# Qt Charts comes from the charts' module alone: a sign that modules are scanned too.
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6printsupport6 libqt6svg6 libqt6charts6 libc6 \
+           fonts-liberation; do
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 grep -qE "(^|, )libhamlib-utils( |,|$)" <<<"$(field Recommends)" || fail "Recommends lacks libhamlib-utils"

@@ -1,3 +1,5 @@
+#include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,4 +31,25 @@ TEST(QtPrinter, LinesRunOnToNewPagesInOrderAndABadDestinationIsRefused) {
     ASSERT_TRUE(absente.printer.dialog());
     EXPECT_FALSE(absente.printer.begin());
     EXPECT_FALSE(absente.printer.endDoc());
+}
+
+TEST(QtPrinter, APictureTakesAPageOfItsOwn) {
+    QTemporaryDir dir;
+    ImprimantePdf imp(dir.path() + "/image.pdf");
+    QtPrinter& p = imp.printer;
+    ASSERT_TRUE(p.dialog());
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    p.printLine("avant");
+    p.printImage(image);
+    p.printLine("après");
+    ASSERT_TRUE(p.endDoc());
+    EXPECT_EQ(lirePdf(imp.pdf), QList<QStringList>({{"avant"}, {"après"}}));
+    QProcess images;  // page, number, type, width, height
+    images.start("pdfimages", {"-list", imp.pdf});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 3);
+    EXPECT_EQ(lignes[2].simplified().section(' ', 0, 4), "2 0 image 300 200");
+    EXPECT_EQ(p.pages(), 3);
 }
