@@ -40,6 +40,16 @@ LienCluster::~LienCluster() {
 
 bool LienCluster::connecte() const { return socket_->state() == QAbstractSocket::ConnectedState; }
 
+bool LienCluster::envoyer(const QByteArray& ligne) {
+    if (!connecte() || !loginEnvoye_ || ligne.isEmpty()) return false;
+    // One line and one only, in ASCII: a break would start a second command
+    // and byte 255 a telnet one.
+    for (char c : ligne)
+        if (uchar(c) < ' ' || uchar(c) >= 127) return false;
+    socket_->write(ligne + "\r\n");
+    return true;
+}
+
 void LienCluster::demarrer(const QString& hote, quint16 port, const QString& indicatif) {
     hote_ = hote;
     port_ = port;
