@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include "core/cluster/Delai.h"
 #include "core/cluster/Spots.h"
 #include "core/journal/Carnet.h"
 #include "support/Doubles.h"
@@ -97,4 +98,64 @@ TEST(Spots, AdresseEtAttentes) {
     std::vector<int> attentes;
     for (int n = 0; n < 9; ++n) attentes.push_back(Spots::attente(n));
     EXPECT_EQ(attentes, (std::vector<int>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
+}
+
+// What leaves for the node: one plain ASCII line, or the refusal of a field.
+TEST(Spots, Signalements) {
+    const std::pair<Spots::Signalement, const char*> cas[] = {
+        {{"14025.0", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}, "DX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy"},
+        {{" 7012,5 ", "f/on4abc/p", "dbf012b", "Sainte-Thérèse\r\nSH/DX  tnx"}, "DX 7012.5 F/ON4ABC/P Sainte-Therese SH/DX tnx"},
+        {{"432100", "F5ABC", "DCF-018", ""}, "DX 432100.0 F5ABC"},
+        {{"14025", "F5ABC", "DCF-018", "Notre-Dame de l’Assomption à Clermont"}, "DX 14025.0 F5ABC Notre-Dame de l'Assomption a C"},
+        {{"", "F5ABC", "DCF-018", ""}, "Entrez la fréquence en kHz (par exemple 14025.0)"},
+        {{"14 025", "F5ABC", "DCF-018", ""}, "Fréquence invalide : 14 025 (en kHz, par exemple 14025.0)"},
+        {{"1e4", "F5ABC", "DCF-018", ""}, "Fréquence invalide : 1e4 (en kHz, par exemple 14025.0)"},
+        {{"14025.", "F5ABC", "DCF-018", ""}, "Fréquence invalide : 14025. (en kHz, par exemple 14025.0)"},
+        {{"-14025", "F5ABC", "DCF-018", ""}, "Fréquence invalide : -14025 (en kHz, par exemple 14025.0)"},
+        {{"5357", "F5ABC", "DCF-018", ""}, "La fréquence 5357.0 kHz n'est dans aucune bande"},
+        {{"14025", " ", "DCF-018", ""}, "Entrez l'indicatif à signaler"},
+        {{"14025", "F5 ABC", "DCF-018", ""}, "Indicatif invalide : F5 ABC (lettres, chiffres et /)"},
+        {{"14025", "F5ABCDEFGHIJK", "DCF-018", ""}, "Indicatif invalide : F5ABCDEFGHIJK (lettres, chiffres et /)"},
+        {{"14025", "F5ABC", "", ""}, "Entrez la référence à signaler (par exemple DCF-018 ou DBF-012B)"},
+        {{"14025", "F5ABC", "DCF-18", ""}, "Référence invalide : DCF-18 (par exemple DCF-018 ou DBF-012B)"},
+    };
+    for (const auto& [s, attendu] : cas) {
+        const Spots::Envoi e = Spots::preparer(s);
+        EXPECT_EQ(e.refus.isEmpty() ? QString::fromLatin1(e.ligne) : e.refus, QString::fromUtf8(attendu)) << s.kHz.toStdString();
+    }
+    EXPECT_EQ(Spots::preparer({"7012.5", "f/on4abc/p", "dbf012b", ""}).cle, "F/ON4ABC/P sur DBF-012B");
+}
+
+TEST(Spots, AsciiEtCommentaire) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"Saint-Étienne", "Saint-Etienne"}, {"Cœur «sacré» – Æ ß", "Coeur \"sacre\" - AE ss"},
+        {"a\u00a0b\tc\x01\x7f" "d…", "a b cd..."}, {"Ελ", ""},
+    };
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(Spots::ascii(QString::fromUtf8(texte)), attendu) << texte;
+    EXPECT_EQ(QStringList({Spots::commentaire("DCF-018", "C. Saint-Pierre à Troyes"), Spots::commentaire("DBF-012B", "")}),
+              QStringList({"DCF-018 C. Saint-Pierre a Troy", "DBF-012B"}));
+}
+
+TEST(Spots, Alertes) {
+    Spots::Spot s{"F5XYZ", 14025, "F5ABC", "DCF-018 CW", "12:00", "DCF-018", 4};
+    const Spots::Alerte a = Spots::alerte(s, "C. Saint-Pierre à Troyes");
+    s = {"F5XYZ", 5357, "F6ABC", "", "12:00", "DBF-012B", -1};
+    const Spots::Alerte b = Spots::alerte(s, "");
+    EXPECT_EQ(QStringList({a.titre, a.texte, b.titre, b.texte}),
+              QStringList({"Nouvelle cathédrale", "DCF-018 C. Saint-Pierre à Troyes sur 14 Mhz : F5ABC",
+                           "Nouvelle basilique", "DBF-012B sur 5357.0 kHz : F6ABC"}));
+}
+
+// A key goes again once its delay is over, or when the clock was set back.
+TEST(Spots, Delai) {
+    const QDateTime t0(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
+    Delai d(300);
+    d.noter("F5ABC sur DCF-018", t0);
+    const std::tuple<const char*, int, bool> cas[] = {
+        {"F5ABC sur DCF-018", 0, false}, {"F5ABC sur DCF-018", 299, false}, {"F5ABC sur DCF-018", 300, true},
+        {"F5ABC sur DCF-018", -60, true}, {"F5ABC sur DCF-019", 1, true},
+    };
+    for (const auto& [cle, secondes, libre] : cas) EXPECT_EQ(d.libre(cle, t0.addSecs(secondes)), libre) << cle << secondes;
+    d.noter("F5ABC sur DCF-019", t0.addSecs(400));  // forgets the first on the way
+    EXPECT_TRUE(d.libre("F5ABC sur DCF-018", t0.addSecs(100)));
 }
