@@ -36,24 +36,6 @@ TEST(ModeleSpots, RangParInteret) {
     for (const auto& [indicatif, marque, minutes] : arrivees)
         modele.ajouter(spot(indicatif, "DCF-018", 4, 14000 + ++n), {}, marque, T0.addSecs(60 * minutes));
     EXPECT_EQ(colonne(tri, Spots::Indicatif), QStringList({"F1F", "F1D", "F1H", "F1C", "F1E", "F1A", "F1G", "F1B"}));
-    EXPECT_EQ(colonne(tri, Spots::Interet).first(3), QStringList({"Nouvelle", "Nouvelle", "Nouvelle bande"}));
-    tri.sort(Spots::Interet, Qt::DescendingOrder);
-    EXPECT_EQ(colonne(tri, Spots::Indicatif), QStringList({"F1B", "F1G", "F1A", "F1E", "F1C", "F1H", "F1D", "F1F"}));
-    tri.sort(Spots::Frequence, Qt::AscendingOrder);
-    EXPECT_EQ(colonne(tri, Spots::Indicatif), QStringList({"F1A", "F1B", "F1C", "F1D", "F1E", "F1F", "F1G", "F1H"}));
-
-    // Over 30 minutes a spot is old, over 60 it is gone.
-    modele.vieillir(T0.addSecs(60 * 41));
-    QStringList anciens;
-    for (int r = 0; r < modele.rowCount(); ++r)
-        if (modele.index(r, 0).data(Spots::RoleAncien).toBool()) anciens << modele.index(r, Spots::Indicatif).data().toString();
-    EXPECT_EQ(anciens, QStringList({"F1E", "F1D", "F1C", "F1B", "F1A"}));
-    modele.vieillir(T0.addSecs(60 * 63));
-    EXPECT_EQ(colonne(modele, Spots::Indicatif), QStringList({"F1H", "F1G", "F1F", "F1E", "F1D"}));
-
-    tri.sort(Spots::Interet, Qt::AscendingOrder);
-    tri.setNouvellesSeulement(true);
-    EXPECT_EQ(colonne(tri, Spots::Indicatif), QStringList({"F1F", "F1D"}));
 }
 
 // One row per callsign, reference and band: the latest spot, with its time
