@@ -70,7 +70,7 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     alertes->setToolTip(QStringLiteral("Une notification du bureau pour chaque référence jamais contactée"));
     alertes->setChecked(ctx.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, QStringLiteral("Oui")) !=
                         QLatin1String("Non"));
-    boutonSignaler = nomme(new QPushButton(QStringLiteral("Signaler…"), this), QStringLiteral("boutonSignaler"));
+    boutonSignaler = nomme(new QPushButton(QStringLiteral("&Signaler…"), this), QStringLiteral("boutonSignaler"));
     boutonSignaler->setToolTip(QStringLiteral("Envoyer un spot au nœud DX-cluster"));
     boutonNoeud = nomme(new QPushButton(QStringLiteral("Nœud…"), this), QStringLiteral("boutonNoeud"));
     boutonNoeud->setToolTip(QStringLiteral("Changer l'adresse du nœud DX-cluster"));
