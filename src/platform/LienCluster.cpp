@@ -121,8 +121,10 @@ void LienCluster::lire() {
         if (!trop_ && tampon_.size() + morceau.size() <= LongueurMax) {
             tampon_ += morceau;
             if (tampon_.endsWith('\r')) tampon_.chop(1);
-            if (!loginEnvoye_ && estInvite(tampon_)) envoyerIndicatif();
-            else if (loginEnvoye_) essai_ = 0;  // the node talks to us: start the waits again
+            if (!loginEnvoye_ && estInvite(tampon_))
+                envoyerIndicatif();
+            else if (loginEnvoye_)
+                essai_ = 0;  // the node talks to us: start the waits again
             const QByteArray ligne = tampon_;
             tampon_.clear();
             emit ligneRecue(ligne);

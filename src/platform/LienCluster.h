@@ -55,8 +55,8 @@ private:
     QString hote_, indicatif_;
     quint16 port_ = 0;
     QByteArray tampon_;
-    QByteArray iac_;      // an option request split across two reads
-    bool trop_ = false;   // dropping the rest of an over-long line
+    QByteArray iac_;     // an option request split across two reads
+    bool trop_ = false;  // dropping the rest of an over-long line
     bool loginEnvoye_ = false;
     bool actif_ = false;
     int essai_ = 0;

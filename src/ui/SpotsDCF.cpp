@@ -31,10 +31,10 @@ namespace {
 
 QColor couleur(Marque m) {
     switch (m) {
-    case Marque::Nouvelle: return Carte_Acti_DCF::JaunePale;
-    case Marque::NouvelleBande: break;
-    case Marque::Contactee: return Carte_Acti_DCF::RougePale;
-    case Marque::Confirmee: return Carte_Acti_DCF::VertPale;
+        case Marque::Nouvelle: return Carte_Acti_DCF::JaunePale;
+        case Marque::NouvelleBande: break;
+        case Marque::Contactee: return Carte_Acti_DCF::RougePale;
+        case Marque::Confirmee: return Carte_Acti_DCF::VertPale;
     }
     return QColor(255, 216, 144);  // pale orange: between new and worked
 }
@@ -64,8 +64,8 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
 
     lien = nomme(new LienCluster(this), QStringLiteral("lien"));
     etatLien = nomme(new QLabel(QStringLiteral("Déconnecté"), this), QStringLiteral("etatLien"));
-    nouvellesSeulement = nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this),
-                               QStringLiteral("nouvellesSeulement"));
+    nouvellesSeulement =
+        nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this), QStringLiteral("nouvellesSeulement"));
     alertes = nomme(new QCheckBox(QStringLiteral("Alertes"), this), QStringLiteral("alertes"));
     alertes->setToolTip(QStringLiteral("Une notification du bureau pour chaque référence jamais contactée"));
     alertes->setChecked(ctx.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, QStringLiteral("Oui")) !=
@@ -106,8 +106,8 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
 
     demanderAdresse = [this](const QString& actuelle) {
         return QInputDialog::getText(this, QStringLiteral("Spots DCF"),
-                                     QStringLiteral("Adresse du nœud DX-cluster (hôte:port) :"),
-                                     QLineEdit::Normal, actuelle);
+                                     QStringLiteral("Adresse du nœud DX-cluster (hôte:port) :"), QLineEdit::Normal,
+                                     actuelle);
     };
 
     connect(lien, &LienCluster::etatChange, etatLien, &QLabel::setText);
@@ -207,9 +207,7 @@ void SpotsDCF::vieillir() {
 SpotsDCF::QsoSignale SpotsDCF::dernierQso() const {
     if (!ctx.carnet || ctx.carnet->nombre() == 0) return {};
     const qsizetype i = ctx.carnet->nombre() - 1;
-    auto champ = [&](LigneQso::Champ c) {
-        return QString::fromLatin1(LigneQso::sansBlancs(ctx.carnet->champ(i, c)));
-    };
+    auto champ = [&](LigneQso::Champ c) { return QString::fromLatin1(LigneQso::sansBlancs(ctx.carnet->champ(i, c))); };
     return {champ(LigneQso::Champ::Indicatif), champ(LigneQso::Champ::Reference)};
 }
 
@@ -222,7 +220,8 @@ void SpotsDCF::signaler(const QString& indicatif, const QString& reference, std:
     auto nomDe = [this](const QString& r) { return Spots::chercher(liste, r).nom; };
     const Spots::Signalement prefill{kHz ? QString::number(*kHz, 'f', 1) : QString(), i, ref,
                                      normalisee.isEmpty() ? QString() : Spots::commentaire(ref, nomDe(ref))};
-    auto* d = new SignalerSpot(prefill, nomDe, [this](const Spots::Signalement& s) { return envoyer(s); }, this);
+    auto* d = new SignalerSpot(
+        prefill, nomDe, [this](const Spots::Signalement& s) { return envoyer(s); }, this);
     d->open();
 }
 

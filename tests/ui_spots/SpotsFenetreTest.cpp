@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,7 +13,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/Reglages.h"
 #include "core/cluster/ModeleSpots.h"
@@ -40,7 +40,8 @@ public:
         f.close();
         demon = std::make_unique<QProcess>();
         demon->start("dbus-daemon", {"--config-file=" + config, "--print-address", "--nofork"});
-        ASSERT_TRUE(demon->waitForReadyRead(5000)) << "dbus-daemon (paquet dbus) : " << demon->errorString().toStdString();
+        ASSERT_TRUE(demon->waitForReadyRead(5000))
+            << "dbus-daemon (paquet dbus) : " << demon->errorString().toStdString();
         qputenv("DBUS_SESSION_BUS_ADDRESS", demon->readLine().trimmed());
     }
     void TearDown() override {
@@ -117,8 +118,9 @@ protected:
 
     void ouvrir(const QStringList& log, bool connecter = true) {
         env.station("F5ABC_P", log);
-        env.writeFile("Liste_DCF.csv", "Rev 004 du 01/02/24;;;;\r\nDCF-003;Bourges;18;Saint-Etienne;\r\n"
-                                       "DCF-018;Troyes;10;Saint-Pierre;\r\n");
+        env.writeFile("Liste_DCF.csv",
+                      "Rev 004 du 01/02/24;;;;\r\nDCF-003;Bourges;18;Saint-Etienne;\r\n"
+                      "DCF-018;Troyes;10;Saint-Pierre;\r\n");
         w = std::make_unique<SpotsDCF>(env.ctx);
         w->demanderAdresse = [this](const QString&) { return noeud.adresse(); };
         m = controle<QTableView>(w.get(), "listeSpots")->model();
@@ -147,7 +149,9 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     SpotsDCF w(env.ctx);
     // No node yet: asked for one, a bad answer is refused and not kept; "Nœud…" asks again.
     QStringList demandes;
-    w.demanderAdresse = [&](const QString& a) { return (demandes << a).size() == 1 ? QStringLiteral("noeud sans port:") : noeud.adresse(); };
+    w.demanderAdresse = [&](const QString& a) {
+        return (demandes << a).size() == 1 ? QStringLiteral("noeud sans port:") : noeud.adresse();
+    };
     auto* lien = controle<LienCluster>(&w, "lien");
     lien->setUnite(10);  // a "second" of the waits lasts 10 ms
     QStringList etats;
@@ -160,7 +164,8 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
 
     // Login on the prompt with the callsign as shown; a telnet option request is refused.
     ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; })) << noeud.recu.toStdString();
-    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " + controle<QLabel>(&w, "etatLien")->text(),
+    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " +
+                  controle<QLabel>(&w, "etatLien")->text(),
               noeud.adresse() + " Connecté à " + noeud.adresse());
     noeud.client->write("\xff\xfd\x01");
     ASSERT_TRUE(attendre([&] { return noeud.recu.endsWith("\xff\xfc\x01"); }));
@@ -169,21 +174,43 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     // line in two pieces, telnet bytes, commands and noise between them.
     auto* liste = controle<QTableView>(&w, "listeSpots");
     auto* m = liste->model();
-    noeud.client->write("DX de F5XYZ:  7020.0  F6CCC  DCF-002  1200Z\r\n"
-                        "DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1201Z\r\nDX de F5XYZ:  7012.0  F6BBB  qrv dcf001  ");
+    noeud.client->write(
+        "DX de F5XYZ:  7020.0  F6CCC  DCF-002  1200Z\r\n"
+        "DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1201Z\r\nDX de F5XYZ:  7012.0  F6BBB  qrv "
+        "dcf001  ");
     QTest::qWait(30);
     static const char dechets[] = "\0\xff\xff\x01\x02garbage\r\nSH/DX 10\r\nDX 14025.0 F5ABC DCF-018 x\r\nbye\r\n";
     noeud.client->write("1202Z\r\n" + QByteArray(dechets, sizeof dechets - 1) + "DX de F5XYZ: 14030.0 F6ZZZ DCF-009 " +
-                  QByteArray(3000, 'x') + " 1203Z\r\n\aDX de K1TTT: 14030.0 F6DDD dcf003 tnx 1203Z JN18\r\n"
-                  "DX de F5XYZ: 14030.0 F6GGG CQ 1206Z\r\nDX de F5XYZ: 5357.0 F6EEE DBF-004B 1204Z\n");
+                        QByteArray(3000, 'x') +
+                        " 1203Z\r\n\aDX de K1TTT: 14030.0 F6DDD dcf003 tnx 1203Z JN18\r\n"
+                        "DX de F5XYZ: 14030.0 F6GGG CQ 1206Z\r\nDX de F5XYZ: 5357.0 F6EEE DBF-004B 1204Z\n");
     auto cellule = [&](int r, int c) { return m->index(r, c).data().toString(); };
     ASSERT_TRUE(attendre([&] { return m->rowCount() == 5; })) << colonne(m, 3).join(" ").toStdString();
     auto fond = [&](int r) { return m->index(r, 0).data(Qt::BackgroundRole).value<QColor>().name(); };
-    EXPECT_EQ(colonne(m, 3) + colonne(m, 8) + QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
-                                                           cellule(1, 7), cellule(0, 2), fond(4), fond(1), w.windowTitle()}),
-              QStringList({"F6EEE", "F6DDD", "F6BBB", "F6CCC", "F6AAA", "Nouvelle", "Nouvelle", "Nouvelle bande", "Contactée", "Confirmée",
-                           "12:03", "14030.0", "14 Mhz", "DCF-003", "C. Saint-Etienne à Bourges", "18", "K1TTT", "",
-                           Carte_Acti_DCF::VertPale.name(), Carte_Acti_DCF::JaunePale.name(), "Spots DCF — 2 nouvelles"}));
+    EXPECT_EQ(colonne(m, 3) + colonne(m, 8) +
+                  QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
+                               cellule(1, 7), cellule(0, 2), fond(4), fond(1), w.windowTitle()}),
+              QStringList({"F6EEE",
+                           "F6DDD",
+                           "F6BBB",
+                           "F6CCC",
+                           "F6AAA",
+                           "Nouvelle",
+                           "Nouvelle",
+                           "Nouvelle bande",
+                           "Contactée",
+                           "Confirmée",
+                           "12:03",
+                           "14030.0",
+                           "14 Mhz",
+                           "DCF-003",
+                           "C. Saint-Etienne à Bourges",
+                           "18",
+                           "K1TTT",
+                           "",
+                           Carte_Acti_DCF::VertPale.name(),
+                           Carte_Acti_DCF::JaunePale.name(),
+                           "Spots DCF — 2 nouvelles"}));
     EXPECT_EQ(noeud.recu, "F5ABC/P\r\n\xff\xfc\x01");  // nothing a node sends is ever run
 
     // A click on a header sorts by its column, a second click reverses; "Intérêt" again brings the ranking back.
@@ -197,17 +224,18 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     QStringList ordres = cliquer(1);
     ordres += cliquer(1);
     ordres += cliquer(8);
-    EXPECT_EQ(ordres,
-              QStringList({"F6EEE", "F6BBB", "F6CCC", "F6AAA", "F6DDD", "F6DDD", "F6AAA", "F6CCC", "F6BBB", "F6EEE",
-                           "F6EEE", "F6DDD", "F6BBB", "F6CCC", "F6AAA"}));
+    EXPECT_EQ(ordres, QStringList({"F6EEE", "F6BBB", "F6CCC", "F6AAA", "F6DDD", "F6DDD", "F6AAA", "F6CCC", "F6BBB",
+                                   "F6EEE", "F6EEE", "F6DDD", "F6BBB", "F6CCC", "F6AAA"}));
 
     controle<QCheckBox>(&w, "nouvellesSeulement")->click();
     EXPECT_EQ(colonne(m, 3), QStringList({"F6EEE", "F6DDD"}));
     controle<QCheckBox>(&w, "nouvellesSeulement")->click();
 
     // A save elsewhere turns the new reference into a worked one, ranked again.
-    ASSERT_TRUE(env.carnet.ajouterEnFin({"F6DDD", "18", "", "DCF-003", "01/01/24", "12:04", "CW", "14 Mhz", "599",
-                                         "599", "", " "}).fait());
+    ASSERT_TRUE(
+        env.carnet
+            .ajouterEnFin({"F6DDD", "18", "", "DCF-003", "01/01/24", "12:04", "CW", "14 Mhz", "599", "599", "", " "})
+            .fait());
     EXPECT_EQ(colonne(m, 3) << cellule(2, 8) << w.windowTitle(),
               QStringList({"F6EEE", "F6BBB", "F6DDD", "F6CCC", "F6AAA", "Contactée", "Spots DCF — 1 nouvelle"}));
 
@@ -223,12 +251,13 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     ASSERT_TRUE(attendre([&] { return noeud.connexions >= 3; }));
     noeud.refuser = false;
     ASSERT_TRUE(attendre([&] { return noeud.connexions == 4 && noeud.recu == "F5ABC/P\r\n"; }));
-    EXPECT_TRUE(etats.contains("Déconnecté, nouvelle tentative dans 10 s") && !etats.contains("Déconnecté, nouvelle tentative dans 40 s") &&
-                demandes == QStringList({"", ""}));
+    EXPECT_TRUE(etats.contains("Déconnecté, nouvelle tentative dans 10 s") &&
+                !etats.contains("Déconnecté, nouvelle tentative dans 40 s") && demandes == QStringList({"", ""}));
 
     // At most the last 500 spots are kept.
     QByteArray rafale;
-    for (int i = 0; i < 600; ++i) rafale += QStringLiteral("DX de F5XYZ: 14030.0 F%1 DCF-003 1300Z\r\n").arg(i).toLatin1();
+    for (int i = 0; i < 600; ++i)
+        rafale += QStringLiteral("DX de F5XYZ: 14030.0 F%1 DCF-003 1300Z\r\n").arg(i).toLatin1();
     noeud.client->write(rafale);
     ASSERT_TRUE(attendre([&] { return cellule(0, 3) == "F599"; }));
     EXPECT_EQ(colonne(m, 3).mid(ModeleSpots::Max - 1) << w.windowTitle(), QStringList({"F100", "Spots DCF"}));
@@ -248,7 +277,8 @@ TEST_F(SpotsFenetre, AgeDesSpots) {
     auto gris = [&] {
         QStringList l;
         for (int r = 0; r < m->rowCount(); ++r)
-            l << m->index(r, 3).data().toString() + " " + m->index(r, 0).data(Qt::ForegroundRole).value<QColor>().name();
+            l << m->index(r, 3).data().toString() + " " +
+                     m->index(r, 0).data(Qt::ForegroundRole).value<QColor>().name();
         return l;
     };
     env.clock.utc = env.clock.utc.addSecs(11 * 60);
@@ -263,7 +293,8 @@ TEST_F(SpotsFenetre, AgeDesSpots) {
 // and for the same callsign and reference within 5 minutes.
 TEST_F(SpotsFenetre, Signaler) {
     ouvrir({ligne("F6AAA", "18", "JEAN", "DCF-003", "01/01/24", "10:00", "CW", "14 Mhz"),
-            ligne("F5ABC", "10", "PIERRE", "DCF-018", "01/01/24", "10:05", "CW", "14 Mhz")}, false);
+            ligne("F5ABC", "10", "PIERRE", "DCF-018", "01/01/24", "10:05", "CW", "14 Mhz")},
+           false);
     auto champs = [&] {
         QStringList l;
         for (const char* c : {"champFrequence", "champIndicatif", "champReference", "champCommentaire"})
@@ -291,7 +322,8 @@ TEST_F(SpotsFenetre, Signaler) {
     envoyerDialogue();
     frequence->setText("14025.0");
     envoyerDialogue();
-    ASSERT_TRUE(attendre([&] { return noeud.recu.endsWith("\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n"); }));
+    ASSERT_TRUE(
+        attendre([&] { return noeud.recu.endsWith("\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n"); }));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(dialogue(), nullptr);
 
@@ -305,8 +337,9 @@ TEST_F(SpotsFenetre, Signaler) {
     reference->clear();
     QTest::keyClicks(reference, "dcf-003");
     EXPECT_EQ(champs().last(), "DCF-003 C. Saint-Etienne a Bou");
-    EXPECT_EQ(env.dialogs.notices.mid(1), QStringList({"La fréquence 5357.0 kHz n'est dans aucune bande",
-                                                       "F5ABC sur DCF-018 a déjà été signalé il y a moins de 5 minutes"}));
+    EXPECT_EQ(env.dialogs.notices.mid(1),
+              QStringList({"La fréquence 5357.0 kHz n'est dans aucune bande",
+                           "F5ABC sur DCF-018 a déjà été signalé il y a moins de 5 minutes"}));
     QTest::qWait(50);
     EXPECT_EQ(noeud.recu, "F5ABC/P\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n");
 }
@@ -325,8 +358,10 @@ TEST_F(SpotsFenetre, Alertes) {
     ASSERT_TRUE(bus.registerService("org.freedesktop.Notifications"));
     ASSERT_TRUE(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"));
 
-    envoyer("DX de F5XYZ: 14030.0 F6DDD DCF-003 1200Z\r\nDX de K1TTT: 14031.0 F6EEE DCF-003 1201Z\r\n"
-            "DX de F5XYZ: 14025.0 F6AAA DCF-001 1202Z\r\nDX de F5XYZ: 7030.0 F6DDD DCF-003 1203Z\r\n", 5);
+    envoyer(
+        "DX de F5XYZ: 14030.0 F6DDD DCF-003 1200Z\r\nDX de K1TTT: 14031.0 F6EEE DCF-003 1201Z\r\n"
+        "DX de F5XYZ: 14025.0 F6AAA DCF-001 1202Z\r\nDX de F5XYZ: 7030.0 F6DDD DCF-003 1203Z\r\n",
+        5);
     ASSERT_TRUE(attendre([&] { return service.recues.size() == 2; }));
 
     auto* alertes = controle<QCheckBox>(w.get(), "alertes");

@@ -21,16 +21,16 @@ int comparer(const T& x, const T& y) {
 bool avant(const Entree& a, const Entree& b, int colonne) {
     int c = 0;
     switch (colonne) {
-    case Heure: c = comparer(a.recu, b.recu); break;
-    case Frequence: c = comparer(a.spot.kHz, b.spot.kHz); break;
-    case Bande: c = comparer(unsigned(a.spot.bande), unsigned(b.spot.bande)); break;  // none (-1) last
-    case Indicatif: c = QString::localeAwareCompare(a.spot.indicatif, b.spot.indicatif); break;
-    case Reference: c = QString::localeAwareCompare(a.spot.reference, b.spot.reference); break;
-    case Cathedrale: c = QString::localeAwareCompare(a.cathedrale.nom, b.cathedrale.nom); break;
-    case Dpt: c = QString::localeAwareCompare(a.cathedrale.dpt, b.cathedrale.dpt); break;
-    case Spotteur: c = QString::localeAwareCompare(a.spot.spotteur, b.spot.spotteur); break;
-    case Interet: c = comparer(int(a.marque), int(b.marque)); break;
-    default: break;
+        case Heure: c = comparer(a.recu, b.recu); break;
+        case Frequence: c = comparer(a.spot.kHz, b.spot.kHz); break;
+        case Bande: c = comparer(unsigned(a.spot.bande), unsigned(b.spot.bande)); break;  // none (-1) last
+        case Indicatif: c = QString::localeAwareCompare(a.spot.indicatif, b.spot.indicatif); break;
+        case Reference: c = QString::localeAwareCompare(a.spot.reference, b.spot.reference); break;
+        case Cathedrale: c = QString::localeAwareCompare(a.cathedrale.nom, b.cathedrale.nom); break;
+        case Dpt: c = QString::localeAwareCompare(a.cathedrale.dpt, b.cathedrale.dpt); break;
+        case Spotteur: c = QString::localeAwareCompare(a.spot.spotteur, b.spot.spotteur); break;
+        case Interet: c = comparer(int(a.marque), int(b.marque)); break;
+        default: break;
     }
     return c != 0 ? c < 0 : a.numero > b.numero;
 }
@@ -40,7 +40,7 @@ bool avant(const Entree& a, const Entree& b, int colonne) {
 using namespace Spots;
 
 QVariant ModeleSpots::headerData(int section, Qt::Orientation o, int role) const {
-    static const char* const titres[NbColonnes] = {"Heure", "kHz",         "Bande",       "Indicatif", "Référence",
+    static const char* const titres[NbColonnes] = {"Heure",      "kHz", "Bande",       "Indicatif", "Référence",
                                                    "Cathédrale", "Dpt", "Signalé par", "Intérêt"};
     if (o != Qt::Horizontal || section < 0 || section >= NbColonnes) return {};
     if (role == Qt::DisplayRole) return QString::fromUtf8(titres[section]);
@@ -53,23 +53,23 @@ QVariant ModeleSpots::data(const QModelIndex& i, int role) const {
     const Entree* e = entree(i.row());
     if (!e || !i.isValid()) return {};
     switch (role) {
-    case RoleMarque: return int(e->marque);
-    case RoleAncien: return age(e->recu, maintenant_) != Age::Recent;
-    case Qt::ToolTipRole: return e->spot.commentaire;
-    case Qt::DisplayRole: break;
-    default: return {};
+        case RoleMarque: return int(e->marque);
+        case RoleAncien: return age(e->recu, maintenant_) != Age::Recent;
+        case Qt::ToolTipRole: return e->spot.commentaire;
+        case Qt::DisplayRole: break;
+        default: return {};
     }
     switch (i.column()) {
-    case Heure: return e->spot.heure;
-    case Frequence: return QString::number(e->spot.kHz, 'f', 1);
-    case Bande: return e->spot.bande >= 0 ? QString::fromLatin1(Bandes::Table[e->spot.bande].texte) : QString();
-    case Indicatif: return e->spot.indicatif;
-    case Reference: return e->spot.reference;
-    case Cathedrale: return e->cathedrale.nom;
-    case Dpt: return e->cathedrale.dpt;
-    case Spotteur: return e->spot.spotteur;
-    case Interet: return texte(e->marque);
-    default: return {};
+        case Heure: return e->spot.heure;
+        case Frequence: return QString::number(e->spot.kHz, 'f', 1);
+        case Bande: return e->spot.bande >= 0 ? QString::fromLatin1(Bandes::Table[e->spot.bande].texte) : QString();
+        case Indicatif: return e->spot.indicatif;
+        case Reference: return e->spot.reference;
+        case Cathedrale: return e->cathedrale.nom;
+        case Dpt: return e->cathedrale.dpt;
+        case Spotteur: return e->spot.spotteur;
+        case Interet: return texte(e->marque);
+        default: return {};
     }
 }
 

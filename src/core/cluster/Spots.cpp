@@ -44,8 +44,7 @@ bool heureZ(QByteArrayView t) {
 bool indicatifValide(QByteArrayView t) {
     if (t.isEmpty() || t.size() > 20) return false;
     for (char c : t)
-        if (!chiffre(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z') && c != '/')
-            return false;
+        if (!chiffre(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z') && c != '/') return false;
     return true;
 }
 
@@ -87,8 +86,7 @@ std::optional<Spot> lire(QByteArrayView ligne) {
     const QByteArrayView freq = jeton(l, &pos);
     double kHz = 0;
     const auto [fin, err] = std::from_chars(freq.data(), freq.data() + freq.size(), kHz);
-    if (freq.isEmpty() || err != std::errc() || fin != freq.data() + freq.size() || !(kHz > 0) ||
-        kHz > 1e8)
+    if (freq.isEmpty() || err != std::errc() || fin != freq.data() + freq.size() || !(kHz > 0) || kHz > 1e8)
         return std::nullopt;
 
     const QByteArrayView indicatif = jeton(l, &pos);
@@ -135,10 +133,10 @@ QString normaliser(QStringView texte) {
 
 QString texte(Marque m) {
     switch (m) {
-    case Marque::Nouvelle: return QStringLiteral("Nouvelle");
-    case Marque::NouvelleBande: return QStringLiteral("Nouvelle bande");
-    case Marque::Contactee: return QStringLiteral("Contactée");
-    case Marque::Confirmee: return QStringLiteral("Confirmée");
+        case Marque::Nouvelle: return QStringLiteral("Nouvelle");
+        case Marque::NouvelleBande: return QStringLiteral("Nouvelle bande");
+        case Marque::Contactee: return QStringLiteral("Contactée");
+        case Marque::Confirmee: return QStringLiteral("Confirmée");
     }
     return {};
 }
@@ -183,8 +181,7 @@ QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier) {
     return liste;
 }
 
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste,
-                                const QString& reference) {
+Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference) {
     return liste.value(Recherches::cle(reference));
 }
 
@@ -235,18 +232,32 @@ QString ascii(QStringView texte) {
             continue;
         }
         switch (u) {
-        case u'\t': case u'\n': case u'\r': r.append(QLatin1Char(' ')); break;
-        case u'œ': r.append(QLatin1String("oe")); break;
-        case u'Œ': r.append(QLatin1String("OE")); break;
-        case u'æ': r.append(QLatin1String("ae")); break;
-        case u'Æ': r.append(QLatin1String("AE")); break;
-        case u'ß': r.append(QLatin1String("ss")); break;
-        case u'ø': r.append(QLatin1Char('o')); break;
-        case u'Ø': r.append(QLatin1Char('O')); break;
-        case u'‘': case u'’': case u'‚': case u'′': r.append(QLatin1Char('\'')); break;
-        case u'“': case u'”': case u'„': case u'«': case u'»': r.append(QLatin1Char('"')); break;
-        case u'‐': case u'‑': case u'‒': case u'–': case u'—': case u'−': r.append(QLatin1Char('-')); break;
-        default: break;  // accents, controls and the rest
+            case u'\t':
+            case u'\n':
+            case u'\r': r.append(QLatin1Char(' ')); break;
+            case u'œ': r.append(QLatin1String("oe")); break;
+            case u'Œ': r.append(QLatin1String("OE")); break;
+            case u'æ': r.append(QLatin1String("ae")); break;
+            case u'Æ': r.append(QLatin1String("AE")); break;
+            case u'ß': r.append(QLatin1String("ss")); break;
+            case u'ø': r.append(QLatin1Char('o')); break;
+            case u'Ø': r.append(QLatin1Char('O')); break;
+            case u'‘':
+            case u'’':
+            case u'‚':
+            case u'′': r.append(QLatin1Char('\'')); break;
+            case u'“':
+            case u'”':
+            case u'„':
+            case u'«':
+            case u'»': r.append(QLatin1Char('"')); break;
+            case u'‐':
+            case u'‑':
+            case u'‒':
+            case u'–':
+            case u'—':
+            case u'−': r.append(QLatin1Char('-')); break;
+            default: break;  // accents, controls and the rest
         }
     }
     return r;
@@ -274,8 +285,7 @@ Envoi preparer(const Signalement& s) {
     const QString kHzTexte = s.kHz.trimmed();
     if (kHzTexte.isEmpty()) return refus(QStringLiteral("Entrez la fréquence en kHz (par exemple 14025.0)"));
     const auto kHz = lireKHz(kHzTexte);
-    if (!kHz)
-        return refus(QStringLiteral("Fréquence invalide : %1 (en kHz, par exemple 14025.0)").arg(kHzTexte));
+    if (!kHz) return refus(QStringLiteral("Fréquence invalide : %1 (en kHz, par exemple 14025.0)").arg(kHzTexte));
     const QString frequence = QString::number(*kHz, 'f', 1);
     if (!Bandes::parFrequence(*kHz))
         return refus(QStringLiteral("La fréquence %1 kHz n'est dans aucune bande").arg(frequence));
@@ -289,8 +299,8 @@ Envoi preparer(const Signalement& s) {
     if (s.reference.trimmed().isEmpty())
         return refus(QStringLiteral("Entrez la référence à signaler (par exemple DCF-018 ou DBF-012B)"));
     if (reference.isEmpty())
-        return refus(QStringLiteral("Référence invalide : %1 (par exemple DCF-018 ou DBF-012B)")
-                         .arg(s.reference.trimmed()));
+        return refus(
+            QStringLiteral("Référence invalide : %1 (par exemple DCF-018 ou DBF-012B)").arg(s.reference.trimmed()));
 
     // Controls go with the folding: whatever is typed, one line leaves.
     const QString c = ascii(s.commentaire).simplified().left(LongueurCommentaire).trimmed();

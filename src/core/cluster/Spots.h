@@ -61,8 +61,7 @@ private:
 
 // The reference list read once into memory, by reference key (first row wins).
 QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier);
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste,
-                                const QString& reference);
+Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference);
 
 struct Adresse {
     QString hote;

@@ -25,10 +25,11 @@ QStringList colonne(const QAbstractItemModel& m, int c) {
 // Each kind of spot at each age, in arrival order; "Intérêt" puts what the
 // award needs first and the newest first within each kind.
 TEST(ModeleSpots, RangParInteret) {
-    const std::tuple<const char*, Marque, int> arrivees[] = {  // callsign, mark, minutes after T0
-        {"F1A", Marque::Contactee, 0},     {"F1B", Marque::Confirmee, 1}, {"F1C", Marque::NouvelleBande, 2},
-        {"F1D", Marque::Nouvelle, 3},      {"F1E", Marque::Contactee, 10}, {"F1F", Marque::Nouvelle, 20},
-        {"F1G", Marque::Confirmee, 25},    {"F1H", Marque::NouvelleBande, 40},
+    const std::tuple<const char*, Marque, int> arrivees[] = {
+        // callsign, mark, minutes after T0
+        {"F1A", Marque::Contactee, 0},  {"F1B", Marque::Confirmee, 1},      {"F1C", Marque::NouvelleBande, 2},
+        {"F1D", Marque::Nouvelle, 3},   {"F1E", Marque::Contactee, 10},     {"F1F", Marque::Nouvelle, 20},
+        {"F1G", Marque::Confirmee, 25}, {"F1H", Marque::NouvelleBande, 40},
     };
     ModeleSpots modele;
     TriSpots tri(&modele);
@@ -43,9 +44,10 @@ TEST(ModeleSpots, RangParInteret) {
 TEST(ModeleSpots, Doublons) {
     ModeleSpots modele;
     TriSpots tri(&modele);
-    const std::tuple<Spots::Spot, int> arrivees[] = {  // spot, minutes after T0
-        {spot("F5ABC", "DCF-018", 4, 14025, "F5XYZ"), 0},  {spot("F5ABC", "DCF-018", 2, 7012, "F5XYZ"), 1},
-        {spot("F6ABC", "DCF-018", 4, 14030, "F5XYZ"), 2},  {spot("F5ABC", "DCF-019", 4, 14025, "F5XYZ"), 3},
+    const std::tuple<Spots::Spot, int> arrivees[] = {
+        // spot, minutes after T0
+        {spot("F5ABC", "DCF-018", 4, 14025, "F5XYZ"), 0}, {spot("F5ABC", "DCF-018", 2, 7012, "F5XYZ"), 1},
+        {spot("F6ABC", "DCF-018", 4, 14030, "F5XYZ"), 2}, {spot("F5ABC", "DCF-019", 4, 14025, "F5XYZ"), 3},
         {spot("F5ABC", "DCF-018", 4, 14026, "K1TTT"), 4},
     };
     for (const auto& [s, minutes] : arrivees) modele.ajouter(s, {}, Marque::Nouvelle, T0.addSecs(60 * minutes));
