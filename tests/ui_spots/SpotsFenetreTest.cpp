@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -13,6 +14,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "core/Reglages.h"
 #include "core/cluster/ModeleSpots.h"
@@ -39,6 +41,8 @@ public:
                 "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy></busconfig>");
         f.close();
         demon = std::make_unique<QProcess>();
+        // A test that crashes takes its bus with it.
+        demon->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         demon->start("dbus-daemon", {"--config-file=" + config, "--print-address", "--nofork"});
         ASSERT_TRUE(demon->waitForReadyRead(5000))
             << "dbus-daemon (paquet dbus) : " << demon->errorString().toStdString();
