@@ -40,6 +40,16 @@ LienCluster::~LienCluster() {
 
 bool LienCluster::connecte() const { return socket_->state() == QAbstractSocket::ConnectedState; }
 
+bool LienCluster::envoyer(const QByteArray& ligne) {
+    if (!connecte() || !loginEnvoye_ || ligne.isEmpty()) return false;
+    // One line and one only, in ASCII: a break would start a second command
+    // and byte 255 a telnet one.
+    for (char c : ligne)
+        if (uchar(c) < ' ' || uchar(c) >= 127) return false;
+    socket_->write(ligne + "\r\n");
+    return true;
+}
+
 void LienCluster::demarrer(const QString& hote, quint16 port, const QString& indicatif) {
     hote_ = hote;
     port_ = port;
@@ -111,8 +121,10 @@ void LienCluster::lire() {
         if (!trop_ && tampon_.size() + morceau.size() <= LongueurMax) {
             tampon_ += morceau;
             if (tampon_.endsWith('\r')) tampon_.chop(1);
-            if (!loginEnvoye_ && estInvite(tampon_)) envoyerIndicatif();
-            else if (loginEnvoye_) essai_ = 0;  // the node talks to us: start the waits again
+            if (!loginEnvoye_ && estInvite(tampon_))
+                envoyerIndicatif();
+            else if (loginEnvoye_)
+                essai_ = 0;  // the node talks to us: start the waits again
             const QByteArray ligne = tampon_;
             tampon_.clear();
             emit ligneRecue(ligne);

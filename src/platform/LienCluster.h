@@ -8,8 +8,9 @@ class QTcpSocket;
 
 // A telnet link to a DX-cluster node that keeps itself up: it logs in with
 // the callsign, hands out complete lines, and after any loss reconnects with
-// growing waits. It sends nothing but the callsign and the refusals telnet
-// option requests require.
+// growing waits. It sends nothing but the callsign, the refusals telnet
+// option requests require and the operator's own lines: what a node sends
+// is only ever read.
 class LienCluster : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +23,9 @@ public:
     void arreter();
     QString etat() const { return etat_; }
     bool connecte() const;
+    // Sends one line of the operator's once logged in; false when not
+    // connected or when the line holds a control or non-ASCII byte.
+    bool envoyer(const QByteArray& ligne);
 
     // Milliseconds in one second of the waits; tests shorten time with it.
     void setUnite(int ms) { unite_ = ms; }
@@ -51,8 +55,8 @@ private:
     QString hote_, indicatif_;
     quint16 port_ = 0;
     QByteArray tampon_;
-    QByteArray iac_;      // an option request split across two reads
-    bool trop_ = false;   // dropping the rest of an over-long line
+    QByteArray iac_;     // an option request split across two reads
+    bool trop_ = false;  // dropping the rest of an over-long line
     bool loginEnvoye_ = false;
     bool actif_ = false;
     int essai_ = 0;

@@ -1,46 +1,40 @@
 #include "ui/SpotsDCF.h"
 
-#include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <deque>
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/cluster/ModeleSpots.h"
+#include "core/cluster/TriSpots.h"
 #include "core/journal/Carnet.h"
 #include "core/saisie/StationLogic.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/LienCluster.h"
+#include "platform/NotificationsBureau.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
+#include "ui/SignalerSpot.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
 
-using Windows::nomme;
 using Spots::Marque;
+using Windows::nomme;
 
 namespace {
 
-struct LigneSpot {
-    Spots::Spot spot;
-    Recherches::Cathedrale cathedrale;
-    Marque marque = Marque::Nouvelle;
-};
-
-enum Colonne { Heure, Frequence, Bande, Indicatif, Reference, Cathedrale, Dpt, Spotteur, Etat, NbColonnes };
-
 QColor couleur(Marque m) {
     switch (m) {
-    case Marque::Nouvelle: return Carte_Acti_DCF::JaunePale;
-    case Marque::NouvelleBande: break;
-    case Marque::Contactee: return Carte_Acti_DCF::RougePale;
-    case Marque::Confirmee: return Carte_Acti_DCF::VertPale;
+        case Marque::Nouvelle: return Carte_Acti_DCF::JaunePale;
+        case Marque::NouvelleBande: break;
+        case Marque::Contactee: return Carte_Acti_DCF::RougePale;
+        case Marque::Confirmee: return Carte_Acti_DCF::VertPale;
     }
     return QColor(255, 216, 144);  // pale orange: between new and worked
 }
@@ -51,143 +45,90 @@ QString texteBande(const Spots::Spot& s) {
 
 }  // namespace
 
-// The spots held, newest first, at most MaxSpots; the rows shown are those
-// the filter lets through.
-class ModeleSpots : public QAbstractTableModel {
+// The board in its order, coloured by mark, old spots in grey.
+class VueSpots : public TriSpots {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : int(vus.size()); }
-    int columnCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : NbColonnes; }
-
-    QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        static const char* const titres[NbColonnes] = {"Heure", "kHz",        "Bande", "Indicatif", "Référence",
-                                                       "Cathédrale", "Dpt", "Signalé par", "Marque"};
-        if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < NbColonnes)
-            return QString::fromUtf8(titres[section]);
-        return QAbstractTableModel::headerData(section, o, role);
-    }
+    using TriSpots::TriSpots;
+    static inline const QColor Gris{128, 128, 128};
 
     QVariant data(const QModelIndex& i, int role) const override {
-        if (!i.isValid() || i.row() >= int(vus.size())) return {};
-        const LigneSpot& l = *vus[i.row()];
-        if (role == Qt::BackgroundRole) return couleur(l.marque);
-        if (role == Qt::ToolTipRole) return l.spot.commentaire;
-        if (role != Qt::DisplayRole) return {};
-        switch (i.column()) {
-        case Heure: return l.spot.heure;
-        case Frequence: return QString::number(l.spot.kHz, 'f', 1);
-        case Bande: return texteBande(l.spot);
-        case Indicatif: return l.spot.indicatif;
-        case Reference: return l.spot.reference;
-        case Cathedrale: return l.cathedrale.nom;
-        case Dpt: return l.cathedrale.dpt;
-        case Spotteur: return l.spot.spotteur;
-        case Etat: return Spots::texte(l.marque);
-        default: return {};
-        }
+        if (role == Qt::BackgroundRole) return couleur(Marque(TriSpots::data(i, Spots::RoleMarque).toInt()));
+        if (role == Qt::ForegroundRole && TriSpots::data(i, Spots::RoleAncien).toBool()) return Gris;
+        return TriSpots::data(i, role);
     }
-
-    const LigneSpot* ligne(int row) const { return row >= 0 && row < int(vus.size()) ? vus[row] : nullptr; }
-
-    void ajouter(LigneSpot l) {
-        tous.push_front(std::move(l));
-        if (passe(tous.front())) {
-            beginInsertRows({}, 0, 0);
-            vus.push_front(&tous.front());
-            endInsertRows();
-        }
-        if (int(tous.size()) <= SpotsDCF::MaxSpots) return;
-        if (!vus.empty() && vus.back() == &tous.back()) {
-            beginRemoveRows({}, int(vus.size()) - 1, int(vus.size()) - 1);
-            vus.pop_back();
-            endRemoveRows();
-        }
-        tous.pop_back();
-    }
-
-    void setFiltre(bool nouvellesSeulement) {
-        filtre = nouvellesSeulement;
-        refaire();
-    }
-
-    template <class F>
-    void remarquer(F marque) {
-        for (LigneSpot& l : tous) l.marque = marque(l.spot);
-        refaire();
-    }
-
-    int nouvelles() const {
-        QSet<QString> refs;
-        for (const LigneSpot& l : tous)
-            if (l.marque == Marque::Nouvelle) refs.insert(l.spot.reference);
-        return int(refs.size());
-    }
-
-private:
-    bool passe(const LigneSpot& l) const { return !filtre || l.marque == Marque::Nouvelle; }
-    void refaire() {
-        beginResetModel();
-        vus.clear();
-        for (const LigneSpot& l : tous)
-            if (passe(l)) vus.push_back(&l);
-        endResetModel();
-    }
-
-    // A deque keeps its elements in place as spots come in and age out.
-    std::deque<LigneSpot> tous;
-    std::deque<const LigneSpot*> vus;
-    bool filtre = false;
 };
 
 SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     setObjectName(QStringLiteral("SpotsDCF"));
     setWindowTitle(QStringLiteral("Spots DCF"));
 
-    lien = new LienCluster(this);
-    Etat_Lien = nomme(new QLabel(QStringLiteral("Déconnecté"), this), QStringLiteral("Etat_Lien"));
-    Nouvelles_Seulement = nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this),
-                                QStringLiteral("Nouvelles_Seulement"));
-    Changer_Noeud = nomme(new QPushButton(QStringLiteral("Nœud…"), this), QStringLiteral("Changer_Noeud"));
-    Changer_Noeud->setToolTip(QStringLiteral("Changer l'adresse du nœud DX-cluster"));
+    lien = nomme(new LienCluster(this), QStringLiteral("lien"));
+    etatLien = nomme(new QLabel(QStringLiteral("Déconnecté"), this), QStringLiteral("etatLien"));
+    nouvellesSeulement =
+        nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this), QStringLiteral("nouvellesSeulement"));
+    alertes = nomme(new QCheckBox(QStringLiteral("Alertes"), this), QStringLiteral("alertes"));
+    alertes->setToolTip(QStringLiteral("Une notification du bureau pour chaque référence jamais contactée"));
+    alertes->setChecked(ctx.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, QStringLiteral("Oui")) !=
+                        QLatin1String("Non"));
+    boutonSignaler = nomme(new QPushButton(QStringLiteral("&Signaler…"), this), QStringLiteral("boutonSignaler"));
+    boutonSignaler->setToolTip(QStringLiteral("Envoyer un spot au nœud DX-cluster"));
+    boutonNoeud = nomme(new QPushButton(QStringLiteral("Nœud…"), this), QStringLiteral("boutonNoeud"));
+    boutonNoeud->setToolTip(QStringLiteral("Changer l'adresse du nœud DX-cluster"));
 
     modele = new ModeleSpots(this);
-    Liste_Spots = nomme(new QTableView(this), QStringLiteral("Liste_Spots"));
-    Liste_Spots->setModel(modele);
-    Liste_Spots->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Liste_Spots->setSelectionMode(QAbstractItemView::SingleSelection);
-    Liste_Spots->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Liste_Spots->verticalHeader()->hide();
-    Liste_Spots->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    Liste_Spots->setToolTip(QStringLiteral("Un double click sur un spot pour le saisir"));
+    vue = new VueSpots(modele, this);
+    listeSpots = nomme(new QTableView(this), QStringLiteral("listeSpots"));
+    listeSpots->setModel(vue);
+    listeSpots->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listeSpots->setSelectionMode(QAbstractItemView::SingleSelection);
+    listeSpots->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listeSpots->verticalHeader()->hide();
+    listeSpots->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    listeSpots->setToolTip(QStringLiteral("Un double click sur un spot pour le saisir"));
     // Fixed widths: sizing to contents would measure every row at each spot.
     const int m = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int largeurs[NbColonnes] = {5, 7, 6, 9, 8, 24, 3, 9, 12};
-    for (int i = 0; i < NbColonnes; ++i) Liste_Spots->setColumnWidth(i, largeurs[i] * m);
-    Liste_Spots->horizontalHeader()->setSectionResizeMode(Cathedrale, QHeaderView::Stretch);
+    const int largeurs[Spots::NbColonnes] = {5, 7, 6, 9, 8, 24, 3, 9, 12};
+    for (int i = 0; i < Spots::NbColonnes; ++i) listeSpots->setColumnWidth(i, largeurs[i] * m);
+    listeSpots->horizontalHeader()->setSectionResizeMode(Spots::Cathedrale, QHeaderView::Stretch);
+    // "Intérêt" first; a header click sorts by its column, a second one reverses.
+    listeSpots->horizontalHeader()->setSortIndicator(Spots::Interet, Qt::AscendingOrder);
+    listeSpots->setSortingEnabled(true);
 
     auto* haut = new QHBoxLayout;
-    haut->addWidget(Etat_Lien, 1);
-    haut->addWidget(Nouvelles_Seulement);
-    haut->addWidget(Changer_Noeud);
+    haut->addWidget(etatLien, 1);
+    haut->addWidget(nouvellesSeulement);
+    haut->addWidget(alertes);
+    haut->addWidget(boutonSignaler);
+    haut->addWidget(boutonNoeud);
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(haut);
-    lay->addWidget(Liste_Spots, 1);
+    lay->addWidget(listeSpots, 1);
 
     demanderAdresse = [this](const QString& actuelle) {
         return QInputDialog::getText(this, QStringLiteral("Spots DCF"),
-                                     QStringLiteral("Adresse du nœud DX-cluster (hôte:port) :"),
-                                     QLineEdit::Normal, actuelle);
+                                     QStringLiteral("Adresse du nœud DX-cluster (hôte:port) :"), QLineEdit::Normal,
+                                     actuelle);
     };
 
-    connect(lien, &LienCluster::etatChange, Etat_Lien, &QLabel::setText);
+    connect(lien, &LienCluster::etatChange, etatLien, &QLabel::setText);
     connect(lien, &LienCluster::ligneRecue, this, &SpotsDCF::ligneRecue);
-    connect(Nouvelles_Seulement, &QCheckBox::toggled, this, [this](bool on) { modele->setFiltre(on); });
-    connect(Changer_Noeud, &QPushButton::clicked, this, &SpotsDCF::Changer_Noeud_Click);
-    connect(Liste_Spots, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (const LigneSpot* l = modele->ligne(i.row()))
-            emit spotChoisi(texteBande(l->spot), l->spot.indicatif, l->spot.reference);
+    connect(nouvellesSeulement, &QCheckBox::toggled, vue, &TriSpots::setNouvellesSeulement);
+    connect(alertes, &QCheckBox::toggled, this, [this](bool oui) {
+        ctx.settings->write(Keys::App, Keys::Global, Keys::AlertesSpots,
+                            oui ? QStringLiteral("Oui") : QStringLiteral("Non"));
     });
+    connect(boutonNoeud, &QPushButton::clicked, this, &SpotsDCF::changerNoeud);
+    connect(boutonSignaler, &QPushButton::clicked, this, [this] {
+        const QsoSignale q = qsoCourant ? qsoCourant() : dernierQso();
+        signaler(q.indicatif, q.reference, frequenceRadio ? frequenceRadio() : std::nullopt);
+    });
+    connect(listeSpots, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (const Spots::Entree* e = modele->entree(vue->mapToSource(i).row()))
+            emit spotChoisi(texteBande(e->spot), e->spot.indicatif, e->spot.reference);
+    });
+    minuterieAge.setInterval(30 * 1000);
+    connect(&minuterieAge, &QTimer::timeout, this, &SpotsDCF::vieillir);
+    minuterieAge.start();
 
     // The list is read once here; the log is indexed again after each change.
     liste = Spots::chargerListe(ctx.path(QStringLiteral("Liste_DCF.csv")));
@@ -201,7 +142,7 @@ SpotsDCF::~SpotsDCF() = default;
 
 void SpotsDCF::demarrer() {
     if (!ctx.stationSet()) {
-        Etat_Lien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
+        etatLien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
         return;
     }
     QString adresse = ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString());
@@ -209,7 +150,7 @@ void SpotsDCF::demarrer() {
     connecter(adresse);
 }
 
-void SpotsDCF::Changer_Noeud_Click() {
+void SpotsDCF::changerNoeud() {
     const QString actuelle = ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString());
     const QString adresse = demanderAdresse(actuelle);
     if (!adresse.trimmed().isEmpty()) connecter(adresse);
@@ -217,19 +158,19 @@ void SpotsDCF::Changer_Noeud_Click() {
 
 void SpotsDCF::connecter(const QString& adresse) {
     if (adresse.trimmed().isEmpty()) {
-        Etat_Lien->setText(QStringLiteral("Aucun nœud : cliquez sur « Nœud… »"));
+        etatLien->setText(QStringLiteral("Aucun nœud : cliquez sur « Nœud… »"));
         return;
     }
     const auto a = Spots::lireAdresse(adresse);
     if (!a) {
         ctx.dialogs->notice(QStringLiteral("Adresse de nœud invalide : ") + adresse.trimmed() +
                             QStringLiteral(" (attendu : hôte:port)"));
-        Etat_Lien->setText(QStringLiteral("Aucun nœud : cliquez sur « Nœud… »"));
+        etatLien->setText(QStringLiteral("Aucun nœud : cliquez sur « Nœud… »"));
         return;
     }
     ctx.settings->write(Keys::App, Keys::Global, Keys::NoeudCluster, adresse.trimmed());
     if (!ctx.stationSet()) {
-        Etat_Lien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
+        etatLien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
         return;
     }
     indicatifLien = StationLogic::affichage(ctx.station);
@@ -237,18 +178,81 @@ void SpotsDCF::connecter(const QString& adresse) {
 }
 
 void SpotsDCF::ligneRecue(const QByteArray& ligne) {
-    auto s = Spots::lire(ligne);
+    const auto s = Spots::lire(ligne);
     if (!s || s->reference.isEmpty()) return;
-    LigneSpot l{*s, Spots::chercher(liste, s->reference), index.marque(s->reference, s->bande)};
-    modele->ajouter(std::move(l));
+    const QDateTime maintenant = ctx.clock->utcNow();
+    const Recherches::Cathedrale cathedrale = Spots::chercher(liste, s->reference);
+    const Marque marque = index.marque(s->reference, s->bande);
+    modele->ajouter(*s, cathedrale, marque, maintenant);
+    if (marque == Marque::Nouvelle) alerter(*s, cathedrale.nom, maintenant);
     titre();
+}
+
+void SpotsDCF::alerter(const Spots::Spot& s, const QString& nom, const QDateTime& maintenant) {
+    if (!alertes->isChecked()) return;
+    const QString cle = s.reference + QLatin1Char(' ') + QString::number(s.bande);
+    if (!alertesDonnees.libre(cle, maintenant)) return;
+    alertesDonnees.noter(cle, maintenant);
+    const Spots::Alerte a = Spots::alerte(s, nom);
+    // The bus is reached at the first alert: no alert, no connection.
+    if (!notifications) notifications = std::make_unique<NotificationsBureau>();
+    notifications->notifier(a.titre, a.texte);
+}
+
+void SpotsDCF::vieillir() {
+    modele->vieillir(ctx.clock->utcNow());
+    titre();
+}
+
+SpotsDCF::QsoSignale SpotsDCF::dernierQso() const {
+    if (!ctx.carnet || ctx.carnet->nombre() == 0) return {};
+    const qsizetype i = ctx.carnet->nombre() - 1;
+    auto champ = [&](LigneQso::Champ c) { return QString::fromLatin1(LigneQso::sansBlancs(ctx.carnet->champ(i, c))); };
+    return {champ(LigneQso::Champ::Indicatif), champ(LigneQso::Champ::Reference)};
+}
+
+void SpotsDCF::signaler(const QString& indicatif, const QString& reference, std::optional<double> kHz) {
+    const QString i = indicatif.trimmed().toUpper();
+    const QString normalisee = Spots::normaliser(reference);
+    const QString ref = normalisee.isEmpty() ? reference.trimmed() : normalisee;
+    if (!kHz)
+        if (const Spots::Entree* e = modele->chercher(i, ref)) kHz = e->spot.kHz;
+    auto nomDe = [this](const QString& r) { return Spots::chercher(liste, r).nom; };
+    const Spots::Signalement prefill{kHz ? QString::number(*kHz, 'f', 1) : QString(), i, ref,
+                                     normalisee.isEmpty() ? QString() : Spots::commentaire(ref, nomDe(ref))};
+    auto* d = new SignalerSpot(
+        prefill, nomDe, [this](const Spots::Signalement& s) { return envoyer(s); }, this);
+    d->open();
+}
+
+bool SpotsDCF::envoyer(const Spots::Signalement& s) {
+    const QString horsLigne = QStringLiteral("Pas de connexion au nœud DX-cluster : le spot n'est pas envoyé");
+    if (!lien->connecte()) {
+        ctx.dialogs->notice(horsLigne);
+        return false;
+    }
+    const Spots::Envoi e = Spots::preparer(s);
+    if (!e.refus.isEmpty()) {
+        ctx.dialogs->notice(e.refus);
+        return false;
+    }
+    const QDateTime maintenant = ctx.clock->utcNow();
+    if (!envois.libre(e.cle, maintenant)) {
+        ctx.dialogs->notice(e.cle + QStringLiteral(" a déjà été signalé il y a moins de 5 minutes"));
+        return false;
+    }
+    if (!lien->envoyer(e.ligne)) {
+        ctx.dialogs->notice(horsLigne);
+        return false;
+    }
+    envois.noter(e.cle, maintenant);
+    return true;
 }
 
 void SpotsDCF::recalculer() {
     if (ctx.carnet) index.construire(*ctx.carnet);
     // Another station's log: the node must know the new callsign.
-    if (!indicatifLien.isEmpty() && ctx.stationSet() &&
-        StationLogic::affichage(ctx.station) != indicatifLien)
+    if (!indicatifLien.isEmpty() && ctx.stationSet() && StationLogic::affichage(ctx.station) != indicatifLien)
         connecter(ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString()));
     modele->remarquer([this](const Spots::Spot& s) { return index.marque(s.reference, s.bande); });
     titre();

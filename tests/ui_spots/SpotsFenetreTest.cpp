@@ -1,20 +1,75 @@
+#include <gtest/gtest.h>
+#include <sys/prctl.h>
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <csignal>
 
 #include "core/Reglages.h"
+#include "core/cluster/ModeleSpots.h"
 #include "platform/LienCluster.h"
 #include "support/Doubles.h"
+#include "ui/SignalerSpot.h"
 #include "ui/SpotsDCF.h"
 #include "ui/diplomes/Carte_Acti_DCF.h"
 
 namespace {
+
+// A session bus of this program's own, set before anything reaches for one:
+// the alerts of these tests never show on the desktop of whoever runs them.
+class BusPrive : public ::testing::Environment {
+public:
+    void SetUp() override {
+        dossier = std::make_unique<QTemporaryDir>();
+        const QString config = dossier->filePath("bus.conf");
+        QFile f(config);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        // No service directories: nothing is started on demand.
+        f.write("<busconfig><type>session</type><listen>unix:tmpdir=" + dossier->path().toUtf8() +
+                "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\"/>"
+                "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy></busconfig>");
+        f.close();
+        demon = std::make_unique<QProcess>();
+        // A test that crashes takes its bus with it.
+        demon->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        demon->start("dbus-daemon", {"--config-file=" + config, "--print-address", "--nofork"});
+        ASSERT_TRUE(demon->waitForReadyRead(5000))
+            << "dbus-daemon (paquet dbus) : " << demon->errorString().toStdString();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", demon->readLine().trimmed());
+    }
+    void TearDown() override {
+        demon->kill();
+        demon->waitForFinished();
+    }
+    std::unique_ptr<QTemporaryDir> dossier;
+    std::unique_ptr<QProcess> demon;
+};
+const auto* const busPrive = ::testing::AddGlobalTestEnvironment(new BusPrive);
+
+// The desktop's notification service, as the bus sees it.
+class ServiceNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList recues;
+public slots:
+    uint Notify(const QString& application, uint, const QString&, const QString& titre, const QString& texte,
+                const QStringList&, const QVariantMap&, int) {
+        recues << application + " | " + titre + " | " + texte;
+        return uint(recues.size());
+    }
+};
 
 // A DX-cluster node on the loopback: a banner and a prompt at each
 // connection, then whatever the test sends.
@@ -44,9 +99,52 @@ struct NoeudFactice {
 
 bool attendre(const std::function<bool()>& vrai) { return QTest::qWaitFor(vrai, 5000); }
 
+template <class T>
+T* controle(QWidget* w, const char* nom) {
+    T* c = w->findChild<T*>(QString::fromLatin1(nom));
+    EXPECT_NE(c, nullptr) << nom;
+    return c;
+}
+
+QStringList colonne(const QAbstractItemModel* m, int c) {
+    QStringList l;
+    for (int r = 0; r < m->rowCount(); ++r) l << m->index(r, c).data().toString();
+    return l;
+}
+
+// A window of station F5ABC/P logged in to its node.
+class SpotsFenetre : public ::testing::Test {
+protected:
+    TestEnv env;
+    NoeudFactice noeud;
+    std::unique_ptr<SpotsDCF> w;
+    QAbstractItemModel* m = nullptr;
+
+    void ouvrir(const QStringList& log, bool connecter = true) {
+        env.station("F5ABC_P", log);
+        env.writeFile("Liste_DCF.csv",
+                      "Rev 004 du 01/02/24;;;;\r\nDCF-003;Bourges;18;Saint-Etienne;\r\n"
+                      "DCF-018;Troyes;10;Saint-Pierre;\r\n");
+        w = std::make_unique<SpotsDCF>(env.ctx);
+        w->demanderAdresse = [this](const QString&) { return noeud.adresse(); };
+        m = controle<QTableView>(w.get(), "listeSpots")->model();
+        w->show();
+        if (connecter) connexion();
+    }
+    void connexion() {
+        w->demarrer();
+        ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; }));
+    }
+    void envoyer(const QByteArray& lignes, int lignesVues) {
+        noeud.client->write(lignes);
+        ASSERT_TRUE(attendre([&] { return m->rowCount() == lignesVues; })) << colonne(m, 3).join(' ').toStdString();
+    }
+    SignalerSpot* dialogue() { return w->findChild<SignalerSpot*>(); }
+};
+
 }  // namespace
 
-TEST(SpotsFenetre, DuNoeudAuQso) {
+TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     TestEnv env;
     env.station("F5ABC_P", {ligne("F6AAA", "18", "JEAN", "DCF-001", "01/01/24", "10:00", "CW", "14 Mhz", "", true),
                             ligne("F6AAA", "18", "JEAN", "DCF-002", "01/01/24", "10:01", "CW", "7.0 Mhz")});
@@ -55,55 +153,100 @@ TEST(SpotsFenetre, DuNoeudAuQso) {
     SpotsDCF w(env.ctx);
     // No node yet: asked for one, a bad answer is refused and not kept; "Nœud…" asks again.
     QStringList demandes;
-    w.demanderAdresse = [&](const QString& a) { return (demandes << a).size() == 1 ? QStringLiteral("noeud sans port:") : noeud.adresse(); };
-    w.lien->setUnite(10);  // a "second" of the waits lasts 10 ms
+    w.demanderAdresse = [&](const QString& a) {
+        return (demandes << a).size() == 1 ? QStringLiteral("noeud sans port:") : noeud.adresse();
+    };
+    auto* lien = controle<LienCluster>(&w, "lien");
+    lien->setUnite(10);  // a "second" of the waits lasts 10 ms
     QStringList etats;
-    QObject::connect(w.lien, &LienCluster::etatChange, [&](const QString& e) { etats << e; });
+    QObject::connect(lien, &LienCluster::etatChange, [&](const QString& e) { etats << e; });
     w.show();
     w.demarrer();
     EXPECT_EQ(env.dialogs.notices << env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "rien"),
               QStringList({"Adresse de nœud invalide : noeud sans port: (attendu : hôte:port)", "rien"}));
-    w.Changer_Noeud->click();
+    controle<QPushButton>(&w, "boutonNoeud")->click();
 
     // Login on the prompt with the callsign as shown; a telnet option request is refused.
     ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; })) << noeud.recu.toStdString();
-    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " + w.Etat_Lien->text(),
+    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " +
+                  controle<QLabel>(&w, "etatLien")->text(),
               noeud.adresse() + " Connecté à " + noeud.adresse());
     noeud.client->write("\xff\xfd\x01");
     ASSERT_TRUE(attendre([&] { return noeud.recu.endsWith("\xff\xfc\x01"); }));
 
-    // A line in two pieces, telnet bytes and noise between the spots.
-    auto* m = w.Liste_Spots->model();
-    noeud.client->write("DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1200Z\r\n"
-                  "DX de F5XYZ:  7012.0  F6BBB  qrv dcf001  1201Z\r\nDX de F5XYZ:  7020.0  F6CCC  DCF-002 ");
+    // A Contactée, a Confirmée, a Nouvelle bande and two Nouvelle spots; a
+    // line in two pieces, telnet bytes, commands and noise between them.
+    auto* liste = controle<QTableView>(&w, "listeSpots");
+    auto* m = liste->model();
+    noeud.client->write(
+        "DX de F5XYZ:  7020.0  F6CCC  DCF-002  1200Z\r\n"
+        "DX de F5XYZ:     14025.0  F6AAA        DCF-001 CW               1201Z\r\nDX de F5XYZ:  7012.0  F6BBB  qrv "
+        "dcf001  ");
     QTest::qWait(30);
-    static const char dechets[] = "\0\xff\xff\x01\x02garbage\r\n";
+    static const char dechets[] = "\0\xff\xff\x01\x02garbage\r\nSH/DX 10\r\nDX 14025.0 F5ABC DCF-018 x\r\nbye\r\n";
     noeud.client->write("1202Z\r\n" + QByteArray(dechets, sizeof dechets - 1) + "DX de F5XYZ: 14030.0 F6ZZZ DCF-009 " +
-                  QByteArray(3000, 'x') + " 1203Z\r\n\aDX de K1TTT: 14030.0 F6DDD dcf003 tnx 1203Z JN18\r\n"
-                  "DX de F5XYZ: 14030.0 F6GGG CQ 1206Z\r\nDX de F5XYZ: 5357.0 F6EEE DBF-004B 1204Z\n");
+                        QByteArray(3000, 'x') +
+                        " 1203Z\r\n\aDX de K1TTT: 14030.0 F6DDD dcf003 tnx 1203Z JN18\r\n"
+                        "DX de F5XYZ: 14030.0 F6GGG CQ 1206Z\r\nDX de F5XYZ: 5357.0 F6EEE DBF-004B 1204Z\n");
     auto cellule = [&](int r, int c) { return m->index(r, c).data().toString(); };
-    auto colonne = [&](int c) { QStringList l; for (int r = 0; r < m->rowCount(); ++r) l << cellule(r, c); return l; };
-    ASSERT_TRUE(attendre([&] { return m->rowCount() == 5; })) << colonne(3).join(" ").toStdString();
+    ASSERT_TRUE(attendre([&] { return m->rowCount() == 5; })) << colonne(m, 3).join(" ").toStdString();
     auto fond = [&](int r) { return m->index(r, 0).data(Qt::BackgroundRole).value<QColor>().name(); };
-    EXPECT_EQ(colonne(3) + colonne(8) + QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
-                                                     cellule(1, 7), cellule(0, 2), fond(4), fond(1), w.windowTitle()}),
-              QStringList({"F6EEE", "F6DDD", "F6CCC", "F6BBB", "F6AAA", "Nouvelle", "Nouvelle", "Contactée", "Nouvelle bande", "Confirmée",
-                           "12:03", "14030.0", "14 Mhz", "DCF-003", "C. Saint-Etienne à Bourges", "18", "K1TTT", "",
-                           Carte_Acti_DCF::VertPale.name(), Carte_Acti_DCF::JaunePale.name(), "Spots DCF — 2 nouvelles"}));
-    w.Nouvelles_Seulement->click();
-    EXPECT_EQ(colonne(3), QStringList({"F6EEE", "F6DDD"}));
-    w.Nouvelles_Seulement->click();
+    EXPECT_EQ(colonne(m, 3) + colonne(m, 8) +
+                  QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
+                               cellule(1, 7), cellule(0, 2), fond(4), fond(1), w.windowTitle()}),
+              QStringList({"F6EEE",
+                           "F6DDD",
+                           "F6BBB",
+                           "F6CCC",
+                           "F6AAA",
+                           "Nouvelle",
+                           "Nouvelle",
+                           "Nouvelle bande",
+                           "Contactée",
+                           "Confirmée",
+                           "12:03",
+                           "14030.0",
+                           "14 Mhz",
+                           "DCF-003",
+                           "C. Saint-Etienne à Bourges",
+                           "18",
+                           "K1TTT",
+                           "",
+                           Carte_Acti_DCF::VertPale.name(),
+                           Carte_Acti_DCF::JaunePale.name(),
+                           "Spots DCF — 2 nouvelles"}));
+    EXPECT_EQ(noeud.recu, "F5ABC/P\r\n\xff\xfc\x01");  // nothing a node sends is ever run
 
-    // A save elsewhere turns the new reference into a worked one.
-    ASSERT_TRUE(env.carnet.ajouterEnFin({"F6DDD", "18", "", "DCF-003", "01/01/24", "12:04", "CW", "14 Mhz", "599",
-                                         "599", "", " "}).fait());
-    EXPECT_EQ(cellule(1, 8) + " " + w.windowTitle(), "Contactée Spots DCF — 1 nouvelle");
+    // A click on a header sorts by its column, a second click reverses; "Intérêt" again brings the ranking back.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QHeaderView* entete = liste->horizontalHeader();
+    auto cliquer = [&](int c) {
+        QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
+                          {entete->sectionViewportPosition(c) + entete->sectionSize(c) / 2, entete->height() / 2});
+        return colonne(m, 3);
+    };
+    QStringList ordres = cliquer(1);
+    ordres += cliquer(1);
+    ordres += cliquer(8);
+    EXPECT_EQ(ordres, QStringList({"F6EEE", "F6BBB", "F6CCC", "F6AAA", "F6DDD", "F6DDD", "F6AAA", "F6CCC", "F6BBB",
+                                   "F6EEE", "F6EEE", "F6DDD", "F6BBB", "F6CCC", "F6AAA"}));
+
+    controle<QCheckBox>(&w, "nouvellesSeulement")->click();
+    EXPECT_EQ(colonne(m, 3), QStringList({"F6EEE", "F6DDD"}));
+    controle<QCheckBox>(&w, "nouvellesSeulement")->click();
+
+    // A save elsewhere turns the new reference into a worked one, ranked again.
+    ASSERT_TRUE(
+        env.carnet
+            .ajouterEnFin({"F6DDD", "18", "", "DCF-003", "01/01/24", "12:04", "CW", "14 Mhz", "599", "599", "", " "})
+            .fait());
+    EXPECT_EQ(colonne(m, 3) << cellule(2, 8) << w.windowTitle(),
+              QStringList({"F6EEE", "F6BBB", "F6DDD", "F6CCC", "F6AAA", "Contactée", "Spots DCF — 1 nouvelle"}));
 
     QSignalSpy choisi(&w, &SpotsDCF::spotChoisi);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const QPoint p = w.Liste_Spots->visualRect(m->index(3, 3)).center();
-    QTest::mouseClick(w.Liste_Spots->viewport(), Qt::LeftButton, {}, p);  // a double click comes after a click
-    QTest::mouseDClick(w.Liste_Spots->viewport(), Qt::LeftButton, {}, p);
+    const QPoint p = liste->visualRect(m->index(1, 3)).center();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, p);  // a double click comes after a click
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, p);
     EXPECT_EQ(choisi, QList<QVariantList>({{"7.0 Mhz", "F6BBB", "DCF-001"}}));
 
     // A node that closes: waits that grow while nothing comes, then a new login at the stored address.
@@ -112,18 +255,134 @@ TEST(SpotsFenetre, DuNoeudAuQso) {
     ASSERT_TRUE(attendre([&] { return noeud.connexions >= 3; }));
     noeud.refuser = false;
     ASSERT_TRUE(attendre([&] { return noeud.connexions == 4 && noeud.recu == "F5ABC/P\r\n"; }));
-    EXPECT_TRUE(etats.contains("Déconnecté, nouvelle tentative dans 10 s") && !etats.contains("Déconnecté, nouvelle tentative dans 40 s") &&
-                demandes == QStringList({"", ""}));
+    EXPECT_TRUE(etats.contains("Déconnecté, nouvelle tentative dans 10 s") &&
+                !etats.contains("Déconnecté, nouvelle tentative dans 40 s") && demandes == QStringList({"", ""}));
 
-    // At most the last 500 spots are kept, newest first.
+    // At most the last 500 spots are kept.
     QByteArray rafale;
-    for (int i = 0; i < 600; ++i) rafale += QStringLiteral("DX de F5XYZ: 14030.0 F%1 DCF-003 1300Z\r\n").arg(i).toLatin1();
+    for (int i = 0; i < 600; ++i)
+        rafale += QStringLiteral("DX de F5XYZ: 14030.0 F%1 DCF-003 1300Z\r\n").arg(i).toLatin1();
     noeud.client->write(rafale);
     ASSERT_TRUE(attendre([&] { return cellule(0, 3) == "F599"; }));
-    EXPECT_EQ(colonne(3).mid(SpotsDCF::MaxSpots - 1) << w.windowTitle(), QStringList({"F100", "Spots DCF"}));
+    EXPECT_EQ(colonne(m, 3).mid(ModeleSpots::Max - 1) << w.windowTitle(), QStringList({"F100", "Spots DCF"}));
 
     // A node that goes silent is left and reached again.
-    w.lien->setSilenceMax(20);
+    lien->setSilenceMax(20);
     noeud.client->write("\r\n");
     ASSERT_TRUE(attendre([&] { return noeud.connexions == 5; }));
 }
+
+// Ages by the context's clock: grey past 30 minutes, gone past the hour.
+TEST_F(SpotsFenetre, AgeDesSpots) {
+    ouvrir({});
+    envoyer("DX de F5XYZ: 14030.0 F6AAA DCF-003 1000Z\r\n", 1);
+    env.clock.utc = env.clock.utc.addSecs(20 * 60);
+    envoyer("DX de F5XYZ: 14030.0 F6BBB DCF-018 1020Z\r\n", 2);
+    auto gris = [&] {
+        QStringList l;
+        for (int r = 0; r < m->rowCount(); ++r)
+            l << m->index(r, 3).data().toString() + " " +
+                     m->index(r, 0).data(Qt::ForegroundRole).value<QColor>().name();
+        return l;
+    };
+    env.clock.utc = env.clock.utc.addSecs(11 * 60);
+    w->vieillir();
+    EXPECT_EQ(gris(), QStringList({"F6BBB #000000", "F6AAA #808080"}));
+    env.clock.utc = env.clock.utc.addSecs(30 * 60);
+    w->vieillir();
+    EXPECT_EQ(gris() << w->windowTitle(), QStringList({"F6BBB #808080", "Spots DCF — 1 nouvelle"}));
+}
+
+// "Signaler…" sends one line to the node, refused offline, outside the bands
+// and for the same callsign and reference within 5 minutes.
+TEST_F(SpotsFenetre, Signaler) {
+    ouvrir({ligne("F6AAA", "18", "JEAN", "DCF-003", "01/01/24", "10:00", "CW", "14 Mhz"),
+            ligne("F5ABC", "10", "PIERRE", "DCF-018", "01/01/24", "10:05", "CW", "14 Mhz")},
+           false);
+    auto champs = [&] {
+        QStringList l;
+        for (const char* c : {"champFrequence", "champIndicatif", "champReference", "champCommentaire"})
+            l << controle<QLineEdit>(dialogue(), c)->text();
+        return l;
+    };
+    auto envoyerDialogue = [&] { controle<QPushButton>(dialogue(), "boutonEnvoyer")->click(); };
+
+    // The last QSO saved, no spot of it yet: no frequency; not connected.
+    controle<QPushButton>(w.get(), "boutonSignaler")->click();
+    ASSERT_NE(dialogue(), nullptr);
+    EXPECT_EQ(champs(), QStringList({"", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}));
+    envoyerDialogue();
+    EXPECT_EQ(env.dialogs.notices, QStringList({"Pas de connexion au nœud DX-cluster : le spot n'est pas envoyé"}));
+    ASSERT_TRUE(dialogue()->isVisible());
+    dialogue()->reject();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    connexion();
+    envoyer("DX de F5XYZ: 14025.0 F5ABC DCF-018 CW 1200Z\r\n", 1);
+    controle<QPushButton>(w.get(), "boutonSignaler")->click();
+    EXPECT_EQ(champs(), QStringList({"14025.0", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}));
+    auto* frequence = controle<QLineEdit>(dialogue(), "champFrequence");
+    frequence->setText("5357");
+    envoyerDialogue();
+    frequence->setText("14025.0");
+    envoyerDialogue();
+    ASSERT_TRUE(
+        attendre([&] { return noeud.recu.endsWith("\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n"); }));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogue(), nullptr);
+
+    // Again from the entry form with the rig's frequency, 4 minutes later: refused.
+    env.clock.utc = env.clock.utc.addSecs(4 * 60);
+    w->signaler("f5abc", "dcf018", 14026);
+    EXPECT_EQ(champs().first(2), QStringList({"14026.0", "F5ABC"}));
+    envoyerDialogue();
+    // Another reference typed: the comment follows it.
+    auto* reference = controle<QLineEdit>(dialogue(), "champReference");
+    reference->clear();
+    QTest::keyClicks(reference, "dcf-003");
+    EXPECT_EQ(champs().last(), "DCF-003 C. Saint-Etienne a Bou");
+    EXPECT_EQ(env.dialogs.notices.mid(1),
+              QStringList({"La fréquence 5357.0 kHz n'est dans aucune bande",
+                           "F5ABC sur DCF-018 a déjà été signalé il y a moins de 5 minutes"}));
+    QTest::qWait(50);
+    EXPECT_EQ(noeud.recu, "F5ABC/P\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n");
+}
+
+// A desktop alert for each spot of a reference never worked: once per
+// reference and band an hour, none with "Alertes" off, silent without a service.
+TEST_F(SpotsFenetre, Alertes) {
+    ouvrir({ligne("F6AAA", "18", "JEAN", "DCF-001", "01/01/24", "10:00", "CW", "14 Mhz")});
+    envoyer("DX de F5XYZ: 14030.0 F6ZZZ DCF-005 1159Z\r\n", 1);
+    // No service yet: this round trip on the window's connection comes after its alert.
+    ASSERT_FALSE(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"));
+
+    ServiceNotifications service;
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "service");
+    ASSERT_TRUE(bus.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(bus.registerService("org.freedesktop.Notifications"));
+    ASSERT_TRUE(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"));
+
+    envoyer(
+        "DX de F5XYZ: 14030.0 F6DDD DCF-003 1200Z\r\nDX de K1TTT: 14031.0 F6EEE DCF-003 1201Z\r\n"
+        "DX de F5XYZ: 14025.0 F6AAA DCF-001 1202Z\r\nDX de F5XYZ: 7030.0 F6DDD DCF-003 1203Z\r\n",
+        5);
+    ASSERT_TRUE(attendre([&] { return service.recues.size() == 2; }));
+
+    auto* alertes = controle<QCheckBox>(w.get(), "alertes");
+    alertes->click();
+    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, ""), "Non");
+    EXPECT_FALSE(controle<QCheckBox>(std::make_unique<SpotsDCF>(env.ctx).get(), "alertes")->isChecked());
+    envoyer("DX de F5XYZ: 10120.0 F6FFF DBF-012B 1204Z\r\n", 6);
+    alertes->click();
+    env.clock.utc = env.clock.utc.addSecs(3601);
+    envoyer("DX de F5XYZ: 14030.0 F6DDD DCF-003 1300Z\r\n", 1);
+    ASSERT_TRUE(attendre([&] { return service.recues.size() == 3; }));
+    EXPECT_EQ(service.recues << env.dialogs.notices,
+              QStringList({"Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 14 Mhz : F6DDD",
+                           "Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 7.0 Mhz : F6DDD",
+                           "Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 14 Mhz : F6DDD"}));
+    bus.unregisterService("org.freedesktop.Notifications");
+    QDBusConnection::disconnectFromBus("service");
+}
+
+#include "SpotsFenetreTest.moc"

@@ -1,6 +1,7 @@
 #include "core/cluster/Spots.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
 
 #include "core/Bandes.h"
@@ -43,8 +44,7 @@ bool heureZ(QByteArrayView t) {
 bool indicatifValide(QByteArrayView t) {
     if (t.isEmpty() || t.size() > 20) return false;
     for (char c : t)
-        if (!chiffre(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z') && c != '/')
-            return false;
+        if (!chiffre(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z') && c != '/') return false;
     return true;
 }
 
@@ -86,8 +86,7 @@ std::optional<Spot> lire(QByteArrayView ligne) {
     const QByteArrayView freq = jeton(l, &pos);
     double kHz = 0;
     const auto [fin, err] = std::from_chars(freq.data(), freq.data() + freq.size(), kHz);
-    if (freq.isEmpty() || err != std::errc() || fin != freq.data() + freq.size() || !(kHz > 0) ||
-        kHz > 1e8)
+    if (freq.isEmpty() || err != std::errc() || fin != freq.data() + freq.size() || !(kHz > 0) || kHz > 1e8)
         return std::nullopt;
 
     const QByteArrayView indicatif = jeton(l, &pos);
@@ -134,10 +133,10 @@ QString normaliser(QStringView texte) {
 
 QString texte(Marque m) {
     switch (m) {
-    case Marque::Nouvelle: return QStringLiteral("Nouvelle");
-    case Marque::NouvelleBande: return QStringLiteral("Nouvelle bande");
-    case Marque::Contactee: return QStringLiteral("Contactée");
-    case Marque::Confirmee: return QStringLiteral("Confirmée");
+        case Marque::Nouvelle: return QStringLiteral("Nouvelle");
+        case Marque::NouvelleBande: return QStringLiteral("Nouvelle bande");
+        case Marque::Contactee: return QStringLiteral("Contactée");
+        case Marque::Confirmee: return QStringLiteral("Confirmée");
     }
     return {};
 }
@@ -182,8 +181,7 @@ QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier) {
     return liste;
 }
 
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste,
-                                const QString& reference) {
+Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference) {
     return liste.value(Recherches::cle(reference));
 }
 
@@ -221,5 +219,105 @@ std::optional<Adresse> lireAdresse(const QString& texte, quint16 portDefaut) {
 }
 
 int attente(int essai) { return essai >= 6 ? 300 : 5 << qMax(essai, 0); }
+
+QString ascii(QStringView texte) {
+    // Compatibility decomposition splits "é" into "e" and its accent, and
+    // turns no-break spaces and the ellipsis into plain characters.
+    const QString d = texte.toString().normalized(QString::NormalizationForm_KD);
+    QString r;
+    r.reserve(d.size());
+    for (const QChar c : d) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7f) {
+            r.append(c);
+            continue;
+        }
+        switch (u) {
+            case u'\t':
+            case u'\n':
+            case u'\r': r.append(QLatin1Char(' ')); break;
+            case u'œ': r.append(QLatin1String("oe")); break;
+            case u'Œ': r.append(QLatin1String("OE")); break;
+            case u'æ': r.append(QLatin1String("ae")); break;
+            case u'Æ': r.append(QLatin1String("AE")); break;
+            case u'ß': r.append(QLatin1String("ss")); break;
+            case u'ø': r.append(QLatin1Char('o')); break;
+            case u'Ø': r.append(QLatin1Char('O')); break;
+            case u'‘':
+            case u'’':
+            case u'‚':
+            case u'′': r.append(QLatin1Char('\'')); break;
+            case u'“':
+            case u'”':
+            case u'„':
+            case u'«':
+            case u'»': r.append(QLatin1Char('"')); break;
+            case u'‐':
+            case u'‑':
+            case u'‒':
+            case u'–':
+            case u'—':
+            case u'−': r.append(QLatin1Char('-')); break;
+            default: break;  // accents, controls and the rest
+        }
+    }
+    return r;
+}
+
+QString commentaire(const QString& reference, const QString& nom) {
+    const QString t = nom.isEmpty() ? reference : reference + QLatin1Char(' ') + nom;
+    return ascii(t).simplified().left(LongueurCommentaire).trimmed();
+}
+
+std::optional<double> lireKHz(QStringView texte) {
+    QString t = texte.trimmed().toString();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    const qsizetype point = t.indexOf(QLatin1Char('.'));
+    const bool chiffres = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return chiffre(c) || c == u'.'; });
+    if (t.isEmpty() || !chiffres || point == 0 || point == t.size() - 1 || t.count(QLatin1Char('.')) > 1)
+        return std::nullopt;
+    bool ok = false;
+    const double kHz = t.toDouble(&ok);
+    return ok ? std::optional(kHz) : std::nullopt;
+}
+
+Envoi preparer(const Signalement& s) {
+    auto refus = [](QString message) { return Envoi{{}, {}, std::move(message)}; };
+    const QString kHzTexte = s.kHz.trimmed();
+    if (kHzTexte.isEmpty()) return refus(QStringLiteral("Entrez la fréquence en kHz (par exemple 14025.0)"));
+    const auto kHz = lireKHz(kHzTexte);
+    if (!kHz) return refus(QStringLiteral("Fréquence invalide : %1 (en kHz, par exemple 14025.0)").arg(kHzTexte));
+    const QString frequence = QString::number(*kHz, 'f', 1);
+    if (!Bandes::parFrequence(*kHz))
+        return refus(QStringLiteral("La fréquence %1 kHz n'est dans aucune bande").arg(frequence));
+
+    const QString indicatif = s.indicatif.trimmed().toUpper();
+    if (indicatif.isEmpty()) return refus(QStringLiteral("Entrez l'indicatif à signaler"));
+    if (indicatif.size() > 12 || !indicatifValide(indicatif.toLatin1()))
+        return refus(QStringLiteral("Indicatif invalide : %1 (lettres, chiffres et /)").arg(indicatif));
+
+    const QString reference = normaliser(s.reference);
+    if (s.reference.trimmed().isEmpty())
+        return refus(QStringLiteral("Entrez la référence à signaler (par exemple DCF-018 ou DBF-012B)"));
+    if (reference.isEmpty())
+        return refus(
+            QStringLiteral("Référence invalide : %1 (par exemple DCF-018 ou DBF-012B)").arg(s.reference.trimmed()));
+
+    // Controls go with the folding: whatever is typed, one line leaves.
+    const QString c = ascii(s.commentaire).simplified().left(LongueurCommentaire).trimmed();
+    QString ligne = QStringLiteral("DX ") + frequence + QLatin1Char(' ') + indicatif;
+    if (!c.isEmpty()) ligne += QLatin1Char(' ') + c;
+    return {ligne.toLatin1(), indicatif + QStringLiteral(" sur ") + reference, {}};
+}
+
+Alerte alerte(const Spot& s, const QString& nom) {
+    const bool basilique = s.reference.startsWith(QLatin1String("DBF"));
+    const QString bande = s.bande >= 0 ? QString::fromLatin1(Bandes::Table[s.bande].texte)
+                                       : QString::number(s.kHz, 'f', 1) + QStringLiteral(" kHz");
+    QString texte = s.reference;
+    if (!nom.isEmpty()) texte += QLatin1Char(' ') + nom;
+    texte += QStringLiteral(" sur ") + bande + QStringLiteral(" : ") + s.indicatif;
+    return {basilique ? QStringLiteral("Nouvelle basilique") : QStringLiteral("Nouvelle cathédrale"), texte};
+}
 
 }  // namespace Spots

@@ -12,6 +12,8 @@ class Carnet;
 namespace Keys {
 // Address of the DX-cluster node ("host:port"), application "DCF", global section.
 inline const QString NoeudCluster = QStringLiteral("Noeud Cluster");
+// Desktop alerts of the spots window, "Oui" or "Non"; application "DCF", global section.
+inline const QString AlertesSpots = QStringLiteral("Alertes Spots");
 }  // namespace Keys
 
 // Spots of a DX-cluster node read from its telnet lines, and what the log
@@ -59,8 +61,7 @@ private:
 
 // The reference list read once into memory, by reference key (first row wins).
 QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier);
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste,
-                                const QString& reference);
+Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference);
 
 struct Adresse {
     QString hote;
@@ -73,5 +74,43 @@ std::optional<Adresse> lireAdresse(const QString& texte, quint16 portDefaut = 23
 
 // Seconds before reconnection attempt n (0-based): 5, 10, 20 ... up to 300.
 int attente(int essai);
+
+// Plain ASCII for a node: accents dropped ("É" gives "E"), ligatures and
+// typographic signs spelt out, anything else and every control removed.
+QString ascii(QStringView texte);
+
+// A node keeps 30 characters of a spot's comment.
+constexpr int LongueurCommentaire = 30;
+// The comment of a spot sent: the reference and the cathedral's name, in
+// plain ASCII, cut to what the node keeps.
+QString commentaire(const QString& reference, const QString& nom);
+
+// A frequency typed in kHz: digits with an optional decimal point or comma
+// ("14025", "14025.0", "14025,5"); nothing otherwise.
+std::optional<double> lireKHz(QStringView texte);
+
+// What the operator asks to send.
+struct Signalement {
+    QString kHz;
+    QString indicatif;
+    QString reference;
+    QString commentaire;
+};
+// The line sent to the node, "DX <kHz> <callsign> <comment>", and the
+// callsign and reference as a refusal names them ("F5ABC sur DCF-018"); or
+// the French refusal of a field.
+struct Envoi {
+    QByteArray ligne;
+    QString cle;
+    QString refus;
+};
+Envoi preparer(const Signalement& s);
+
+// The desktop alert of a spot of a reference never worked.
+struct Alerte {
+    QString titre;  // "Nouvelle cathédrale", "Nouvelle basilique"
+    QString texte;  // "DCF-018 C. Saint-Pierre à Troyes sur 14 Mhz : F5ABC"
+};
+Alerte alerte(const Spot& s, const QString& nom);
 
 }  // namespace Spots

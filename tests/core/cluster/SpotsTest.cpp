@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include "core/cluster/Delai.h"
 #include "core/cluster/Spots.h"
 #include "core/journal/Carnet.h"
 #include "support/Doubles.h"
@@ -11,7 +12,8 @@ using Spots::Marque;
 // when the line is not a spot or its fields do not read.
 TEST(Spots, LignesDuNoeud) {
     const std::pair<QByteArray, const char*> cas[] = {
-        {"DX de F5XYZ:     14025.0  F6ABC        DCF-018 CW                     1234Z", "F5XYZ F6ABC 12:34 DCF-018 14025 4"},
+        {"DX de F5XYZ:     14025.0  F6ABC        DCF-018 CW                     1234Z",
+         "F5XYZ F6ABC 12:34 DCF-018 14025 4"},
         {"DX de f5xyz-#:    7012.5  f/on4abc/p   cq dbf012b via skimmer  0905Z JN18\r",
          "F5XYZ-# F/ON4ABC/P 09:05 DBF-012B 7012.5 2"},
         {"\a\aDX de K1TTT:  3532.0 F5AAA  (dcf018) tnx 2359z\r\n", "K1TTT F5AAA 23:59 DCF-018 3532 1"},
@@ -28,27 +30,40 @@ TEST(Spots, LignesDuNoeud) {
         {"DX de F5XYZ: 14025.0 F6ABC DCF-018", ""},
         {"DX de F5XYZ: 14025.0 F6ABC DCF-018 1234Z JN18 de", ""},
         {"DX de F5XYZ: 14025.0", ""},
-        {"DX de F5XYZ: 14025.0 F6\xe9\x01" "BC DCF-018 1234Z", ""},
+        {"DX de F5XYZ: 14025.0 F6\xe9\x01"
+         "BC DCF-018 1234Z",
+         ""},
         {"DX de : 14025.0 F6ABC DCF-018 1234Z", ""},
         {QByteArray("\xff\xfe\0garbage", 10), ""},
     };
     for (const auto& [ligne, attendu] : cas) {
         const auto s = Spots::lire(ligne);
         EXPECT_EQ(s ? QStringList({s->spotteur, s->indicatif, s->heure, s->reference, QString::number(s->kHz),
-                                   QString::number(s->bande)}).join(' ') : QString(), attendu) << ligne.left(80).toStdString();
+                                   QString::number(s->bande)})
+                          .join(' ')
+                    : QString(),
+                  attendu)
+            << ligne.left(80).toStdString();
     }
 }
 
 TEST(Spots, References) {
     const std::pair<const char*, const char*> dans[] = {
-        {"DCF-018", "DCF-018"},      {"qrv dcf018 cw", "DCF-018"}, {"DBF-012B", "DBF-012B"},
-        {"dbf012b", "DBF-012B"},     {"DBF-012", ""},              {"DCF--018", ""},
-        {"DCF-018/DBF-001B", "DCF-018"}, {"DCF-18 et DBF-001B.", "DBF-001B"}, {"ÉDCF-018", ""},
+        {"DCF-018", "DCF-018"},
+        {"qrv dcf018 cw", "DCF-018"},
+        {"DBF-012B", "DBF-012B"},
+        {"dbf012b", "DBF-012B"},
+        {"DBF-012", ""},
+        {"DCF--018", ""},
+        {"DCF-018/DBF-001B", "DCF-018"},
+        {"DCF-18 et DBF-001B.", "DBF-001B"},
+        {"ÉDCF-018", ""},
     };
     for (const auto& [texte, ref] : dans) EXPECT_EQ(Spots::referenceDans(QString::fromUtf8(texte)), ref) << texte;
     // As a whole only: the form a log field is compared in.
-    EXPECT_EQ(QStringList({Spots::normaliser(u" dcf018 "), Spots::normaliser(u"Dbf-001b"), Spots::normaliser(u"DCF-018 x"),
-                           Spots::normaliser(u"")}), QStringList({"DCF-018", "DBF-001B", "", ""}));
+    EXPECT_EQ(QStringList({Spots::normaliser(u" dcf018 "), Spots::normaliser(u"Dbf-001b"),
+                           Spots::normaliser(u"DCF-018 x"), Spots::normaliser(u"")}),
+              QStringList({"DCF-018", "DBF-001B", "", ""}));
 }
 
 TEST(Spots, MarquesDuCarnet) {
@@ -61,9 +76,11 @@ TEST(Spots, MarquesDuCarnet) {
     Spots::IndexCarnet index;
     index.construire(env.carnet);
     const std::tuple<const char*, int, Marque> cas[] = {
-        {"DCF-001", 4, Marque::Confirmee}, {"DCF-001", 2, Marque::NouvelleBande}, {"DCF-001", -1, Marque::NouvelleBande},
-        {"DCF-002", 4, Marque::Confirmee}, {"DBF-003B", 2, Marque::Contactee},    {"DCF-003", 2, Marque::Nouvelle},
-        {"DCF-004", 10, Marque::Contactee}, {"DCF-005", 4, Marque::Contactee},    {"DCF-999", 4, Marque::Nouvelle},
+        {"DCF-001", 4, Marque::Confirmee},      {"DCF-001", 2, Marque::NouvelleBande},
+        {"DCF-001", -1, Marque::NouvelleBande}, {"DCF-002", 4, Marque::Confirmee},
+        {"DBF-003B", 2, Marque::Contactee},     {"DCF-003", 2, Marque::Nouvelle},
+        {"DCF-004", 10, Marque::Contactee},     {"DCF-005", 4, Marque::Contactee},
+        {"DCF-999", 4, Marque::Nouvelle},
     };
     for (const auto& [ref, bande, m] : cas) EXPECT_EQ(index.marque(ref, bande), m) << ref << " " << bande;
 }
@@ -71,24 +88,37 @@ TEST(Spots, MarquesDuCarnet) {
 // The list read once into memory answers as the lookup of the entry does.
 TEST(Spots, ListeEnMemoire) {
     TestEnv env;
-    env.writeFile("Liste_DCF.csv", "Rev 004 du 01/02/24;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n"
-                                   "DCF-001;Ailleurs;99;Autre;\r\nDBF-007B;Lisieux;14;Sainte-Therese;x;y\r\n"
-                                   "DCF-003;Bourges;18;Saint-Etienne-Abcd;\r\nDCF-002;Court;12\r\n");
+    env.writeFile("Liste_DCF.csv",
+                  "Rev 004 du 01/02/24;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n"
+                  "DCF-001;Ailleurs;99;Autre;\r\nDBF-007B;Lisieux;14;Sainte-Therese;x;y\r\n"
+                  "DCF-003;Bourges;18;Saint-Etienne-Abcd;\r\nDCF-002;Court;12\r\n");
     const QString chemin = env.ctx.path("Liste_DCF.csv");
     const auto liste = Spots::chargerListe(chemin);
     EXPECT_EQ(Spots::chercher(liste, "DCF-001").nom, "C. Saint-Etienne à Bourges");
     for (const char* ref : {"DCF-001", "DBF-007B", "DBF-007", "DCF-003", "DCF-002", "DCF-999"}) {
         const auto a = Spots::chercher(liste, ref), b = Recherches::Cherche_Ref_Liste(chemin, ref);
-        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}), QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt})) << ref;
+        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}),
+                  QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt}))
+            << ref;
     }
     EXPECT_TRUE(Spots::chargerListe(env.ctx.path("absente.csv")).isEmpty());
 }
 
 TEST(Spots, AdresseEtAttentes) {
-    const std::pair<const char*, const char*> cas[] = {  // "": refused
-        {" dxc.example.org:7300 ", "dxc.example.org 7300"}, {"localhost", "localhost 23"}, {"[::1]:7373", "::1 7373"},
-        {"::1", "::1 23"}, {"h:0", ""}, {"h:70000", ""}, {"h:abc", ""}, {"h:", ""}, {":7300", ""}, {"", ""},
-        {"[::1", ""}, {"a b:7300", ""},
+    const std::pair<const char*, const char*> cas[] = {
+        // "": refused
+        {" dxc.example.org:7300 ", "dxc.example.org 7300"},
+        {"localhost", "localhost 23"},
+        {"[::1]:7373", "::1 7373"},
+        {"::1", "::1 23"},
+        {"h:0", ""},
+        {"h:70000", ""},
+        {"h:abc", ""},
+        {"h:", ""},
+        {":7300", ""},
+        {"", ""},
+        {"[::1", ""},
+        {"a b:7300", ""},
     };
     for (const auto& [texte, attendu] : cas) {
         const auto a = Spots::lireAdresse(QString::fromLatin1(texte));
@@ -97,4 +127,72 @@ TEST(Spots, AdresseEtAttentes) {
     std::vector<int> attentes;
     for (int n = 0; n < 9; ++n) attentes.push_back(Spots::attente(n));
     EXPECT_EQ(attentes, (std::vector<int>{5, 10, 20, 40, 80, 160, 300, 300, 300}));
+}
+
+// What leaves for the node: one plain ASCII line, or the refusal of a field.
+TEST(Spots, Signalements) {
+    const std::pair<Spots::Signalement, const char*> cas[] = {
+        {{"14025.0", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"},
+         "DX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy"},
+        {{" 7012,5 ", "f/on4abc/p", "dbf012b", "Sainte-Thérèse\r\nSH/DX  tnx"},
+         "DX 7012.5 F/ON4ABC/P Sainte-Therese SH/DX tnx"},
+        {{"432100", "F5ABC", "DCF-018", ""}, "DX 432100.0 F5ABC"},
+        {{"14025", "F5ABC", "DCF-018", "Notre-Dame de l’Assomption à Clermont"},
+         "DX 14025.0 F5ABC Notre-Dame de l'Assomption a C"},
+        {{"", "F5ABC", "DCF-018", ""}, "Entrez la fréquence en kHz (par exemple 14025.0)"},
+        {{"14 025", "F5ABC", "DCF-018", ""}, "Fréquence invalide : 14 025 (en kHz, par exemple 14025.0)"},
+        {{"1e4", "F5ABC", "DCF-018", ""}, "Fréquence invalide : 1e4 (en kHz, par exemple 14025.0)"},
+        {{"5357", "F5ABC", "DCF-018", ""}, "La fréquence 5357.0 kHz n'est dans aucune bande"},
+        {{"14025", " ", "DCF-018", ""}, "Entrez l'indicatif à signaler"},
+        {{"14025", "F5 ABC", "DCF-018", ""}, "Indicatif invalide : F5 ABC (lettres, chiffres et /)"},
+        {{"14025", "F5ABCDEFGHIJK", "DCF-018", ""}, "Indicatif invalide : F5ABCDEFGHIJK (lettres, chiffres et /)"},
+        {{"14025", "F5ABC", "", ""}, "Entrez la référence à signaler (par exemple DCF-018 ou DBF-012B)"},
+        {{"14025", "F5ABC", "DCF-18", ""}, "Référence invalide : DCF-18 (par exemple DCF-018 ou DBF-012B)"},
+    };
+    for (const auto& [s, attendu] : cas) {
+        const Spots::Envoi e = Spots::preparer(s);
+        EXPECT_EQ(e.refus.isEmpty() ? QString::fromLatin1(e.ligne) : e.refus, QString::fromUtf8(attendu))
+            << s.kHz.toStdString();
+    }
+    EXPECT_EQ(Spots::preparer({"7012.5", "f/on4abc/p", "dbf012b", ""}).cle, "F/ON4ABC/P sur DBF-012B");
+}
+
+TEST(Spots, AsciiEtCommentaire) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"Saint-Étienne", "Saint-Etienne"},
+        {"Cœur «sacré» – Æ ß", "Coeur \"sacre\" - AE ss"},
+        {"a\u00a0b\tc\x01\x7f"
+         "d…",
+         "a b cd..."},
+        {"Ελ", ""},
+    };
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(Spots::ascii(QString::fromUtf8(texte)), attendu) << texte;
+    EXPECT_EQ(
+        QStringList({Spots::commentaire("DCF-018", "C. Saint-Pierre à Troyes"), Spots::commentaire("DBF-012B", "")}),
+        QStringList({"DCF-018 C. Saint-Pierre a Troy", "DBF-012B"}));
+}
+
+TEST(Spots, Alertes) {
+    Spots::Spot s{"F5XYZ", 14025, "F5ABC", "DCF-018 CW", "12:00", "DCF-018", 4};
+    const Spots::Alerte a = Spots::alerte(s, "C. Saint-Pierre à Troyes");
+    s = {"F5XYZ", 5357, "F6ABC", "", "12:00", "DBF-012B", -1};
+    const Spots::Alerte b = Spots::alerte(s, "");
+    EXPECT_EQ(QStringList({a.titre, a.texte, b.titre, b.texte}),
+              QStringList({"Nouvelle cathédrale", "DCF-018 C. Saint-Pierre à Troyes sur 14 Mhz : F5ABC",
+                           "Nouvelle basilique", "DBF-012B sur 5357.0 kHz : F6ABC"}));
+}
+
+// A key goes again once its delay is over, or when the clock was set back.
+TEST(Spots, Delai) {
+    const QDateTime t0(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
+    Delai d(300);
+    d.noter("F5ABC sur DCF-018", t0);
+    const std::tuple<const char*, int, bool> cas[] = {
+        {"F5ABC sur DCF-018", 0, false},  {"F5ABC sur DCF-018", 299, false}, {"F5ABC sur DCF-018", 300, true},
+        {"F5ABC sur DCF-018", -60, true}, {"F5ABC sur DCF-019", 1, true},
+    };
+    for (const auto& [cle, secondes, libre] : cas)
+        EXPECT_EQ(d.libre(cle, t0.addSecs(secondes)), libre) << cle << secondes;
+    d.noter("F5ABC sur DCF-019", t0.addSecs(400));  // forgets the first on the way
+    EXPECT_TRUE(d.libre("F5ABC sur DCF-018", t0.addSecs(100)));
 }

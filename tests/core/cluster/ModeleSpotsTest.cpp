@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "core/cluster/ModeleSpots.h"
+#include "core/cluster/TriSpots.h"
+
+using Spots::Marque;
+
+namespace {
+
+const QDateTime T0(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC);
+
+Spots::Spot spot(const QString& indicatif, const QString& reference, int bande, double kHz = 14025,
+                 const QString& spotteur = "F5XYZ") {
+    return {spotteur, kHz, indicatif, reference, "10:00", reference, bande};
+}
+
+QStringList colonne(const QAbstractItemModel& m, int c) {
+    QStringList l;
+    for (int r = 0; r < m.rowCount(); ++r) l << m.index(r, c).data().toString();
+    return l;
+}
+
+}  // namespace
+
+// Each kind of spot at each age, in arrival order; "Intérêt" puts what the
+// award needs first and the newest first within each kind.
+TEST(ModeleSpots, RangParInteret) {
+    const std::tuple<const char*, Marque, int> arrivees[] = {
+        // callsign, mark, minutes after T0
+        {"F1A", Marque::Contactee, 0},  {"F1B", Marque::Confirmee, 1},      {"F1C", Marque::NouvelleBande, 2},
+        {"F1D", Marque::Nouvelle, 3},   {"F1E", Marque::Contactee, 10},     {"F1F", Marque::Nouvelle, 20},
+        {"F1G", Marque::Confirmee, 25}, {"F1H", Marque::NouvelleBande, 40},
+    };
+    ModeleSpots modele;
+    TriSpots tri(&modele);
+    int n = 0;
+    for (const auto& [indicatif, marque, minutes] : arrivees)
+        modele.ajouter(spot(indicatif, "DCF-018", 4, 14000 + ++n), {}, marque, T0.addSecs(60 * minutes));
+    EXPECT_EQ(colonne(tri, Spots::Indicatif), QStringList({"F1F", "F1D", "F1H", "F1C", "F1E", "F1A", "F1G", "F1B"}));
+}
+
+// One row per callsign, reference and band: the latest spot, with its time
+// and spotter, counted as the newest.
+TEST(ModeleSpots, Doublons) {
+    ModeleSpots modele;
+    TriSpots tri(&modele);
+    const std::tuple<Spots::Spot, int> arrivees[] = {
+        // spot, minutes after T0
+        {spot("F5ABC", "DCF-018", 4, 14025, "F5XYZ"), 0}, {spot("F5ABC", "DCF-018", 2, 7012, "F5XYZ"), 1},
+        {spot("F6ABC", "DCF-018", 4, 14030, "F5XYZ"), 2}, {spot("F5ABC", "DCF-019", 4, 14025, "F5XYZ"), 3},
+        {spot("F5ABC", "DCF-018", 4, 14026, "K1TTT"), 4},
+    };
+    for (const auto& [s, minutes] : arrivees) modele.ajouter(s, {}, Marque::Nouvelle, T0.addSecs(60 * minutes));
+    EXPECT_EQ(colonne(tri, Spots::Frequence), QStringList({"14026.0", "14025.0", "14030.0", "7012.0"}));
+    EXPECT_EQ(colonne(tri, Spots::Spotteur).first(2), QStringList({"K1TTT", "F5XYZ"}));
+    EXPECT_EQ(modele.chercher("F5ABC", "DCF-018")->spot.kHz, 14026);
+}
