@@ -11,9 +11,9 @@
 #include "core/Reglages.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
+#include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "core/saisie/Recherches.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
 #include "ui/ModeleLog.h"
@@ -126,7 +126,7 @@ int Saisie::Ref_A_KeyPress(int code) {
             "La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF"));
     }
     // No list, or no row: empty texts, the operator types them.
-    const Recherches::Cathedrale cath = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
+    const Cathedrales::Cathedrale cath = Cathedrales::chercher(fichierListeDCF(), ref);
     c.Dpt_A->setText(cath.dpt);
     c.Rem_A->setText(cath.nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
     fait(c.Ref_A);
