@@ -29,23 +29,23 @@
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/saisie/StationLogic.h"
-#include "platform/KeyPress.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyPress.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
 #include "ui/ExportAdif.h"
-#include "ui/MiseAJourListe.h"
-#include "ui/ModeleLog.h"
 #include "ui/Guide.h"
 #include "ui/ImportAdif.h"
+#include "ui/MiseAJourListe.h"
+#include "ui/ModeleLog.h"
 #include "ui/RechercheIndicatif.h"
 #include "ui/SpotsDCF.h"
 #include "ui/Station.h"
-#include "ui/diplomes/AffContacte.h"
-#include "ui/diplomes/Carte_Acti_DCF.h"
-#include "ui/diplomes/Commun.h"
-#include "ui/diplomes/DiplomesDCF.h"
+#include "ui/diplomes/FenetreCarte.h"
+#include "ui/diplomes/FenetreContactees.h"
+#include "ui/diplomes/FenetreDiplomes.h"
+#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/web/Cluster.h"
 #include "ui/web/Reglement.h"
 #include "ui/widgets/Apparence.h"
@@ -198,9 +198,10 @@ void Main::ajusterEntete() {
     f.setBold(true);
     Label_Liste_DCF->setFont(f);
     Label_Liste_DCF->setColonnes(QFontMetricsF(Liste_DCF->font()).horizontalAdvance(QLatin1Char('0')),
-                                 Awards::margeTexte(Liste_DCF));
+                                 OutilsDiplomes::margeTexte(Liste_DCF));
     // Wide enough for a whole line, the QSL mark included.
-    Liste_DCF->setMinimumWidth(Awards::largeurLignes(Liste_DCF, Liste_DCF->font(), LigneQso::LongueurAffichage + 1));
+    Liste_DCF->setMinimumWidth(
+        OutilsDiplomes::largeurLignes(Liste_DCF, Liste_DCF->font(), LigneQso::LongueurAffichage + 1));
 }
 
 void Main::connecterMenus() {
@@ -214,15 +215,12 @@ void Main::connecterMenus() {
     connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Maj_DCF_Click(ctx); });
     connect(Mnu_Reglement, &QAction::triggered, this, [this] { ouvrirReglement(ctx); });
     connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
-    connect(Mnu_Carte_Contacte, &QAction::triggered, this, [this] {
-        Windows::openSingle<Carte_Acti_DCF>([this] { return new Carte_Acti_DCF(ctx); });
-    });
-    connect(Mnu_Diplomes, &QAction::triggered, this, [this] {
-        Windows::openSingle<Diplomes_DCF>([this] { return new Diplomes_DCF(ctx); });
-    });
-    connect(Mnu_L_Contacte, &QAction::triggered, this, [this] {
-        Windows::openSingle<Aff_Contacte>([this] { return new Aff_Contacte(ctx); });
-    });
+    connect(Mnu_Carte_Contacte, &QAction::triggered, this,
+            [this] { Windows::openSingle<FenetreCarte>([this] { return new FenetreCarte(ctx); }); });
+    connect(Mnu_Diplomes, &QAction::triggered, this,
+            [this] { Windows::openSingle<FenetreDiplomes>([this] { return new FenetreDiplomes(ctx); }); });
+    connect(Mnu_L_Contacte, &QAction::triggered, this,
+            [this] { Windows::openSingle<FenetreContactees>([this] { return new FenetreContactees(ctx); }); });
     connect(Mnu_Import_ADIF, &QAction::triggered, this, [this] { ImportAdif::Mnu_Import_ADIF_Click(ctx, this); });
     connect(Mnu_Import_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Import_DCF_Click(ctx); });
     connect(Mnu_Dossier, &QAction::triggered, this, &Main::Mnu_Dossier_Click);

@@ -15,15 +15,15 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "ui/widgets/Couleurs.h"
-#include "ui/widgets/EnteteListe.h"
 #include "core/journal/Carnet.h"
-#include "ui/diplomes/Commun.h"
 #include "core/journal/LigneQso.h"
+#include "core/recherche/Recherche.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
-#include "core/recherche/Recherche.h"
 #include "platform/Windows.h"
+#include "ui/diplomes/OutilsDiplomes.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/widgets/EnteteListe.h"
 
 using Windows::nomme;
 
@@ -104,8 +104,9 @@ Recherche_Indicatif::Recherche_Indicatif(AppContext& c, const QFont& police, QWi
     const QFont& fixe = police;
     QSO_Effectues->setFont(fixe);
     const QFontMetricsF fmf(fixe);
-    const int marge = Awards::margeTexte(QSO_Effectues);
-    QSO_Effectues->setMinimumSize(Awards::largeurLignes(QSO_Effectues, fixe, LigneQso::LongueurAffichage + 1), 300);
+    const int marge = OutilsDiplomes::margeTexte(QSO_Effectues);
+    QSO_Effectues->setMinimumSize(OutilsDiplomes::largeurLignes(QSO_Effectues, fixe, LigneQso::LongueurAffichage + 1),
+                                  300);
     QFont entete = fixe;
     entete.setBold(true);
     Label13->setFont(entete);

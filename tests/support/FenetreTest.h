@@ -1,8 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "core/journal/TextFile.h"
@@ -32,9 +33,20 @@ protected:
     }
     template <class T = QLineEdit>
     T* c(const char* name) {
-        T* w = main->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
+        return dans<T>(main.get(), name);
+    }
+    // A control of any window, by its objectName.
+    template <class T = QLineEdit>
+    static T* dans(const QObject* fenetre, const QString& name) {
+        T* w = fenetre ? fenetre->findChild<T*>(name) : nullptr;
+        EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
+    }
+    // The log list: its number of lines and the text of one.
+    int lignesListe() { return c<QListView>("Liste_DCF")->model()->rowCount(); }
+    QString ligneListe(int row) {
+        const QAbstractItemModel* m = c<QListView>("Liste_DCF")->model();
+        return m->data(m->index(row, 0)).toString();
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
     // Types into the control that has the focus, as the operator does, then Enter.
