@@ -6,25 +6,26 @@
 #include <QListView>
 #include <QRadioButton>
 
-#include "ui/Main.h"
-#include "ui/ExportAdif.h"
-#include "ui/RechercheIndicatif.h"
 #include "support/GrosLog.h"
+#include "ui/ExportAdif.h"
+#include "ui/FenetreRecherche.h"
+#include "ui/Main.h"
 
 namespace {
 
-// Lance_Recherche over the main window's list, results shown in the window.
+// The search over the main window's list, results shown in the window.
 void rechercher(benchmark::State& state, int option, const QString& critere) {
     BenchEnv env;
-    Main main(env.ctx);
-    main.demarrer();
-    Recherche_Indicatif w(env.ctx, main.Liste_DCF->font());
-    w.Option1[option - 1]->setChecked(true);
-    QLineEdit* boites[] = {w.Indica, w.Data, w.Depa};
+    Main fenetre(env.ctx);
+    fenetre.demarrer();
+    FenetreRecherche w(env.ctx, fenetre.findChild<QListView*>(QStringLiteral("Liste_DCF"))->font());
+    const char* criteres[] = {"Indicatif", "Reference", "Departement"};
+    w.findChild<QRadioButton*>(QStringLiteral("choix") + QLatin1String(criteres[option - 1]))->setChecked(true);
+    QLineEdit* champ = w.findChild<QLineEdit*>(QStringLiteral("champ") + QLatin1String(criteres[option - 1]));
     qsizetype trouves = 0;
     for (auto _ : state) {
-        boites[option - 1]->setText(critere);
-        w.Lance_Recherche();
+        champ->setText(critere);
+        w.lancerRecherche();
         trouves = w.resultats().size();
     }
     state.counters["found"] = double(trouves);

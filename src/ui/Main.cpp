@@ -34,14 +34,14 @@
 #include "platform/KeyPress.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
+#include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
+#include "ui/FenetreRecherche.h"
 #include "ui/Guide.h"
 #include "ui/ImportAdif.h"
 #include "ui/MiseAJourListe.h"
 #include "ui/ModeleLog.h"
-#include "ui/RechercheIndicatif.h"
 #include "ui/SpotsDCF.h"
-#include "ui/Station.h"
 #include "ui/diplomes/FenetreCarte.h"
 #include "ui/diplomes/FenetreContactees.h"
 #include "ui/diplomes/FenetreDiplomes.h"
@@ -317,23 +317,23 @@ void Main::appliquerStation() {
 
 void Main::ouvrirStation(bool modale) {
     if (modale) {
-        Station station(ctx);
-        connect(&station, &Station::stationChoisie, this, &Main::appliquerStation);
+        DialogueStation station(ctx);
+        connect(&station, &DialogueStation::stationChoisie, this, &Main::appliquerStation);
         Windows::centreOnScreen(&station);
         station.exec();
         return;
     }
-    Windows::openSingle<Station>([this] {
-        auto* s = new Station(ctx);
-        connect(s, &Station::stationChoisie, this, &Main::appliquerStation);
+    Windows::openSingle<DialogueStation>([this] {
+        auto* s = new DialogueStation(ctx);
+        connect(s, &DialogueStation::stationChoisie, this, &Main::appliquerStation);
         return s;
     });
 }
 
 void Main::Rechercher_Click() {
-    Windows::openSingle<Recherche_Indicatif>([this] {
-        auto* r = new Recherche_Indicatif(ctx, Liste_DCF->font());
-        connect(r, &Recherche_Indicatif::qsoChoisi, saisie, &Saisie::selectionnerLigne);
+    Windows::openSingle<FenetreRecherche>([this] {
+        auto* r = new FenetreRecherche(ctx, Liste_DCF->font());
+        connect(r, &FenetreRecherche::qsoChoisi, saisie, &Saisie::selectionnerLigne);
         return r;
     });
 }

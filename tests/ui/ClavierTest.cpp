@@ -66,10 +66,10 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
                            main->Mnu_Guide->shortcut().toString()}).replaceInStrings("&", ""),
               QStringList({"Valider le QSO", "Mise à jour de la liste DCF", "Ctrl+Q", "F1"}));
     QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
-    QWidget* r = fenetre("Recherche_Indicatif");
+    QWidget* r = fenetre("FenetreRecherche");
     ASSERT_TRUE(r && QTest::qWaitForWindowActive(r));
     QTest::keyClick(r, Qt::Key_Escape);
-    EXPECT_EQ(fenetre("Recherche_Indicatif"), nullptr);
+    EXPECT_EQ(fenetre("FenetreRecherche"), nullptr);
     main->Mnu_Guide->trigger();  // the guide of the source tree
     auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
     ASSERT_NE(g, nullptr);

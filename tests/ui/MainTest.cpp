@@ -10,19 +10,21 @@
 #include "core/Reglages.h"
 #include "core/journal/LigneQso.h"
 #include "support/FenetreTest.h"
-#include "ui/Station.h"
+#include "ui/DialogueStation.h"
 #include "ui/widgets/EnteteListe.h"
 
 namespace {
 
 class Demarrage : public FenetreTest {
 protected:
-    QString reglage(const QString& section, const QString& key) { return env.settings->read(Keys::App, section, key, "<absent>"); }
+    QString reglage(const QString& section, const QString& key) {
+        return env.settings->read(Keys::App, section, key, "<absent>");
+    }
     // Starts with no station; the station window is handed to `choix` once shown.
-    void premierDemarrage(std::function<void(Station*)> choix) {
+    void premierDemarrage(std::function<void(DialogueStation*)> choix) {
         main = std::make_unique<Main>(env.ctx);
         QTimer::singleShot(0, [&] {
-            auto* s = qobject_cast<Station*>(QApplication::activeModalWidget());
+            auto* s = qobject_cast<DialogueStation*>(QApplication::activeModalWidget());
             ASSERT_TRUE(s && s->isModal() && QTest::qWaitForWindowActive(s));
             choix(s);
         });
@@ -34,27 +36,36 @@ protected:
 }  // namespace
 
 TEST_F(Demarrage, FirstRunTheStationIsTypedWithTheKeyboardAndGetsAnEmptyLog) {
-    premierDemarrage([](Station* s) {
+    premierDemarrage([](DialogueStation* s) {
         taper("f5xyz/p");  // Enter only moves to the button
-        EXPECT_EQ(s->New_Indicatif->text() + (focus() == s->Validation ? " sur Valider" : ""), "F5XYZ_P sur Valider");
-        QTest::keyClick(s->Validation, Qt::Key_Return);
+        QPushButton* valider = dans<QPushButton>(s, "boutonValider");
+        EXPECT_EQ(dans(s, "champIndicatif")->text() + (focus() == valider ? " sur Valider" : ""),
+                  "F5XYZ_P sur Valider");
+        QTest::keyClick(valider, Qt::Key_Return);
     });
-    EXPECT_EQ(messages() << main->I_Station->text() << main->windowTitle() << (QFile::exists(env.ctx.logPath()) ? QString::number(env.readFile("F5XYZ_P_DCF.log").size()) : "absent")
+    EXPECT_EQ(messages() << c<QLabel>("I_Station")->text() << main->windowTitle()
+                         << (QFile::exists(env.ctx.logPath()) ? QString::number(env.readFile("F5XYZ_P_DCF.log").size())
+                                                              : "absent")
                          << reglage("Setup ", "Indicatif Station") << reglage("Setup ", "Chemin Repertoire")
                          << reglage("Setup F5XYZ_P", "bande Utilisee") << reglage("Setup F5XYZ_P", "Revision"),
               QStringList({"\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n", "F5XYZ/P",
-                           "Vitralog   Diplome des Cathédrales de France Revision  1.0.3", "0", "F5XYZ_P", env.dir.path(), "0", " 1.0.3"}));
+                           "Vitralog   Diplome des Cathédrales de France Revision  1.0.3", "0", "F5XYZ_P",
+                           env.dir.path(), "0", " 1.0.3"}));
 }
 
 TEST_F(Demarrage, FirstRunWithoutAStationEveryKeyPointsToTheStationMenu) {
-    premierDemarrage([](Station* s) { s->close(); });
+    premierDemarrage([](DialogueStation* s) { s->close(); });
     messages();
     EXPECT_TRUE(env.ctx.station == "FXXXX" && !QFile::exists(env.dir.filePath("FXXXX_DCF.log")));
     QTest::keyClicks(focus(), "f5");
     QTest::keyClick(focus(), Qt::Key_Return);  // two letters and Enter: three times the same word
-    EXPECT_EQ(messages() << c("Ind_A")->text() << QString(c("Prenom_A")->isEnabled() ? "Prenom_A ouvert" : ""),
-              QStringList(3, "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
-                             "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.") << "f5" << "");
+    EXPECT_EQ(
+        messages() << c("Ind_A")->text() << QString(c("Prenom_A")->isEnabled() ? "Prenom_A ouvert" : ""),
+        QStringList(3,
+                    "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+                    "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.")
+            << "f5"
+            << "");
 }
 
 TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
@@ -68,60 +79,75 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
         env.settings->write("DCF", "Setup F5XYZ", cle, valeur);
     ouvrir();
     // The last line chosen; an empty form on the stored band and mode, the manual date mode back.
-    EXPECT_EQ(messages() << main->I_Station->text() << main->modele->affichage(main->Liste_DCF->currentIndex().row())
-                         << QString::number(main->modele->rowCount()) << c("Ind_A")->text() + (focus() == c("Ind_A") ? "|focus" : "")
+    EXPECT_EQ(messages() << c<QLabel>("I_Station")->text()
+                         << ligneListe(c<QListView>("Liste_DCF")->currentIndex().row()) << QString::number(lignesListe())
+                         << c("Ind_A")->text() + (focus() == c("Ind_A") ? "|focus" : "")
                          << c<QComboBox>("Bande_A")->currentText() + " " + c("RST_A")->text()
-                         << QString(c<QAction>("Mnu_Date_Man")->isChecked() && !c<QAction>("Mnu_Date_Auto")->isChecked() ? "manuelle" : "auto"),
+                         << QString(c<QAction>("Mnu_Date_Man")->isChecked() &&
+                                            !c<QAction>("Mnu_Date_Auto")->isChecked()
+                                        ? "manuelle"
+                                        : "auto"),
               QStringList({"F5XYZ", LigneQso::affichage(lignes[1], 2), "2", "|focus", "14 Mhz 599", "manuelle"}));
     env.clock.utc = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59), Qt::UTC);
     env.clock.offsetSeconds = 2 * 3600;
-    for (const auto& [plus, attendu] : {std::pair{0, "31/12/26|23:59 Utc|01:59 Loc"}, {1, "01/01/27|00:00 Utc|02:00 Loc"}}) {  // the date is UTC's
+    for (const auto& [plus, attendu] :
+         {std::pair{0, "31/12/26|23:59 Utc|01:59 Loc"}, {1, "01/01/27|00:00 Utc|02:00 Loc"}}) {  // the date is UTC's
         env.clock.utc = env.clock.utc.addSecs(plus);
         main->Timer1_Timer();
-        EXPECT_EQ(c<QLabel>("Label33")->text() + "|" + c<QLabel>("Label37")->text() + "|" + c<QLabel>("Label34")->text(), attendu);
+        EXPECT_EQ(c<QLabel>("Label33")->text() + "|" + c<QLabel>("Label37")->text() + "|" +
+                      c<QLabel>("Label34")->text(),
+                  attendu);
     }
     // Captions without the keyboard's mnemonics, then the clocks' period.
-    EXPECT_EQ(QStringList({c<QMenu>("Mnu_Carte")->title(), c<QAction>("Mnu_L_Contacte")->text(), c<QAction>("Mnu_Maj_DCF")->text(),
-                           QString::number(main->Timer1->isActive() ? main->Timer1->interval() : 0)}).join('|').remove('&'),
+    QTimer* horloge = c<QTimer>("Timer1");
+    EXPECT_EQ(QStringList({c<QMenu>("Mnu_Carte")->title(), c<QAction>("Mnu_L_Contacte")->text(),
+                           c<QAction>("Mnu_Maj_DCF")->text(),
+                           QString::number(horloge->isActive() ? horloge->interval() : 0)})
+                  .join('|')
+                  .remove('&'),
               "Carte |des Cathédrales et Basiliques contactées|Mise à jour de la liste DCF|1000");
     c<QAction>("Mnu_Apropos")->trigger();
     const QString apropos = messages().value(0);
-    EXPECT_TRUE(apropos.startsWith("Vitralog  Révision  1.0.3\r\n\r\n") && apropos.contains("CC BY 4.0"));  // the map's licence credited
+    EXPECT_TRUE(apropos.startsWith("Vitralog  Révision  1.0.3\r\n\r\n") &&
+                apropos.contains("CC BY 4.0"));  // the map's licence credited
 
     // Each title stands where the list draws its column.
-    QListView* liste = main->Liste_DCF;
+    QListView* liste = c<QListView>("Liste_DCF");
+    EnteteListe* entete = c<EnteteListe>("Label_Liste_DCF");
     const qreal car = QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char('0'));
-    const int x0 = liste->viewport()->mapTo(main.get(), liste->visualRect(main->modele->index(0)).topLeft()).x() -
-                   main->Label_Liste_DCF->mapTo(main.get(), QPoint()).x();
-    const QList<EnteteListe::Titre> ts = main->Label_Liste_DCF->titres();
+    const int x0 = liste->viewport()->mapTo(main.get(), liste->visualRect(liste->model()->index(0, 0)).topLeft()).x() -
+                   entete->mapTo(main.get(), QPoint()).x();
+    const QList<EnteteListe::Titre> ts = entete->titres();
     ASSERT_EQ(ts.size(), 13);
     for (const EnteteListe::Titre& t : ts) EXPECT_NEAR(t.x, x0 + t.colonne * car, car) << t.titre.toStdString();
     EXPECT_EQ(ts[1].titre + QString::number(ts[1].colonne), "Indicatif8");
 
-    main->Mnu_New_Indicatif->trigger();
-    QPointer<Station> s = Windows::ouverte<Station>();
+    c<QAction>("Mnu_New_Indicatif")->trigger();
+    QPointer<DialogueStation> s = Windows::ouverte<DialogueStation>();
     ASSERT_TRUE(s && !s->isModal());
     // Refusals change nothing, a station with nowhere to write included.
     const QString dossier = std::exchange(env.ctx.dataDir, env.dir.filePath("absent/sous-dossier"));
-    for (const auto& [texte, message] : {std::pair<QString, QString>{"", "Vous devez entrer un indicatif"},
-                                         {"F5XYZABCDEFGH", "12 caracteres maximum pour l'indicatif"},
-                                         {"F5XYZ-P", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
-                                         {"F4NEW", "Impossible de créer le fichier "}}) {
-        s->New_Indicatif->setText(texte);
-        s->Validation->click();
+    for (const auto& [texte, message] :
+         {std::pair<QString, QString>{"", "Vous devez entrer un indicatif"},
+          {"F5XYZABCDEFGH", "12 caracteres maximum pour l'indicatif"},
+          {"F5XYZ-P", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+          {"F4NEW", "Impossible de créer le fichier "}}) {
+        dans(s, "champIndicatif")->setText(texte);
+        dans<QPushButton>(s, "boutonValider")->click();
         const QStringList m = messages();
         EXPECT_TRUE(m.size() == 1 && m[0].startsWith(message)) << m.join('|').toStdString();
     }
-    EXPECT_EQ(env.ctx.station + reglage("Setup ", "Indicatif Station") + reglage("Setup F4NEW", "bande Utilisee"), "F5XYZF5XYZ<absent>");
+    EXPECT_EQ(env.ctx.station + reglage("Setup ", "Indicatif Station") + reglage("Setup F4NEW", "bande Utilisee"),
+              "F5XYZF5XYZ<absent>");
     env.ctx.dataDir = dossier;
-    s->New_Indicatif->setText("F4ABC");
-    s->Validation->click();
+    dans(s, "champIndicatif")->setText("F4ABC");
+    dans<QPushButton>(s, "boutonValider")->click();
     QApplication::processEvents();
-    EXPECT_TRUE(env.readFile("F4ABC_DCF.log") == avant && main->modele->rowCount() == 1 && (!s || !s->isVisible()) &&
+    EXPECT_TRUE(env.readFile("F4ABC_DCF.log") == avant && lignesListe() == 1 && (!s || !s->isVisible()) &&
                 c<QComboBox>("Mode_A")->currentText() == "FM");
 
-    main->Mnu_New_Indicatif->trigger();
-    QPointer<Station> ouverte = Windows::ouverte<Station>();
+    c<QAction>("Mnu_New_Indicatif")->trigger();
+    QPointer<DialogueStation> ouverte = Windows::ouverte<DialogueStation>();
     ASSERT_TRUE(ouverte);
     main->close();  // closes every other window
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
