@@ -39,7 +39,7 @@ static void BM_Recherche_Departement_99999_target50ms(benchmark::State& s) { rec
 
 static void BM_Export_ADIF_99999_target500ms(benchmark::State& state) {
     BenchEnv env;
-    for (auto _ : state) benchmark::DoNotOptimize(ExportAdif::Mnu_ADIF_Click(env.ctx));
+    for (auto _ : state) benchmark::DoNotOptimize(ExportAdif::exporter(env.ctx));
 }
 
 BENCHMARK(BM_Recherche_Indicatif_F5_99999_target50ms)->Unit(benchmark::kMillisecond)->Iterations(10);

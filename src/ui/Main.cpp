@@ -34,11 +34,11 @@
 #include "platform/KeyPress.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
+#include "ui/DialogueImportAdif.h"
 #include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
 #include "ui/FenetreRecherche.h"
 #include "ui/Guide.h"
-#include "ui/ImportAdif.h"
 #include "ui/MiseAJourListe.h"
 #include "ui/ModeleLog.h"
 #include "ui/SpotsDCF.h"
@@ -205,14 +205,14 @@ void Main::ajusterEntete() {
 }
 
 void Main::connecterMenus() {
-    connect(Mnu_ADIF, &QAction::triggered, this, [this] { ExportAdif::Mnu_ADIF_Click(ctx); });
+    connect(Mnu_ADIF, &QAction::triggered, this, [this] { ExportAdif::exporter(ctx); });
     connect(Mnu_Quitter, &QAction::triggered, this, &Main::Mnu_Quitter_Click);
     connect(Mnu_Date_Auto, &QAction::triggered, this, &Main::Mnu_Date_Auto_Click);
     connect(Mnu_Date_Man, &QAction::triggered, this, &Main::Mnu_Date_Man_Click);
     connect(Mnu_Apropos, &QAction::triggered, this, &Main::Mnu_Apropos_Click);
     connect(Mnu_Historique, &QAction::triggered, this, &Main::Mnu_Historique_Click);
     connect(Mnu_New_Indicatif, &QAction::triggered, this, &Main::Mnu_New_Indicatif_Click);
-    connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Maj_DCF_Click(ctx); });
+    connect(Mnu_Maj_DCF, &QAction::triggered, this, [this] { MiseAJourListe::mettreAJour(ctx); });
     connect(Mnu_Reglement, &QAction::triggered, this, [this] { ouvrirReglement(ctx); });
     connect(Mnu_Cluster, &QAction::triggered, this, [this] { ouvrirCluster(ctx); });
     connect(Mnu_Carte_Contacte, &QAction::triggered, this,
@@ -221,8 +221,8 @@ void Main::connecterMenus() {
             [this] { Windows::openSingle<FenetreDiplomes>([this] { return new FenetreDiplomes(ctx); }); });
     connect(Mnu_L_Contacte, &QAction::triggered, this,
             [this] { Windows::openSingle<FenetreContactees>([this] { return new FenetreContactees(ctx); }); });
-    connect(Mnu_Import_ADIF, &QAction::triggered, this, [this] { ImportAdif::Mnu_Import_ADIF_Click(ctx, this); });
-    connect(Mnu_Import_DCF, &QAction::triggered, this, [this] { ListeDcf::Mnu_Import_DCF_Click(ctx); });
+    connect(Mnu_Import_ADIF, &QAction::triggered, this, [this] { DialogueImportAdif::importer(ctx, this); });
+    connect(Mnu_Import_DCF, &QAction::triggered, this, [this] { MiseAJourListe::importer(ctx); });
     connect(Mnu_Dossier, &QAction::triggered, this, &Main::Mnu_Dossier_Click);
     Mnu_Dossier->setStatusTip(QDir::toNativeSeparators(ctx.dataDir));
     Mnu_Dossier->setToolTip(QDir::toNativeSeparators(ctx.dataDir));
