@@ -8,17 +8,17 @@
 
 #include "support/GrosLog.h"
 #include "ui/ExportAdif.h"
+#include "ui/FenetrePrincipale.h"
 #include "ui/FenetreRecherche.h"
-#include "ui/Main.h"
 
 namespace {
 
 // The search over the main window's list, results shown in the window.
 void rechercher(benchmark::State& state, int option, const QString& critere) {
     BenchEnv env;
-    Main fenetre(env.ctx);
+    FenetrePrincipale fenetre(env.ctx);
     fenetre.demarrer();
-    FenetreRecherche w(env.ctx, fenetre.findChild<QListView*>(QStringLiteral("Liste_DCF"))->font());
+    FenetreRecherche w(env.ctx, fenetre.findChild<QListView*>(QStringLiteral("listeQso"))->font());
     const char* criteres[] = {"Indicatif", "Reference", "Departement"};
     w.findChild<QRadioButton*>(QStringLiteral("choix") + QLatin1String(criteres[option - 1]))->setChecked(true);
     QLineEdit* champ = w.findChild<QLineEdit*>(QStringLiteral("champ") + QLatin1String(criteres[option - 1]));

@@ -10,15 +10,14 @@
 #include "platform/Windows.h"
 #include "support/Doubles.h"
 #include "support/ImpressionPdf.h"
-#include "ui/Main.h"
-#include "ui/ModeleLog.h"
+#include "ui/FenetrePrincipale.h"
 
 // The main window of a station, shown and active so that typed keys reach it.
 // Windows it opens are closed after each test: they outlive a main window.
 class FenetreTest : public ::testing::Test {
 protected:
     TestEnv env;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<FenetrePrincipale> main;
 
     void TearDown() override {
         main.reset();
@@ -27,7 +26,7 @@ protected:
     }
     void ouvrir(const QStringList& log = {}) {
         if (!env.ctx.stationSet()) env.station("F5XYZ", log);
-        main = std::make_unique<Main>(env.ctx);
+        main = std::make_unique<FenetrePrincipale>(env.ctx);
         main->demarrer();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
@@ -43,9 +42,9 @@ protected:
         return w;
     }
     // The log list: its number of lines and the text of one.
-    int lignesListe() { return c<QListView>("Liste_DCF")->model()->rowCount(); }
+    int lignesListe() { return c<QListView>("listeQso")->model()->rowCount(); }
     QString ligneListe(int row) {
-        const QAbstractItemModel* m = c<QListView>("Liste_DCF")->model();
+        const QAbstractItemModel* m = c<QListView>("listeQso")->model();
         return m->data(m->index(row, 0)).toString();
     }
     static QWidget* focus() { return QApplication::focusWidget(); }

@@ -21,7 +21,7 @@ protected:
                 ligne("TF5AB", "2a", "", "DBF-012B", "02/02/16", "09:10", "CW", "7.0 Mhz"),
                 ligne("DL1ABC", "18", "", "DCF-012", "03/02/16", "10:00"),
                 ligne("F6ABC", "2a", "", "DBF-012B", "04/02/16", "11:00")});
-        c<QPushButton>("Rechercher")->click();
+        c<QPushButton>("boutonRechercher")->click();
         w = Windows::ouverte<FenetreRecherche>();
         ASSERT_TRUE(w && QTest::qWaitForWindowActive(w));
         indicatif = dans(w, "champIndicatif");
@@ -76,7 +76,7 @@ TEST_F(RechercheQso, DoubleClickOnAResultSelectsItsQsoInTheLog) {
     QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, p);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Windows::ouverte<FenetreRecherche>().isNull());
-    EXPECT_EQ(QString::number(c<QListView>("Liste_DCF")->currentIndex().row()) + c("Ind_A")->text() +
-                  (c<QPushButton>("Annule_Saisie")->isEnabled() ? " modifiable" : ""),
+    EXPECT_EQ(QString::number(c<QListView>("listeQso")->currentIndex().row()) + c("champIndicatif")->text() +
+                  (c<QPushButton>("boutonSupprimer")->isEnabled() ? " modifiable" : ""),
               "3F6ABC modifiable");
 }

@@ -66,7 +66,7 @@ FenetreCluster::FenetreCluster(AppContext& c, QWidget* parent) : QWidget(parent)
 }
 
 void FenetreCluster::rafraichir() {
-    const int index = indexCombo(choixBande_);
+    const int index = Combos::indexDuTexte(choixBande_);
     ctx_.settings->write(Keys::ClusterApp, ctx_.stationSection(), Keys::BandeCluster, QString::number(index));
     const QString page = PagesCluster::page(index);
     if (page.isEmpty()) return;

@@ -6,7 +6,7 @@
 #include "core/adif/Adif.h"
 #include "support/Doubles.h"
 #include "ui/ExportAdif.h"
-#include "ui/Main.h"
+#include "ui/FenetrePrincipale.h"
 
 namespace {
 
@@ -48,9 +48,9 @@ TEST(ExportAdif, GeneratedLogGivesTheKnownFileFromTheMenu) {
     TestEnv env;
     env.station("F5XYZ");
     env.writeFile("F5XYZ_DCF.log", fixture("F5XYZ_DCF.log"));
-    Main fenetre(env.ctx);
+    FenetrePrincipale fenetre(env.ctx);
     fenetre.demarrer();
-    QAction* exporter = fenetre.findChild<QAction*>("Mnu_ADIF");
+    QAction* exporter = fenetre.findChild<QAction*>("actionExporterAdif");
     ASSERT_NE(exporter, nullptr);
     exporter->trigger();
 

@@ -22,7 +22,7 @@ class Carte : public FenetreTest {};
 TEST_F(Carte, TheMenuOpensTheMapColouredAndCountedFromTheLog) {
     ouvrir({qso("75", true), qso("2a"), qso("29"), qso("29", true), qso("00"), qso("98"), qso("2c", true), qso("13")});
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
-    c<QAction>("Mnu_Carte_Contacte")->trigger();
+    c<QAction>("actionCarte")->trigger();
     FenetreCarte* w = Windows::ouverte<FenetreCarte>();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Carte des départements contactés");

@@ -63,7 +63,7 @@ TEST_F(Diplomes, LevelsAtTheirThresholds) {
 
 TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     ouvrir(journal(100));
-    c<QAction>("Mnu_Diplomes")->trigger();
+    c<QAction>("actionDiplomes")->trigger();
     FenetreDiplomes* d = Windows::ouverte<FenetreDiplomes>();
     ASSERT_TRUE(d);
     QTest::mouseClick(dans<QPushButton>(d, "boutonTrophee"), Qt::LeftButton);
@@ -106,7 +106,7 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
 TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
     ouvrir({qso(1, true, "DCF-001"), qso(11, false, "DCF-001"), qso(2, true, "DBF-001B"),
             ligne("F6XYZ", "75", "", "DCF-001", "01/01/20", "10:00")});
-    c<QAction>("Mnu_L_Contacte")->trigger();
+    c<QAction>("actionContactees")->trigger();
     FenetreContactees* a = Windows::ouverte<FenetreContactees>();
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();

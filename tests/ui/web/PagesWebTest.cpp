@@ -42,7 +42,7 @@ protected:
     FenetreCluster* rouvrir() {
         if (FenetreCluster* w = Windows::ouverte<FenetreCluster>()) w->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        c<QAction>("Mnu_Cluster")->trigger();
+        c<QAction>("actionCluster")->trigger();
         return Windows::ouverte<FenetreCluster>();
     }
     static QComboBox* bande(QWidget* w) { return dans<QComboBox>(w, "choixBande"); }
@@ -84,7 +84,7 @@ TEST_F(Pages, ClusterShowsEachBandsPageAndKeepsTheBandOfEachStationThenTheRules)
     env.station("F5XYZ");
     EXPECT_EQ(bande(rouvrir())->currentText(), "All VHF");
     // The rules page, from its menu.
-    c<QAction>("Mnu_Reglement")->trigger();
+    c<QAction>("actionReglement")->trigger();
     FenetreReglement* r = Windows::ouverte<FenetreReglement>();
     EXPECT_EQ(r ? r->windowTitle() + " " + adresses(r).join(",") : "aucune fenêtre",
               "Règlement du diplôme DCF http://127.0.0.1:8074/WEB/DCF.html");

@@ -22,7 +22,7 @@ protected:
     }
     // Starts with no station; the station window is handed to `choix` once shown.
     void premierDemarrage(std::function<void(DialogueStation*)> choix) {
-        main = std::make_unique<Main>(env.ctx);
+        main = std::make_unique<FenetrePrincipale>(env.ctx);
         QTimer::singleShot(0, [&] {
             auto* s = qobject_cast<DialogueStation*>(QApplication::activeModalWidget());
             ASSERT_TRUE(s && s->isModal() && QTest::qWaitForWindowActive(s));
@@ -43,7 +43,7 @@ TEST_F(Demarrage, FirstRunTheStationIsTypedWithTheKeyboardAndGetsAnEmptyLog) {
                   "F5XYZ_P sur Valider");
         QTest::keyClick(valider, Qt::Key_Return);
     });
-    EXPECT_EQ(messages() << c<QLabel>("I_Station")->text() << main->windowTitle()
+    EXPECT_EQ(messages() << c<QLabel>("etiquetteStation")->text() << main->windowTitle()
                          << (QFile::exists(env.ctx.logPath()) ? QString::number(env.readFile("F5XYZ_P_DCF.log").size())
                                                               : "absent")
                          << reglage("Setup ", "Indicatif Station") << reglage("Setup ", "Chemin Repertoire")
@@ -60,7 +60,7 @@ TEST_F(Demarrage, FirstRunWithoutAStationEveryKeyPointsToTheStationMenu) {
     QTest::keyClicks(focus(), "f5");
     QTest::keyClick(focus(), Qt::Key_Return);  // two letters and Enter: three times the same word
     EXPECT_EQ(
-        messages() << c("Ind_A")->text() << QString(c("Prenom_A")->isEnabled() ? "Prenom_A ouvert" : ""),
+        messages() << c("champIndicatif")->text() << QString(c("champPrenom")->isEnabled() ? "Prenom_A ouvert" : ""),
         QStringList(3,
                     "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
                     "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.")
@@ -79,12 +79,12 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
         env.settings->write("DCF", "Setup F5XYZ", cle, valeur);
     ouvrir();
     // The last line chosen; an empty form on the stored band and mode, the manual date mode back.
-    EXPECT_EQ(messages() << c<QLabel>("I_Station")->text()
-                         << ligneListe(c<QListView>("Liste_DCF")->currentIndex().row()) << QString::number(lignesListe())
-                         << c("Ind_A")->text() + (focus() == c("Ind_A") ? "|focus" : "")
-                         << c<QComboBox>("Bande_A")->currentText() + " " + c("RST_A")->text()
-                         << QString(c<QAction>("Mnu_Date_Man")->isChecked() &&
-                                            !c<QAction>("Mnu_Date_Auto")->isChecked()
+    EXPECT_EQ(messages() << c<QLabel>("etiquetteStation")->text()
+                         << ligneListe(c<QListView>("listeQso")->currentIndex().row()) << QString::number(lignesListe())
+                         << c("champIndicatif")->text() + (focus() == c("champIndicatif") ? "|focus" : "")
+                         << c<QComboBox>("choixBande")->currentText() + " " + c("champRstRecu")->text()
+                         << QString(c<QAction>("actionDateManuelle")->isChecked() &&
+                                            !c<QAction>("actionDateAutomatique")->isChecked()
                                         ? "manuelle"
                                         : "auto"),
               QStringList({"F5XYZ", LigneQso::affichage(lignes[1], 2), "2", "|focus", "14 Mhz 599", "manuelle"}));
@@ -93,27 +93,27 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     for (const auto& [plus, attendu] :
          {std::pair{0, "31/12/26|23:59 Utc|01:59 Loc"}, {1, "01/01/27|00:00 Utc|02:00 Loc"}}) {  // the date is UTC's
         env.clock.utc = env.clock.utc.addSecs(plus);
-        main->Timer1_Timer();
-        EXPECT_EQ(c<QLabel>("Label33")->text() + "|" + c<QLabel>("Label37")->text() + "|" +
-                      c<QLabel>("Label34")->text(),
+        main->rafraichirHorloge();
+        EXPECT_EQ(c<QLabel>("etiquetteDateUtc")->text() + "|" + c<QLabel>("etiquetteHeureUtc")->text() + "|" +
+                      c<QLabel>("etiquetteHeureLocale")->text(),
                   attendu);
     }
     // Captions without the keyboard's mnemonics, then the clocks' period.
-    QTimer* horloge = c<QTimer>("Timer1");
-    EXPECT_EQ(QStringList({c<QMenu>("Mnu_Carte")->title(), c<QAction>("Mnu_L_Contacte")->text(),
-                           c<QAction>("Mnu_Maj_DCF")->text(),
+    QTimer* horloge = c<QTimer>("minuterieHorloge");
+    EXPECT_EQ(QStringList({c<QMenu>("menuCarte")->title(), c<QAction>("actionContactees")->text(),
+                           c<QAction>("actionMettreAJourListe")->text(),
                            QString::number(horloge->isActive() ? horloge->interval() : 0)})
                   .join('|')
                   .remove('&'),
               "Carte |des Cathédrales et Basiliques contactées|Mise à jour de la liste DCF|1000");
-    c<QAction>("Mnu_Apropos")->trigger();
+    c<QAction>("actionAPropos")->trigger();
     const QString apropos = messages().value(0);
     EXPECT_TRUE(apropos.startsWith("Vitralog  Révision  1.0.3\r\n\r\n") &&
                 apropos.contains("CC BY 4.0"));  // the map's licence credited
 
     // Each title stands where the list draws its column.
-    QListView* liste = c<QListView>("Liste_DCF");
-    EnteteListe* entete = c<EnteteListe>("Label_Liste_DCF");
+    QListView* liste = c<QListView>("listeQso");
+    EnteteListe* entete = c<EnteteListe>("enteteListe");
     const qreal car = QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char('0'));
     const int x0 = liste->viewport()->mapTo(main.get(), liste->visualRect(liste->model()->index(0, 0)).topLeft()).x() -
                    entete->mapTo(main.get(), QPoint()).x();
@@ -122,7 +122,7 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     for (const EnteteListe::Titre& t : ts) EXPECT_NEAR(t.x, x0 + t.colonne * car, car) << t.titre.toStdString();
     EXPECT_EQ(ts[1].titre + QString::number(ts[1].colonne), "Indicatif8");
 
-    c<QAction>("Mnu_New_Indicatif")->trigger();
+    c<QAction>("actionStation")->trigger();
     QPointer<DialogueStation> s = Windows::ouverte<DialogueStation>();
     ASSERT_TRUE(s && !s->isModal());
     // Refusals change nothing, a station with nowhere to write included.
@@ -144,9 +144,9 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     dans<QPushButton>(s, "boutonValider")->click();
     QApplication::processEvents();
     EXPECT_TRUE(env.readFile("F4ABC_DCF.log") == avant && lignesListe() == 1 && (!s || !s->isVisible()) &&
-                c<QComboBox>("Mode_A")->currentText() == "FM");
+                c<QComboBox>("choixMode")->currentText() == "FM");
 
-    c<QAction>("Mnu_New_Indicatif")->trigger();
+    c<QAction>("actionStation")->trigger();
     QPointer<DialogueStation> ouverte = Windows::ouverte<DialogueStation>();
     ASSERT_TRUE(ouverte);
     main->close();  // closes every other window
