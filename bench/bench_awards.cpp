@@ -5,21 +5,19 @@
 #include <benchmark/benchmark.h>
 
 #include "core/diplomes/Progression.h"
-
-#include "ui/diplomes/AffContacte.h"
-#include "ui/diplomes/DiplomesDCF.h"
-#include "ui/diplomes/FenetreProgression.h"
-#include "ui/diplomes/ListeDCF.h"
 #include "support/GrosLog.h"
+#include "ui/diplomes/FenetreContactees.h"
+#include "ui/diplomes/FenetreDiplomes.h"
+#include "ui/diplomes/FenetreListeDiplome.h"
+#include "ui/diplomes/FenetreProgression.h"
 
 namespace {
 
-template <class W>
-void ouvrir(benchmark::State& state) {
+template <class W, class... Args>
+void ouvrir(benchmark::State& state, const Args&... args) {
     BenchEnv env;
-    env.ctx.Niveau_Diplome = QStringLiteral("de Base");
     for (auto _ : state) {
-        W w(env.ctx);
+        W w(env.ctx, args...);
         w.show();
         QApplication::processEvents();
         benchmark::ClobberMemory();
@@ -28,9 +26,9 @@ void ouvrir(benchmark::State& state) {
 
 }  // namespace
 
-static void BM_Fenetre_Diplomes(benchmark::State& s) { ouvrir<Diplomes_DCF>(s); }
-static void BM_Fenetre_ListeDiplome(benchmark::State& s) { ouvrir<Liste_DCF>(s); }
-static void BM_Fenetre_Contactes(benchmark::State& s) { ouvrir<Aff_Contacte>(s); }
+static void BM_Fenetre_Diplomes(benchmark::State& s) { ouvrir<FenetreDiplomes>(s); }
+static void BM_Fenetre_ListeDiplome(benchmark::State& s) { ouvrir<FenetreListeDiplome>(s, QStringLiteral("de Base")); }
+static void BM_Fenetre_Contactes(benchmark::State& s) { ouvrir<FenetreContactees>(s); }
 static void BM_Fenetre_Progression(benchmark::State& s) { ouvrir<FenetreProgression>(s); }
 BENCHMARK(BM_Fenetre_Diplomes)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Fenetre_ListeDiplome)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -84,7 +84,7 @@ static void DejaContacte(benchmark::State& s) {
     });
 }
 static void Export_Adif(benchmark::State& s) {
-    mesurer(s, [](BenchEnv& e) { benchmark::DoNotOptimize(ExportAdif::Mnu_ADIF_Click(e.ctx)); });
+    mesurer(s, [](BenchEnv& e) { benchmark::DoNotOptimize(ExportAdif::exporter(e.ctx)); });
 }
 
 // Saves: each change is undone outside the timing, so every run writes the

@@ -3,17 +3,18 @@
 
 #include <QLineEdit>
 
-#include "ui/Main.h"
 #include "support/GrosLog.h"
+#include "ui/FenetrePrincipale.h"
 
 static void BM_ChargementListe(benchmark::State& state) {
     BenchEnv env;
-    Main main(env.ctx);
+    FenetrePrincipale fenetre(env.ctx);
+    const QLineEdit* indicatif = fenetre.findChild<QLineEdit*>(QStringLiteral("champIndicatif"));
     for (auto _ : state) {
         // As the program starts: the log read, the last line selected and shown.
-        main.chargerListe();
-        main.saisie->selectionnerDerniere();
-        benchmark::DoNotOptimize(main.Ind_A->text().size());
+        fenetre.chargerListe();
+        fenetre.selectionnerQso(int(env.carnet.nombre()) - 1);
+        benchmark::DoNotOptimize(indicatif->text().size());
     }
 }
 BENCHMARK(BM_ChargementListe)->Unit(benchmark::kMillisecond)->Iterations(5);

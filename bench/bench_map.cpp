@@ -2,14 +2,14 @@
 // Target: under 150 ms.
 #include <benchmark/benchmark.h>
 
-#include "ui/diplomes/Carte_Acti_DCF.h"
 #include "support/GrosLog.h"
+#include "ui/diplomes/FenetreCarte.h"
 
 static void BM_Fenetre_Carte(benchmark::State& state) {
     BenchEnv env;
     for (auto _ : state) {
-        Carte_Acti_DCF w(env.ctx);
-        benchmark::DoNotOptimize(w.NB_Dep);
+        FenetreCarte w(env.ctx);
+        benchmark::DoNotOptimize(&w);
     }
 }
 BENCHMARK(BM_Fenetre_Carte)->Unit(benchmark::kMillisecond)->Iterations(5);

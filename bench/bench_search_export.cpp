@@ -6,25 +6,26 @@
 #include <QListView>
 #include <QRadioButton>
 
-#include "ui/Main.h"
-#include "ui/ExportAdif.h"
-#include "ui/RechercheIndicatif.h"
 #include "support/GrosLog.h"
+#include "ui/ExportAdif.h"
+#include "ui/FenetrePrincipale.h"
+#include "ui/FenetreRecherche.h"
 
 namespace {
 
-// Lance_Recherche over the main window's list, results shown in the window.
+// The search over the main window's list, results shown in the window.
 void rechercher(benchmark::State& state, int option, const QString& critere) {
     BenchEnv env;
-    Main main(env.ctx);
-    main.demarrer();
-    Recherche_Indicatif w(env.ctx, main.Liste_DCF->font());
-    w.Option1[option - 1]->setChecked(true);
-    QLineEdit* boites[] = {w.Indica, w.Data, w.Depa};
+    FenetrePrincipale fenetre(env.ctx);
+    fenetre.demarrer();
+    FenetreRecherche w(env.ctx, fenetre.findChild<QListView*>(QStringLiteral("listeQso"))->font());
+    const char* criteres[] = {"Indicatif", "Reference", "Departement"};
+    w.findChild<QRadioButton*>(QStringLiteral("choix") + QLatin1String(criteres[option - 1]))->setChecked(true);
+    QLineEdit* champ = w.findChild<QLineEdit*>(QStringLiteral("champ") + QLatin1String(criteres[option - 1]));
     qsizetype trouves = 0;
     for (auto _ : state) {
-        boites[option - 1]->setText(critere);
-        w.Lance_Recherche();
+        champ->setText(critere);
+        w.lancerRecherche();
         trouves = w.resultats().size();
     }
     state.counters["found"] = double(trouves);
@@ -38,7 +39,7 @@ static void BM_Recherche_Departement_99999_target50ms(benchmark::State& s) { rec
 
 static void BM_Export_ADIF_99999_target500ms(benchmark::State& state) {
     BenchEnv env;
-    for (auto _ : state) benchmark::DoNotOptimize(ExportAdif::Mnu_ADIF_Click(env.ctx));
+    for (auto _ : state) benchmark::DoNotOptimize(ExportAdif::exporter(env.ctx));
 }
 
 BENCHMARK(BM_Recherche_Indicatif_F5_99999_target50ms)->Unit(benchmark::kMillisecond)->Iterations(10);

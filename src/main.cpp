@@ -10,15 +10,15 @@
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
-#include "platform/DossierDonnees.h"
-#include "ui/AppContext.h"
-#include "ui/Main.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/DossierDonnees.h"
 #include "platform/HttpClient.h"
 #include "platform/Printer.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
+#include "ui/AppContext.h"
+#include "ui/FenetrePrincipale.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer chrono;
@@ -85,11 +85,11 @@ int main(int argc, char** argv) {
     ctx.printer = &printer;
     ctx.carnet = &carnet;
 
-    Main main(ctx);
-    main.demarrer();
+    FenetrePrincipale fenetre(ctx);
+    fenetre.demarrer();
     // Start-up timing for the benchmark script, once the first paint is queued.
     if (qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
-        QTimer::singleShot(0, &main, [&chrono] {
+        QTimer::singleShot(0, &fenetre, [&chrono] {
             std::fprintf(stderr, "vitralog-timing: demarrage_interne %lld\n", chrono.elapsed());
         });
     return app.exec();

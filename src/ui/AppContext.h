@@ -12,18 +12,15 @@ class Carnet;
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
-    QString dataDir;                  // Chemin_Repertoire
+    QString dataDir;                            // Chemin_Repertoire
     QString station = QStringLiteral("FXXXX");  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
     HttpClient* http = nullptr;
-    WebViewFactory* webViews = nullptr;  // the web view of Reglement and Cluster
+    WebViewFactory* webViews = nullptr;  // the web view of the rules and cluster windows
     Printer* printer = nullptr;
-    Carnet* carnet = nullptr;         // the station's log
-    // Level chosen by the last "Voir la liste" click; the award list reads it
-    // each time it saves or prints.
-    QString Niveau_Diplome;
+    Carnet* carnet = nullptr;  // the station's log
 
     bool stationSet() const { return station != QLatin1String("FXXXX"); }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }

@@ -2,20 +2,19 @@
 
 #include <QFileInfo>
 
-#include "ui/AppContext.h"
 #include "core/adif/Adif.h"
-#include "platform/Dialogs.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
+#include "platform/Dialogs.h"
+#include "ui/AppContext.h"
 
 namespace ExportAdif {
 
-bool Mnu_ADIF_Click(AppContext& ctx) {
+bool exporter(AppContext& ctx) {
     ctx.carnetAJour();
     if (!ctx.carnet->present()) {
         // An export of nothing would pass for an empty log.
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") +
-                            QFileInfo(ctx.carnet->chemin()).fileName());
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(ctx.carnet->chemin()).fileName());
         return false;
     }
     const QString nom = Adif::nomFichier(ctx.station);

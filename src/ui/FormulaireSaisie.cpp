@@ -1,4 +1,5 @@
-// The entry form's controls and their layout, in the order of entry.
+#include "ui/FormulaireSaisie.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,8 +10,10 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "core/journal/Carnet.h"
+#include "core/journal/LigneQso.h"
 #include "platform/Windows.h"
-#include "ui/Saisie.h"
+#include "ui/widgets/Combos.h"
 
 using Windows::nomme;
 
@@ -26,23 +29,23 @@ QComboBox* comboSaisie(const char* nom) {
 
 }  // namespace
 
-QGroupBox* Saisie::construireFormulaire(ControlesSaisie& c, const QFont& police) {
+QGroupBox* FormulaireSaisie::construireChamps(const QFont& police) {
     auto* cadre = new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO"));
     auto* g = new QGridLayout(cadre);
-    c.Bande_A = comboSaisie("Bande_A");
-    c.Ind_A = nomme(new QLineEdit, "Ind_A");
-    c.Prenom_A = nomme(new QLineEdit, "Prenom_A");
-    c.Ref_A = nomme(new QLineEdit, "Ref_A");
-    c.Dpt_A = nomme(new QLineEdit, "Dpt_A");
-    c.Date_A = nomme(new QLineEdit, "Date_A");
-    c.Heure_A = nomme(new QLineEdit, "Heure_A");
-    c.Mode_A = comboSaisie("Mode_A");
-    c.RST_A = nomme(new QLineEdit(QStringLiteral("59")), "RST_A");
-    c.RSTE_A = nomme(new QLineEdit(QStringLiteral("59")), "RSTE_A");
-    c.Rem_A = nomme(new QLineEdit, "Rem_A");
-    c.QSL_A = nomme(new QCheckBox(QStringLiteral("QSL")), "QSL_A");
-    c.Mode_Aff = nomme(new QLabel(QStringLiteral("Saisie QSO")), "Mode_Aff");
-    c.Mode_Aff->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); font-weight: bold;"));
+    choixBande = comboSaisie("choixBande");
+    champIndicatif = nomme(new QLineEdit, "champIndicatif");
+    champPrenom = nomme(new QLineEdit, "champPrenom");
+    champReference = nomme(new QLineEdit, "champReference");
+    champDepartement = nomme(new QLineEdit, "champDepartement");
+    champDate = nomme(new QLineEdit, "champDate");
+    champHeure = nomme(new QLineEdit, "champHeure");
+    choixMode = comboSaisie("choixMode");
+    champRstRecu = nomme(new QLineEdit(QStringLiteral("59")), "champRstRecu");
+    champRstEnvoye = nomme(new QLineEdit(QStringLiteral("59")), "champRstEnvoye");
+    champNom = nomme(new QLineEdit, "champNom");
+    caseQsl = nomme(new QCheckBox(QStringLiteral("QSL")), "caseQsl");
+    etiquetteEtat = nomme(new QLabel(QStringLiteral("Saisie QSO")), "etiquetteEtat");
+    etiquetteEtat->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); font-weight: bold;"));
 
     // Each field under its caption, tied to it so that a screen reader names it.
     struct Champ {
@@ -51,11 +54,15 @@ QGroupBox* Saisie::construireFormulaire(ControlesSaisie& c, const QFont& police)
         int ligne, colonne, largeur, etendue;
     };
     const Champ champs[] = {
-        {c.Bande_A, "Bande", 0, 0, 6, 1},           {c.Ind_A, "Indicatif", 0, 1, 9, 1},
-        {c.Prenom_A, "Prénom (optionnel)", 0, 2, 9, 1}, {c.Ref_A, "Ref Cathédrale", 0, 3, 6, 1},
-        {c.Dpt_A, "Dpt", 0, 4, 2, 1},               {c.Date_A, "Date", 0, 5, 5, 1},
-        {c.Heure_A, "Heure UTC", 0, 6, 4, 1},       {c.Mode_A, "Mode", 2, 0, 4, 1},
-        {c.Rem_A, "Nom de la Cathédrale (optionnel)", 2, 2, 18, 3},
+        {choixBande, "Bande", 0, 0, 6, 1},
+        {champIndicatif, "Indicatif", 0, 1, 9, 1},
+        {champPrenom, "Prénom (optionnel)", 0, 2, 9, 1},
+        {champReference, "Ref Cathédrale", 0, 3, 6, 1},
+        {champDepartement, "Dpt", 0, 4, 2, 1},
+        {champDate, "Date", 0, 5, 5, 1},
+        {champHeure, "Heure UTC", 0, 6, 4, 1},
+        {choixMode, "Mode", 2, 0, 4, 1},
+        {champNom, "Nom de la Cathédrale (optionnel)", 2, 2, 18, 3},
     };
     const int w = QFontMetrics(police).horizontalAdvance(QLatin1Char('W'));
     auto etiquette = [](const QString& texte, QWidget* champ) {
@@ -73,25 +80,67 @@ QGroupBox* Saisie::construireFormulaire(ControlesSaisie& c, const QFont& police)
     // The two reports share one column.
     auto* legendesRst = new QHBoxLayout;
     auto* rsts = new QHBoxLayout;
-    for (auto [champ, legende] : {std::pair{c.RST_A, "RST R"}, std::pair{c.RSTE_A, "RST E"}}) {
+    for (auto [champ, legende] : {std::pair{champRstRecu, "RST R"}, std::pair{champRstEnvoye, "RST E"}}) {
         champ->setMinimumWidth(w * 2 + 12);
         legendesRst->addWidget(etiquette(QString::fromLatin1(legende), champ));
         rsts->addWidget(champ);
     }
     g->addLayout(legendesRst, 2, 1);
     g->addLayout(rsts, 3, 1);
-    g->addWidget(c.QSL_A, 3, 5);
-    auto* legendeMode = new QLabel(QStringLiteral("Mode de saisie"));
-    legendeMode->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    g->addWidget(legendeMode, 2, 6);
-    g->addWidget(c.Mode_Aff, 3, 6);
+    g->addWidget(caseQsl, 3, 5);
+    auto* legendeEtat = new QLabel(QStringLiteral("Mode de saisie"));
+    legendeEtat->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    g->addWidget(legendeEtat, 2, 6);
+    g->addWidget(etiquetteEtat, 3, 6);
     return cadre;
 }
 
-void Saisie::ordreTabulation(const ControlesSaisie& c) {
-    const QWidget* ordre[] = {c.Bande_A, c.Ind_A,  c.Prenom_A, c.Ref_A,  c.Dpt_A,    c.Date_A,
-                              c.Heure_A, c.Mode_A, c.RST_A,    c.RSTE_A, c.Rem_A,    c.QSL_A,
-                              c.Valide_A, c.Efface_A, c.Ajout_QSO, c.Annule_Saisie, c.Liste_DCF};
-    for (size_t i = 1; i < std::size(ordre); ++i)
-        QWidget::setTabOrder(const_cast<QWidget*>(ordre[i - 1]), const_cast<QWidget*>(ordre[i]));
+void FormulaireSaisie::ordreTabulation() const {
+    QWidget* const ordre[] = {choixBande,      champIndicatif, champPrenom,   champReference, champDepartement,
+                              champDate,       champHeure,     choixMode,     champRstRecu,   champRstEnvoye,
+                              champNom,        caseQsl,        boutonValider, boutonEffacer,  boutonInserer,
+                              boutonSupprimer, listeQso};
+    for (size_t i = 1; i < std::size(ordre); ++i) QWidget::setTabOrder(ordre[i - 1], ordre[i]);
+}
+
+QWidget* FormulaireSaisie::controle(int champ) const {
+    switch (champ) {
+        case Carnet::Indicatif: return champIndicatif;
+        case Carnet::Prenom: return champPrenom;
+        case Carnet::Ref: return champReference;
+        case Carnet::Dpt: return champDepartement;
+        case Carnet::Date: return champDate;
+        case Carnet::Heure: return champHeure;
+        case Carnet::Mode: return choixMode;
+        case Carnet::Bande: return choixBande;
+        case Carnet::RstR: return champRstRecu;
+        case Carnet::RstE: return champRstEnvoye;
+        case Carnet::Nom: return champNom;
+        default: return nullptr;
+    }
+}
+
+Qso FormulaireSaisie::qso() const {
+    return Qso{champIndicatif->text(),   champDepartement->text(),
+               champPrenom->text(),      champReference->text(),
+               champDate->text(),        champHeure->text(),
+               choixMode->currentText(), choixBande->currentText(),
+               champRstRecu->text(),     champRstEnvoye->text(),
+               champNom->text(),         caseQsl->isChecked() ? QStringLiteral("*") : QStringLiteral(" ")};
+}
+
+void FormulaireSaisie::remplir(const QString& affichage) {
+    const Qso q = LigneQso::parseAffichage(affichage);
+    champIndicatif->setText(q.indicatif.trimmed());
+    champDepartement->setText(q.dpt.trimmed());
+    champPrenom->setText(q.prenom.trimmed());
+    champReference->setText(q.ref.trimmed());
+    champDate->setText(q.date);
+    champHeure->setText(q.heure);
+    Combos::montrerTexte(choixMode, q.mode.trimmed());
+    Combos::montrerTexte(choixBande, q.bande.trimmed());
+    champRstRecu->setText(q.rstR.trimmed());
+    champRstEnvoye->setText(q.rstE.trimmed());
+    champNom->setText(q.nom.trimmed());
+    caseQsl->setChecked(q.qsl == QLatin1String("*"));
 }

@@ -15,7 +15,7 @@
 #include "ui/AppContext.h"
 #include "ui/web/Serveurs.h"
 
-namespace ListeDcf {
+namespace MiseAJourListe {
 
 namespace {
 
@@ -26,7 +26,7 @@ HttpResult telecharger(HttpClient& http, const QUrl& url) {
     if (t->estTermine()) return t->resultat();
 
     QProgressDialog progres(TitreProgression, QStringLiteral("Annuler"), 0, 0, QApplication::activeWindow());
-    progres.setObjectName(QStringLiteral("Progression_Liste"));
+    progres.setObjectName(QStringLiteral("progressionListe"));
     progres.setWindowTitle(QStringLiteral("Vitralog"));
     progres.setWindowModality(Qt::ApplicationModal);
     progres.setMinimumDuration(300);
@@ -70,8 +70,8 @@ void annoncerRevision(AppContext& ctx) {
     const QString stockee = ctx.readStation(Keys::RevisionListe, RevisionParDefaut);
     const QString revision = ListeReference::revisionFichier(ctx.path(Fichier));
     if (revision == stockee)
-        ctx.dialogs->notice(QStringLiteral("La liste des Cathédrales est à la derniere révision   (") +
-                            revision + QStringLiteral(")"));
+        ctx.dialogs->notice(QStringLiteral("La liste des Cathédrales est à la derniere révision   (") + revision +
+                            QStringLiteral(")"));
     else
         ctx.dialogs->notice(QStringLiteral("La liste des Cathédrales à été mise à jour ") + revision);
     ctx.writeStation(Keys::RevisionListe, revision);
@@ -103,13 +103,13 @@ Resultat Download(HttpClient& http, Dialogs& dialogs, const QUrl& URL, const QSt
     return ecrire(dialogs, SaveAs, r.body);
 }
 
-void Mnu_Maj_DCF_Click(AppContext& ctx) {
+void mettreAJour(AppContext& ctx) {
     const QUrl url = Serveurs::adresse(Serveurs::liste(ctx), Serveurs::CheminListe);
     if (Download(*ctx.http, *ctx.dialogs, url, ctx.path(Fichier)) != Resultat::Remplacee) return;
     annoncerRevision(ctx);
 }
 
-void Mnu_Import_DCF_Click(AppContext& ctx, const ChoixFichier& choisir) {
+void importer(AppContext& ctx, const ChoixFichier& choisir) {
     const QString chemin = choisir ? choisir() : choisirParDialogue();
     if (chemin.isEmpty()) return;
     QFile f(chemin);
@@ -129,4 +129,4 @@ void Mnu_Import_DCF_Click(AppContext& ctx, const ChoixFichier& choisir) {
     annoncerRevision(ctx);
 }
 
-}  // namespace ListeDcf
+}  // namespace MiseAJourListe

@@ -10,7 +10,7 @@ class Dialogs;
 class HttpClient;
 
 // Fetching or importing a newer reference list Liste_DCF.csv and reporting its revision.
-namespace ListeDcf {
+namespace MiseAJourListe {
 
 using ListeReference::Fichier;
 using ListeReference::RevisionParDefaut;
@@ -19,8 +19,7 @@ inline const QString MessageNonValide =
     QStringLiteral("La liste reçue n'est pas valide, l'ancienne liste est conservée");
 inline const QString MessageChoisieNonValide =
     QStringLiteral("La liste choisie n'est pas valide, l'ancienne liste est conservée");
-inline const QString MessageAnnule =
-    QStringLiteral("Téléchargement annulé, l'ancienne liste est conservée");
+inline const QString MessageAnnule = QStringLiteral("Téléchargement annulé, l'ancienne liste est conservée");
 inline const QString TitreProgression = QStringLiteral("Téléchargement de la liste DCF…");
 
 enum class Resultat { Remplacee, PasDAcces, NonValide, Annule, EcritureImpossible };
@@ -33,13 +32,13 @@ Resultat Download(HttpClient& http, Dialogs& dialogs, const QUrl& URL, const QSt
 // Menu "Mise à jour de la liste DCF": download; once the list is replaced,
 // compare its revision with the one stored for the station, tell the
 // operator, store it. A failed download stops after its message.
-void Mnu_Maj_DCF_Click(AppContext& ctx);
+void mettreAJour(AppContext& ctx);
 
 // Gives the chosen file's path, empty when the operator gave up.
 using ChoixFichier = std::function<QString()>;
 
 // Menu "Importer une liste DCF…": the same as a download, from a file the
 // operator chooses (a file dialog unless choisir is given).
-void Mnu_Import_DCF_Click(AppContext& ctx, const ChoixFichier& choisir = {});
+void importer(AppContext& ctx, const ChoixFichier& choisir = {});
 
-}  // namespace ListeDcf
+}  // namespace MiseAJourListe

@@ -1,21 +1,23 @@
-// Field-by-field entry of the main window: what Enter checks and opens.
+// Field-by-field entry of the main window: what Enter checks and opens, and the form's state.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-
-#include <QFile>
 #include <QListView>
+#include <QPushButton>
 
 #include "core/Reglages.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
+#include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "core/saisie/Recherches.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
+#include "ui/FormulaireSaisie.h"
 #include "ui/ModeleLog.h"
 #include "ui/Saisie.h"
 #include "ui/widgets/Combos.h"
@@ -24,27 +26,41 @@
 using Controles::majuscule;
 constexpr int Enter = KeyPress::Enter;
 
-Saisie::Saisie(AppContext& x, ControlesSaisie& controles, ModeleLog* m, QObject* parent)
-    : QObject(parent), ctx(x), c(controles), modele(m) {
+Saisie::Saisie(AppContext& x, FormulaireSaisie& formulaire, ModeleLog* m, QObject* parent)
+    : QObject(parent), ctx_(x), f_(formulaire), modele_(m) {
     installer();
 }
+
+QString Saisie::texteDate(const QDateTime& utc) { return utc.date().toString(QStringLiteral("dd/MM/yy")); }
+QString Saisie::texteHeure(const QDateTime& utc) { return utc.time().toString(QStringLiteral("HH:mm")); }
 
 void Saisie::installer() {
     auto lier = [this](QWidget* w, int (Saisie::*h)(int)) {
         KeyPress::install(w, [this, h](int code) { return (this->*h)(code); });
     };
-    lier(c.Bande_A, &Saisie::Bande_A_KeyPress);
-    lier(c.Ind_A, &Saisie::Ind_A_KeyPress);
-    lier(c.Prenom_A, &Saisie::Prenom_A_KeyPress);
-    lier(c.Ref_A, &Saisie::Ref_A_KeyPress);
-    lier(c.Dpt_A, &Saisie::Dpt_A_KeyPress);
-    lier(c.Date_A, &Saisie::Date_A_KeyPress);
-    lier(c.Heure_A, &Saisie::Heure_A_KeyPress);
-    lier(c.Mode_A, &Saisie::Mode_A_KeyPress);
-    lier(c.RST_A, &Saisie::RST_A_KeyPress);
-    lier(c.RSTE_A, &Saisie::RSTE_A_KeyPress);
-    lier(c.Rem_A, &Saisie::Rem_A_KeyPress);
-    lier(c.QSL_A, &Saisie::QSL_A_KeyPress);
+    lier(f_.choixBande, &Saisie::toucheBande);
+    lier(f_.champIndicatif, &Saisie::toucheIndicatif);
+    lier(f_.champPrenom, &Saisie::touchePrenom);
+    lier(f_.champReference, &Saisie::toucheReference);
+    lier(f_.champDepartement, &Saisie::toucheDepartement);
+    lier(f_.champDate, &Saisie::toucheDate);
+    lier(f_.champHeure, &Saisie::toucheHeure);
+    lier(f_.choixMode, &Saisie::toucheMode);
+    lier(f_.champRstRecu, &Saisie::toucheRstRecu);
+    lier(f_.champRstEnvoye, &Saisie::toucheRstEnvoye);
+    lier(f_.champNom, &Saisie::toucheNom);
+    lier(f_.caseQsl, &Saisie::toucheQsl);
+}
+
+void Saisie::changerEtat(EtatSaisie etat) {
+    // An insertion asked during an edit changes the caption only: the save
+    // still replaces the edited line.
+    if (!(etat_ == EtatSaisie::Modification && etat == EtatSaisie::Insertion)) etat_ = etat;
+    switch (etat) {
+        case EtatSaisie::Nouveau: f_.etiquetteEtat->setText(QStringLiteral("Saisie QSO")); break;
+        case EtatSaisie::Modification: f_.etiquetteEtat->setText(QStringLiteral("Modification QSO")); break;
+        case EtatSaisie::Insertion: f_.etiquetteEtat->setText(QStringLiteral("Insertion QSO")); break;
+    }
 }
 
 void Saisie::ouvrir(QWidget* w) {
@@ -54,7 +70,7 @@ void Saisie::ouvrir(QWidget* w) {
 }
 
 void Saisie::memoriserIndex(QComboBox* cb, const QString& key) {
-    if (!Mode_Modification) ctx.writeStation(key, QString::number(indexCombo(cb)));
+    if (etat_ != EtatSaisie::Modification) ctx_.writeStation(key, QString::number(Combos::indexDuTexte(cb)));
 }
 
 namespace {
@@ -67,258 +83,252 @@ bool refuse(Dialogs* d, const QString& message) {
 void fait(QWidget* w) { Couleurs::fond(w, Couleurs::JauneClair); }
 }  // namespace
 
-int Saisie::Ind_A_KeyPress(int code) {
-    if (!ctx.stationSet()) {
-        ctx.dialogs->notice(QStringLiteral(
-            "\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
-            "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
+int Saisie::toucheIndicatif(int code) {
+    if (!ctx_.stationSet()) {
+        ctx_.dialogs->notice(
+            QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
+                           "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
         return code;
     }
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::indicatif(c.Ind_A->text()))) return 0;
-        Cherche_Prenom(c.Ind_A->text());
-        fait(c.Ind_A);
-        ouvrir(c.Prenom_A);
+        if (refuse(ctx_.dialogs, Controles::indicatif(f_.champIndicatif->text()))) return 0;
+        chercherPrenom(f_.champIndicatif->text());
+        fait(f_.champIndicatif);
+        ouvrir(f_.champPrenom);
         return 0;
     }
     return majuscule(code);
 }
 
-void Saisie::Cherche_Prenom(const QString& indicatif) {
-    if (Mode_Modification) return;  // the edited QSO keeps its first name
+void Saisie::chercherPrenom(const QString& indicatif) {
+    if (etat_ == EtatSaisie::Modification) return;  // the edited QSO keeps its first name
     const Prenoms::Trouve t = Prenoms::chercher(fichierPrenoms(), indicatif);
     if (!t.trouve) return;
-    c.Prenom_A->setEnabled(true);
-    c.Prenom_A->setText(t.prenom);
-    if (t.dptVide) c.Dpt_A->clear();
+    f_.champPrenom->setEnabled(true);
+    f_.champPrenom->setText(t.prenom);
+    if (t.dptVide) f_.champDepartement->clear();
 }
 
-int Saisie::Prenom_A_KeyPress(int code) {
+int Saisie::touchePrenom(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::prenom(c.Prenom_A->text()))) return 0;
-        fait(c.Prenom_A);
-        ouvrir(c.Ref_A);
-        if (!refSpot_.isEmpty() && c.Ref_A->text().isEmpty()) c.Ref_A->setText(refSpot_);
+        if (refuse(ctx_.dialogs, Controles::prenom(f_.champPrenom->text()))) return 0;
+        fait(f_.champPrenom);
+        ouvrir(f_.champReference);
+        if (!refSpot_.isEmpty() && f_.champReference->text().isEmpty()) f_.champReference->setText(refSpot_);
         refSpot_.clear();
         return 0;
     }
     return majuscule(code);
 }
 
-int Saisie::Ref_A_KeyPress(int code) {
+int Saisie::toucheReference(int code) {
     if (code != Enter) return majuscule(code);
-    const QString ref = c.Ref_A->text();
-    if (refuse(ctx.dialogs, Controles::reference(ref))) return 0;
+    const QString ref = f_.champReference->text();
+    if (refuse(ctx_.dialogs, Controles::reference(ref))) return 0;
 
-    if (!Mode_Modification) {
-        const std::optional<QString> date = ctx.carnet->dejaContacte(ref, c.Bande_A->currentText());
+    if (etat_ != EtatSaisie::Modification) {
+        const std::optional<QString> date = ctx_.carnet->dejaContacte(ref, f_.choixBande->currentText());
         if (date) {
-            ctx.dialogs->notice(ref + QStringLiteral(" Cathédrale déja contacté le ") + *date +
-                                QStringLiteral(" sur ") + c.Bande_A->currentText());
-            c.Ref_A->clear();
-            Init_Saisie();
+            ctx_.dialogs->notice(ref + QStringLiteral(" Cathédrale déja contacté le ") + *date +
+                                 QStringLiteral(" sur ") + f_.choixBande->currentText());
+            f_.champReference->clear();
+            nouvelleSaisie();
             return 0;
         }
     }
     if (!listeAbsenteDite_ && !QFile::exists(fichierListeDCF())) {
         listeAbsenteDite_ = true;
-        ctx.dialogs->notice(QStringLiteral(
+        ctx_.dialogs->notice(QStringLiteral(
             "La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF"));
     }
     // No list, or no row: empty texts, the operator types them.
-    const Recherches::Cathedrale cath = Recherches::Cherche_Ref_Liste(fichierListeDCF(), ref);
-    c.Dpt_A->setText(cath.dpt);
-    c.Rem_A->setText(cath.nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
-    fait(c.Ref_A);
-    ouvrir(c.Dpt_A);
+    const Cathedrales::Cathedrale cath = Cathedrales::chercher(fichierListeDCF(), ref);
+    f_.champDepartement->setText(cath.dpt);
+    f_.champNom->setText(cath.nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
+    fait(f_.champReference);
+    ouvrir(f_.champDepartement);
     return 0;
 }
 
-int Saisie::Dpt_A_KeyPress(int code) {
+int Saisie::toucheDepartement(int code) {
     if (code != Enter) return code;
-    c.Dpt_A->setText(c.Dpt_A->text().toLower());
-    if (refuse(ctx.dialogs, Controles::departement(c.Dpt_A->text()))) return 0;
-    if (dateAuto_ && !Mode_Modification && !Mode_Insertion) {
-        fait(c.Dpt_A);
-        c.Mode_A->setEnabled(true);
-        Couleurs::fond(c.Mode_A, Couleurs::VertClair);
-        c.Date_A->setText(c.Label33->text());
-        c.Heure_A->setText(c.Label37->text().left(5));
-        c.Mode_A->setFocus();
+    f_.champDepartement->setText(f_.champDepartement->text().toLower());
+    if (refuse(ctx_.dialogs, Controles::departement(f_.champDepartement->text()))) return 0;
+    if (dateAuto_ && etat_ == EtatSaisie::Nouveau) {
+        fait(f_.champDepartement);
+        f_.choixMode->setEnabled(true);
+        Couleurs::fond(f_.choixMode, Couleurs::VertClair);
+        // One reading of the clock, so that the date and the time agree.
+        const QDateTime utc = ctx_.clock->utcNow();
+        f_.champDate->setText(texteDate(utc));
+        f_.champHeure->setText(texteHeure(utc));
+        f_.choixMode->setFocus();
     } else {
-        fait(c.Dpt_A);
-        ouvrir(c.Date_A);
+        fait(f_.champDepartement);
+        ouvrir(f_.champDate);
     }
-    c.Rem_A->setCursorPosition(c.Rem_A->text().size());
+    f_.champNom->setCursorPosition(f_.champNom->text().size());
     return 0;
 }
 
-int Saisie::Date_A_KeyPress(int code) {
+int Saisie::toucheDate(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::date(c.Date_A->text()))) return 0;
-    c.Heure_A->setEnabled(true);
-    fait(c.Date_A);
-    Couleurs::fond(c.Heure_A, Couleurs::VertClair);
-    c.Heure_A->setFocus();
+    if (refuse(ctx_.dialogs, Controles::date(f_.champDate->text()))) return 0;
+    f_.champHeure->setEnabled(true);
+    fait(f_.champDate);
+    Couleurs::fond(f_.champHeure, Couleurs::VertClair);
+    f_.champHeure->setFocus();
     return 0;
 }
 
-int Saisie::Heure_A_KeyPress(int code) {
+int Saisie::toucheHeure(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::heure(c.Heure_A->text()))) return 0;
-    c.Mode_A->setEnabled(true);
-    fait(c.Heure_A);
-    Couleurs::fond(c.Mode_A, Couleurs::VertClair);
-    c.Mode_A->setFocus();
+    if (refuse(ctx_.dialogs, Controles::heure(f_.champHeure->text()))) return 0;
+    f_.choixMode->setEnabled(true);
+    fait(f_.champHeure);
+    Couleurs::fond(f_.choixMode, Couleurs::VertClair);
+    f_.choixMode->setFocus();
     return 0;
 }
 
-int Saisie::Mode_A_KeyPress(int code) {
+int Saisie::toucheMode(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::mode(c.Mode_A->currentText()))) return 0;
-        fait(c.Mode_A);
-        ouvrir(c.RST_A);
+        if (refuse(ctx_.dialogs, Controles::mode(f_.choixMode->currentText()))) return 0;
+        fait(f_.choixMode);
+        ouvrir(f_.champRstRecu);
         rapportsParDefaut();
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(c.Mode_A, Keys::Mode);
+    memoriserIndex(f_.choixMode, Keys::Mode);
     return code == Enter ? 0 : code;
 }
 
-int Saisie::Bande_A_KeyPress(int code) {
+int Saisie::toucheBande(int code) {
     if (code == Enter) {
-        if (refuse(ctx.dialogs, Controles::bande(c.Bande_A->currentText()))) return 0;
-        c.RST_A->setEnabled(true);
-        fait(c.Bande_A);
-        Couleurs::fond(c.Ind_A, Couleurs::VertClair);
-        c.Ind_A->setEnabled(true);  // a QSO shown from the list disabled it
-        c.Ind_A->setFocus();
+        if (refuse(ctx_.dialogs, Controles::bande(f_.choixBande->currentText()))) return 0;
+        f_.champRstRecu->setEnabled(true);
+        fait(f_.choixBande);
+        Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
+        f_.champIndicatif->setEnabled(true);  // a QSO shown from the list disabled it
+        f_.champIndicatif->setFocus();
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(c.Bande_A, Keys::Bande);
+    memoriserIndex(f_.choixBande, Keys::Bande);
     return code == Enter ? 0 : code;
 }
 
-int Saisie::RST_A_KeyPress(int code) {
+int Saisie::toucheRstRecu(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::report(c.RST_A->text()))) return 0;
-    fait(c.RST_A);
-    ouvrir(c.RSTE_A);
+    if (refuse(ctx_.dialogs, Controles::report(f_.champRstRecu->text()))) return 0;
+    fait(f_.champRstRecu);
+    ouvrir(f_.champRstEnvoye);
     return 0;
 }
 
-int Saisie::RSTE_A_KeyPress(int code) {
+int Saisie::toucheRstEnvoye(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::report(c.RSTE_A->text()))) return 0;
-    fait(c.RSTE_A);
-    ouvrir(c.Rem_A);
-    c.Rem_A->setCursorPosition(c.Rem_A->text().size());
+    if (refuse(ctx_.dialogs, Controles::report(f_.champRstEnvoye->text()))) return 0;
+    fait(f_.champRstEnvoye);
+    ouvrir(f_.champNom);
+    f_.champNom->setCursorPosition(f_.champNom->text().size());
     return 0;
 }
 
-int Saisie::Rem_A_KeyPress(int code) {
+int Saisie::toucheNom(int code) {
     if (code != Enter) return majuscule(code);
-    if (refuse(ctx.dialogs, Controles::nom(c.Rem_A->text()))) return 0;
-    fait(c.Rem_A);
-    ouvrir(c.QSL_A);
+    if (refuse(ctx_.dialogs, Controles::nom(f_.champNom->text()))) return 0;
+    fait(f_.champNom);
+    ouvrir(f_.caseQsl);
     return 0;
 }
 
-int Saisie::QSL_A_KeyPress(int code) {
+int Saisie::toucheQsl(int code) {
     if (code != Enter) return code;
-    fait(c.QSL_A);
-    ouvrir(c.Valide_A);
+    fait(f_.caseQsl);
+    ouvrir(f_.boutonValider);
     return 0;
 }
 
 void Saisie::prendreSpot(const QString& bande, const QString& indicatif, const QString& reference) {
-    if (Mode_Modification || Edition_En_Cours) return;  // never over a QSO being edited
-    Init_Saisie();
-    texteCombo(c.Bande_A, bande);
-    c.Ind_A->setText(indicatif);
+    if (etat_ == EtatSaisie::Modification) return;  // never over a QSO being edited
+    nouvelleSaisie();
+    Combos::montrerTexte(f_.choixBande, bande);
+    f_.champIndicatif->setText(indicatif);
     refSpot_ = reference;
-    c.Ind_A->window()->activateWindow();
-    c.Ind_A->setFocus();
+    f_.champIndicatif->window()->activateWindow();
+    f_.champIndicatif->setFocus();
 }
 
-void Saisie::Init_Saisie() {
-    refSpot_.clear();
-    for (QLineEdit* e : {c.Dpt_A, c.Prenom_A, c.Ref_A, c.Date_A, c.Heure_A}) {
+void Saisie::nouvelleSaisie(Apres apres) {
+    const bool enregistre = apres == Apres::Enregistrement;
+    // The new line is selected while an edit still ignores the list's click.
+    if (enregistre)
+        selectionnerDerniere();
+    else
+        refSpot_.clear();
+    changerEtat(EtatSaisie::Nouveau);
+    f_.boutonValider->setEnabled(false);
+    f_.boutonValider->setPalette(QPalette());  // no longer the field to fill next
+    // After a save the selected line can still be deleted.
+    if (!enregistre) f_.boutonSupprimer->setEnabled(false);
+    for (QLineEdit* e : {f_.champDepartement, f_.champPrenom, f_.champReference, f_.champHeure}) {
         e->clear();
         Couleurs::ferme(e);
     }
-    selectionnerIndex(c.Mode_A, ctx.readStationIndex(Keys::Mode));
-    Couleurs::ferme(c.Mode_A);
-    selectionnerIndex(c.Bande_A, ctx.readStationIndex(Keys::Bande));
-    Couleurs::ferme(c.RST_A);
-    Couleurs::ferme(c.RSTE_A);
-    rapportsParDefaut();
-    c.Rem_A->setText(QStringLiteral(" "));
-    Couleurs::ferme(c.Rem_A);
-    c.QSL_A->setChecked(false);
-    c.Ind_A->clear();
-    Couleurs::fond(c.Ind_A, Couleurs::VertClair);
-    c.Ind_A->setEnabled(true);
-    c.Ind_A->setFocus();
-    Mode_Modification = false;
-    Edition_En_Cours = false;
-    Mode_Insertion = false;
-    c.Annule_Saisie->setEnabled(false);
-    c.Valide_A->setEnabled(false);
-    c.Valide_A->setPalette(QPalette());  // no longer the field to fill next
-    c.Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+    if (!enregistre || dateAuto_) f_.champDate->clear();  // a manual date stays for the next QSO
+    Couleurs::ferme(f_.champDate);
+    Couleurs::ferme(f_.choixMode);
+    Couleurs::ferme(f_.champRstRecu);
+    Couleurs::ferme(f_.champRstEnvoye);
+    // After a save the reports follow the mode of the QSO, not the stored one restored below.
+    if (enregistre) rapportsParDefaut();
+    restaurerBandeEtMode();
+    if (!enregistre) rapportsParDefaut();
+    if (enregistre)
+        f_.champNom->clear();
+    else
+        f_.champNom->setText(QStringLiteral(" "));
+    Couleurs::ferme(f_.champNom);
+    f_.caseQsl->setChecked(false);
+    if (enregistre) f_.caseQsl->setEnabled(false);
+    f_.champIndicatif->clear();
+    Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
+    f_.champIndicatif->setEnabled(true);
+    f_.champIndicatif->setFocus();
 }
 
-bool Saisie::dateAuto() const { return dateAuto_; }
-
 void Saisie::rapportsParDefaut() {
-    const QString rst = Controles::rapportParDefaut(c.Mode_A->currentText());
-    c.RST_A->setText(rst);
-    c.RSTE_A->setText(rst);
+    const QString rst = Controles::rapportParDefaut(f_.choixMode->currentText());
+    f_.champRstRecu->setText(rst);
+    f_.champRstEnvoye->setText(rst);
 }
 
 void Saisie::restaurerBandeEtMode() {
-    selectionnerIndex(c.Bande_A, ctx.readStationIndex(Keys::Bande));
-    selectionnerIndex(c.Mode_A, ctx.readStationIndex(Keys::Mode));
+    Combos::selectionner(f_.choixBande, ctx_.readStationIndex(Keys::Bande));
+    Combos::selectionner(f_.choixMode, ctx_.readStationIndex(Keys::Mode));
 }
 
 void Saisie::selectionnerLigne(int row) {
-    if (row < 0 || row >= modele->rowCount()) return;
-    const QModelIndex i = modele->index(row);
-    if (c.Liste_DCF->currentIndex() == i) {
-        Liste_DCF_Click();  // same line again: still a click
+    if (row < 0 || row >= modele_->rowCount()) return;
+    const QModelIndex i = modele_->index(row);
+    if (f_.listeQso->currentIndex() == i) {
+        afficherLigne();  // same line again: still a click
     } else {
-        c.Liste_DCF->setCurrentIndex(i);  // raises the click through currentRowChanged
+        f_.listeQso->setCurrentIndex(i);  // raises the click through currentRowChanged
     }
-    c.Liste_DCF->scrollTo(i);
+    f_.listeQso->scrollTo(i);
 }
 
-void Saisie::selectionnerDerniere() { selectionnerLigne(modele->rowCount() - 1); }
+void Saisie::selectionnerDerniere() { selectionnerLigne(modele_->rowCount() - 1); }
 
-void Saisie::Liste_DCF_Click() {
-    if (Edition_En_Cours) return;
-    const QModelIndex i = c.Liste_DCF->currentIndex();
+void Saisie::afficherLigne() {
+    if (etat_ == EtatSaisie::Modification) return;
+    const QModelIndex i = f_.listeQso->currentIndex();
     if (!i.isValid()) return;
-    Ligne_Selectionnee = modele->affichage(i.row());
-    c.Annule_Saisie->setEnabled(true);
-    remplirDepuis(Ligne_Selectionnee);
-    c.Ind_A->setEnabled(false);
-}
-
-void Saisie::remplirDepuis(const QString& affichage) {
-    const Qso q = LigneQso::parseAffichage(affichage);
-    c.Ind_A->setText(q.indicatif.trimmed());
-    c.Dpt_A->setText(q.dpt.trimmed());
-    c.Prenom_A->setText(q.prenom.trimmed());
-    c.Ref_A->setText(q.ref.trimmed());
-    c.Date_A->setText(q.date);
-    c.Heure_A->setText(q.heure);
-    texteCombo(c.Mode_A, q.mode.trimmed());
-    texteCombo(c.Bande_A, q.bande.trimmed());
-    c.RST_A->setText(q.rstR.trimmed());
-    c.RSTE_A->setText(q.rstE.trimmed());
-    c.Rem_A->setText(q.nom.trimmed());
-    c.QSL_A->setChecked(q.qsl == QLatin1String("*"));
+    ligneSelectionnee_ = modele_->affichage(i.row());
+    f_.boutonSupprimer->setEnabled(true);
+    f_.remplir(ligneSelectionnee_);
+    f_.champIndicatif->setEnabled(false);
 }

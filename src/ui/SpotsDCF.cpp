@@ -22,7 +22,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
 #include "ui/SignalerSpot.h"
-#include "ui/diplomes/Carte_Acti_DCF.h"
+#include "ui/diplomes/FenetreCarte.h"
 
 using Spots::Marque;
 using Windows::nomme;
@@ -31,10 +31,10 @@ namespace {
 
 QColor couleur(Marque m) {
     switch (m) {
-        case Marque::Nouvelle: return Carte_Acti_DCF::JaunePale;
+        case Marque::Nouvelle: return FenetreCarte::JaunePale;
         case Marque::NouvelleBande: break;
-        case Marque::Contactee: return Carte_Acti_DCF::RougePale;
-        case Marque::Confirmee: return Carte_Acti_DCF::VertPale;
+        case Marque::Contactee: return FenetreCarte::RougePale;
+        case Marque::Confirmee: return FenetreCarte::VertPale;
     }
     return QColor(255, 216, 144);  // pale orange: between new and worked
 }
@@ -181,7 +181,7 @@ void SpotsDCF::ligneRecue(const QByteArray& ligne) {
     const auto s = Spots::lire(ligne);
     if (!s || s->reference.isEmpty()) return;
     const QDateTime maintenant = ctx.clock->utcNow();
-    const Recherches::Cathedrale cathedrale = Spots::chercher(liste, s->reference);
+    const Cathedrales::Cathedrale cathedrale = Spots::chercher(liste, s->reference);
     const Marque marque = index.marque(s->reference, s->bande);
     modele->ajouter(*s, cathedrale, marque, maintenant);
     if (marque == Marque::Nouvelle) alerter(*s, cathedrale.nom, maintenant);

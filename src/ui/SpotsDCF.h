@@ -82,7 +82,7 @@ private:
     Delai alertesDonnees{3600};  // one alert per reference and band an hour
     Delai envois{300};           // one spot per callsign and reference in 5 minutes
     Spots::IndexCarnet index;
-    QHash<QString, Recherches::Cathedrale> liste;
+    QHash<QString, Cathedrales::Cathedrale> liste;
     QString indicatifLien;  // the callsign the node knows us by
 };
 

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "core/journal/TextFile.h"
-#include "core/saisie/Recherches.h"
+#include "core/saisie/Cathedrales.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QString fichier = QDir::tempPath() + QStringLiteral("/vitralog-fuzz-liste-%1.csv").arg(::getpid());
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     f.write(octets.mid(fin + 1));
     f.close();
-    const Recherches::Cathedrale c = Recherches::Cherche_Ref_Liste(fichier, ref);
+    const Cathedrales::Cathedrale c = Cathedrales::chercher(fichier, ref);
     if (c.dpt.size() > 2 || TextFile::sansControles(c.dpt) != c.dpt) std::abort();
     if (c.nom != TextFile::sansControles(c.nom)) std::abort();
     return 0;

@@ -70,8 +70,10 @@ struct Maj : ::testing::Test {
     // The download, or with a path (empty: the operator gave up) the import from that file.
     QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
-        if (!chemin.isNull()) ListeDcf::Mnu_Import_DCF_Click(env.ctx, [&] { return chemin; });
-        else ListeDcf::Mnu_Maj_DCF_Click(env.ctx);
+        if (!chemin.isNull())
+            MiseAJourListe::importer(env.ctx, [&] { return chemin; });
+        else
+            MiseAJourListe::mettreAJour(env.ctx);
         return env.dialogs.notices;
     }
     // Clicks "Annuler" or presses Escape once the progress dialog shows, as the operator would.
@@ -80,7 +82,7 @@ struct Maj : ::testing::Test {
         auto* guet = new QTimer;
         QObject::connect(guet, &QTimer::timeout, guet, [guet, parEchap] {
             auto* d = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
-            if (!d || !d->isVisible() || d->objectName() != "Progression_Liste") return;
+            if (!d || !d->isVisible() || d->objectName() != "progressionListe") return;
             auto* b = d->findChild<QPushButton*>();
             EXPECT_EQ(d->labelText() + "|" + b->text(), "Téléchargement de la liste DCF…|Annuler");
             parEchap ? QTest::keyClick(d, Qt::Key_Escape) : QTest::mouseClick(b, Qt::LeftButton);
@@ -108,7 +110,8 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     vus += lancer(env.ctx.path("absent.csv")).value(0).left(30);
     vus += lancer("");
     vus += etat();
-    EXPECT_EQ(vus, QStringList({ListeDcf::MessageChoisieNonValide, "Impossible de lire le fichier ", "Rev002", "<absent>"}));
+    EXPECT_EQ(vus, QStringList({MiseAJourListe::MessageChoisieNonValide, "Impossible de lire le fichier ", "Rev002",
+                                "<absent>"}));
     servir(ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 20)));
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 000 du 01/01/12)"});
     EXPECT_EQ(lancer(env.ctx.path("rev003.csv")), QStringList{MisAJour + "Rev 003 du 10/09/15"});
@@ -132,7 +135,8 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
 // here not the one of the list on disk, is left alone.
 TEST_F(Maj, EachFailureStopsAfterItsMessage) {
     const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
-    const QString &NonValide = ListeDcf::MessageNonValide, &PasDAcces = ListeDcf::MessagePasDAcces, &Annule = ListeDcf::MessageAnnule;
+    const QString &NonValide = MiseAJourListe::MessageNonValide, &PasDAcces = MiseAJourListe::MessagePasDAcces,
+                  &Annule = MiseAJourListe::MessageAnnule;
     const QByteArray Coupee = ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
     const struct { const char* nom; QByteArray reponse; ServeurLocal::Fin fin; QString message; std::function<void()> avant = {}; } cas[] = {
         {"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer, NonValide},

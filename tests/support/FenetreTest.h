@@ -1,23 +1,23 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "core/journal/TextFile.h"
 #include "platform/Windows.h"
 #include "support/Doubles.h"
 #include "support/ImpressionPdf.h"
-#include "ui/Main.h"
-#include "ui/ModeleLog.h"
+#include "ui/FenetrePrincipale.h"
 
 // The main window of a station, shown and active so that typed keys reach it.
 // Windows it opens are closed after each test: they outlive a main window.
 class FenetreTest : public ::testing::Test {
 protected:
     TestEnv env;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<FenetrePrincipale> main;
 
     void TearDown() override {
         main.reset();
@@ -26,15 +26,26 @@ protected:
     }
     void ouvrir(const QStringList& log = {}) {
         if (!env.ctx.stationSet()) env.station("F5XYZ", log);
-        main = std::make_unique<Main>(env.ctx);
+        main = std::make_unique<FenetrePrincipale>(env.ctx);
         main->demarrer();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
     template <class T = QLineEdit>
     T* c(const char* name) {
-        T* w = main->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
+        return dans<T>(main.get(), name);
+    }
+    // A control of any window, by its objectName.
+    template <class T = QLineEdit>
+    static T* dans(const QObject* fenetre, const QString& name) {
+        T* w = fenetre ? fenetre->findChild<T*>(name) : nullptr;
+        EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
+    }
+    // The log list: its number of lines and the text of one.
+    int lignesListe() { return c<QListView>("listeQso")->model()->rowCount(); }
+    QString ligneListe(int row) {
+        const QAbstractItemModel* m = c<QListView>("listeQso")->model();
+        return m->data(m->index(row, 0)).toString();
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
     // Types into the control that has the focus, as the operator does, then Enter.

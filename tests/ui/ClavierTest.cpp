@@ -28,25 +28,28 @@ TEST_F(Clavier, EnterFromTheCallsignToTheSavedQso) {
     ouvrir();
     for (const char* t : {"f6abc", "", "dcf-001"}) taper(t);
     for (int i = 0; i < 6; ++i) taper();  // Dpt, Mode, RST R, RST E, name, QSL
-    ASSERT_EQ(focus(), c<QPushButton>("Valide_A"));
+    ASSERT_EQ(focus(), c<QPushButton>("boutonValider"));
     QTest::keyClick(focus(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(env.dialogs.questions + QStringList(log()).replaceInStrings(QRegularExpression("^(.{15}).*"), "\\1")
-                  << (focus() == c("Ind_A") ? "Ind_A" : "ailleurs"),
-              QStringList({"Voulez vous enregistrer ces données ?", "F6ABC        18", "Ind_A"}));
+                  << (focus() == c("champIndicatif") ? "champIndicatif" : "ailleurs"),
+              QStringList({"Voulez vous enregistrer ces données ?", "F6ABC        18", "champIndicatif"}));
 }
 
 // Without the list, one message for the whole session; a double-click below the lines asks for one.
 TEST_F(Clavier, ListMissingIsToldOnceAndDoubleClickBelowTheLinesAsksForALine) {
     ouvrir();
     for (int i = 0; i < 2; ++i) {
-        c("Ind_A")->setFocus();
+        c("champIndicatif")->setFocus();
         for (const char* t : {"f6abc", "", "dcf-001"}) taper(t);
-        EXPECT_EQ(focus(), c("Dpt_A"));
-        c<QPushButton>("Efface_A")->click();
+        EXPECT_EQ(focus(), c("champDepartement"));
+        c<QPushButton>("boutonEffacer")->click();
     }
-    QTest::mouseDClick(c<QListView>("Liste_DCF")->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(messages(), QStringList({"La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF",
-                                       "Cliquez sur une ligne pour l'editer"}));
+    QTest::mouseDClick(c<QListView>("listeQso")->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(
+        messages(),
+        QStringList(
+            {"La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF",
+             "Cliquez sur une ligne pour l'editer"}));
 }
 
 TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
@@ -62,15 +65,17 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
         lettres.insert(m.captured(1).at(0).toLower());
     }
     // The Parts' captions, the marks aside, and the keys of the menus.
-    EXPECT_EQ(QStringList({c<QPushButton>("Valide_A")->text(), main->Mnu_Maj_DCF->text(), main->Mnu_Quitter->shortcut().toString(),
-                           main->Mnu_Guide->shortcut().toString()}).replaceInStrings("&", ""),
+    EXPECT_EQ(QStringList({c<QPushButton>("boutonValider")->text(), c<QAction>("actionMettreAJourListe")->text(),
+                           c<QAction>("actionQuitter")->shortcut().toString(),
+                           c<QAction>("actionGuide")->shortcut().toString()})
+                  .replaceInStrings("&", ""),
               QStringList({"Valider le QSO", "Mise à jour de la liste DCF", "Ctrl+Q", "F1"}));
     QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
-    QWidget* r = fenetre("Recherche_Indicatif");
+    QWidget* r = fenetre("FenetreRecherche");
     ASSERT_TRUE(r && QTest::qWaitForWindowActive(r));
     QTest::keyClick(r, Qt::Key_Escape);
-    EXPECT_EQ(fenetre("Recherche_Indicatif"), nullptr);
-    main->Mnu_Guide->trigger();  // the guide of the source tree
+    EXPECT_EQ(fenetre("FenetreRecherche"), nullptr);
+    c<QAction>("actionGuide")->trigger();  // the guide of the source tree
     auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
     ASSERT_NE(g, nullptr);
     EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
@@ -89,22 +94,24 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
 TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {
     ouvrir();
     QStringList noms;
-    for (const char* objet : {"Ind_A", "Prenom_A", "Ref_A", "Dpt_A", "Heure_A", "RSTE_A", "Rem_A"})
+    for (const char* objet : {"champIndicatif", "champPrenom", "champReference", "champDepartement", "champHeure",
+                              "champRstEnvoye", "champNom"})
         noms << QAccessible::queryAccessibleInterface(c<QWidget>(objet))->text(QAccessible::Name);
     EXPECT_EQ(noms, QStringList({"Indicatif", "Prénom (optionnel)", "Ref Cathédrale", "Dpt", "Heure UTC", "RST E",
                                  "Nom de la Cathédrale (optionnel)"}));
     // The chain Tab follows from the band: a combo box's own line edit is no stop.
     QStringList ordre;
-    QWidget *bande = c<QWidget>("Bande_A"), *arret = bande;
+    QWidget *bande = c<QWidget>("choixBande"), *arret = bande;
     for (QWidget* w = bande->nextInFocusChain(); w != bande && ordre.size() < 12; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && !arret->isAncestorOf(w)) ordre << (arret = w)->objectName();
-    EXPECT_EQ(ordre, QStringList({"Ind_A", "Prenom_A", "Ref_A", "Dpt_A", "Date_A", "Heure_A", "Mode_A", "RST_A", "RSTE_A", "Rem_A",
-                                  "QSL_A", "Valide_A"}));
+    EXPECT_EQ(ordre, QStringList({"champIndicatif", "champPrenom", "champReference", "champDepartement", "champDate",
+                                  "champHeure", "choixMode", "champRstRecu", "champRstEnvoye", "champNom", "caseQsl",
+                                  "boutonValider"}));
 }
 
 // A callsign read back from the settings passes the rule of a typed one.
 TEST_F(Clavier, AStoredStationThatIsNoCallsignIsNoStation) {
     env.settings->write(Keys::App, Keys::Global, Keys::Indicatif, "../../../tmp/x/PWN");
-    main = std::make_unique<Main>(env.ctx);
+    main = std::make_unique<FenetrePrincipale>(env.ctx);
     EXPECT_EQ(main->stationEnregistree(), Keys::StationDefaut);
 }

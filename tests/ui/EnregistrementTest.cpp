@@ -13,12 +13,12 @@ const QString B = ligne("F6BBB", "13", "", "DCF-003", "03/01/15", "10:00");
 class Enregistrement : public FenetreTest {
 protected:
     void doubleClic(int row) {
-        QListView* l = main->Liste_DCF;
-        const QPoint p = l->visualRect(main->modele->index(row)).center();
+        QListView* l = c<QListView>("listeQso");
+        const QPoint p = l->visualRect(l->model()->index(row, 0)).center();
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);  // a double click comes after a click
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
     }
-    QString modeAff() { return c<QLabel>("Mode_Aff")->text(); }
+    QString modeAff() { return c<QLabel>("etiquetteEtat")->text(); }
 };
 
 }  // namespace
@@ -27,14 +27,14 @@ TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
     ouvrir({A, B});
     doubleClic(1);
     EXPECT_EQ(modeAff(), "Modification QSO");
-    EXPECT_EQ(c("Ind_A")->text(), "F6BBB");
-    c("Heure_A")->setText("11:45");
-    c<QPushButton>("Valide_A")->click();
+    EXPECT_EQ(c("champIndicatif")->text(), "F6BBB");
+    c("champHeure")->setText("11:45");
+    c<QPushButton>("boutonValider")->click();
     EXPECT_EQ(log(), QStringList({A, QString(B).replace(49, 5, "11:45")}));
     EXPECT_EQ(modeAff(), "Saisie QSO");
 
     // Inserted by its date, even with the automatic date.
-    c<QPushButton>("Ajout_QSO")->click();
+    c<QPushButton>("boutonInserer")->click();
     EXPECT_EQ(modeAff(), "Insertion QSO");
     for (const char* t : {"f6ddd", "", "dcf-009", "31", "02/01/15", "09:00", "", "", "", "", ""}) taper(t);
     QTest::keyClick(focus(), Qt::Key_Space);
@@ -43,35 +43,35 @@ TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
 
     // Delete the first line: No keeps it, Yes removes it and renumbers the list.
     for (bool oui : {false, true}) {
-        main->saisie->selectionnerLigne(0);
+        main->selectionnerQso(0);
         env.dialogs.answers = {oui};
-        c<QPushButton>("Annule_Saisie")->click();
+        c<QPushButton>("boutonSupprimer")->click();
     }
     EXPECT_EQ(env.dialogs.questions.last(), "Voulez vous Supprimer ce QSO ?");
     ASSERT_EQ(log().size(), 2);
     EXPECT_TRUE(log()[0].startsWith("F6DDD"));
-    EXPECT_EQ(main->modele->affichage(0).left(8), "     1  ");
+    EXPECT_EQ(ligneListe(0).left(8), "     1  ");
 }
 
 TEST_F(Enregistrement, ARefusedSaveAndAFailedWriteKeepTheLogAndTheForm) {
     ouvrir({A});
     const QByteArray octets = env.readFile("F5XYZ_DCF.log");
     doubleClic(0);
-    c("Rem_A")->setText("Cath\u00e9drale \u0141\u00f3d\u017a");
-    c<QPushButton>("Valide_A")->click();
+    c("champNom")->setText("Cath\u00e9drale \u0141\u00f3d\u017a");
+    c<QPushButton>("boutonValider")->click();
     EXPECT_EQ(messages(), QStringList{"Le champ \"Nom de la Cathédrale\" contient un caractère que le log ne "
                                       "peut pas enregistrer : \u0141"});
-    EXPECT_EQ(focus(), c("Rem_A"));
+    EXPECT_EQ(focus(), c("champNom"));
     EXPECT_TRUE(env.dialogs.questions.isEmpty());
 
-    c<QPushButton>("Efface_A")->click();
+    c<QPushButton>("boutonEffacer")->click();
     for (const char* t : {"f6abc", "", "dcf-001", "18", "", "", "", "", ""}) taper(t);
     QFile::setPermissions(env.ctx.logPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     messages();
     QTest::keyClick(focus(), Qt::Key_Space);
     EXPECT_EQ(messages(), QStringList{Carnet::messageEcriture(env.ctx.logPath(), true)});
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), octets);
-    EXPECT_EQ(c("Ind_A")->text(), "F6ABC");
-    EXPECT_EQ(c("Ref_A")->text(), "DCF-001");
+    EXPECT_EQ(c("champIndicatif")->text(), "F6ABC");
+    EXPECT_EQ(c("champReference")->text(), "DCF-001");
     EXPECT_FALSE(QFile::exists(env.ctx.path("Liste_Prenom.txt")));  // nothing saved, nothing remembered
 }

@@ -5,6 +5,7 @@
 
 #include "core/Reglages.h"
 #include "support/FenetreTest.h"
+#include "ui/Saisie.h"
 
 namespace {
 
@@ -27,25 +28,25 @@ protected:
 
 TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
-    EXPECT_EQ(focus(), c("Ind_A"));
+    EXPECT_EQ(focus(), c("champIndicatif"));
     taper("f6abc");
-    EXPECT_EQ(focus(), c("Prenom_A"));
+    EXPECT_EQ(focus(), c("champPrenom"));
     taper();
     taper("dcf-001");
-    EXPECT_EQ(focus(), c("Dpt_A"));
+    EXPECT_EQ(focus(), c("champDepartement"));
     taper();  // automatic date: the clock fills date and time, then the mode
-    EXPECT_EQ(focus(), c<QComboBox>("Mode_A"));
+    EXPECT_EQ(focus(), c<QComboBox>("choixMode"));
     QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
     taper("cw");
     EXPECT_EQ(env.ctx.readStation(Keys::Mode, ""), "1");
-    for (const char* n : {"RST_A", "RSTE_A", "Rem_A"}) {
+    for (const char* n : {"champRstRecu", "champRstEnvoye", "champNom"}) {
         EXPECT_EQ(focus(), c(n));
         taper();
     }
-    EXPECT_EQ(focus(), c<QCheckBox>("QSL_A"));
+    EXPECT_EQ(focus(), c<QCheckBox>("caseQsl"));
     espace();
     taper();
-    EXPECT_EQ(focus(), c<QPushButton>("Valide_A"));
+    EXPECT_EQ(focus(), c<QPushButton>("boutonValider"));
     espace();
 
     EXPECT_TRUE(messages().isEmpty());
@@ -53,15 +54,16 @@ TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
     // The first name remembered, the name and département from the list, the clock's
     // date and time, the mode's reports.
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"),
-              avant + "F6ABC        18 JEAN            DCF-001 06/12/26 10:32 CW  14 Mhz  599 599 "
-                      "C. SAINT-ETIENNE \xC0 BOURGES     *\r\n");
+              avant +
+                  "F6ABC        18 JEAN            DCF-001 06/12/26 10:32 CW  14 Mhz  599 599 "
+                  "C. SAINT-ETIENNE \xC0 BOURGES     *\r\n");
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), QByteArray("F6ABC        18 JEAN\r\n"));
     // Listed and selected; the form is ready for the next QSO.
-    ASSERT_EQ(main->modele->rowCount(), 2);
-    EXPECT_EQ(main->saisie->Ligne_Selectionnee, main->modele->affichage(1));
-    EXPECT_TRUE(c("Ind_A")->text().isEmpty());
-    EXPECT_TRUE(c("Date_A")->text().isEmpty());
-    EXPECT_EQ(focus(), c("Ind_A"));
+    ASSERT_EQ(lignesListe(), 2);
+    EXPECT_EQ(main->saisie().ligneSelectionnee(), ligneListe(1));
+    EXPECT_TRUE(c("champIndicatif")->text().isEmpty());
+    EXPECT_TRUE(c("champDate")->text().isEmpty());
+    EXPECT_EQ(focus(), c("champIndicatif"));
 }
 
 TEST_F(SaisieQso, RefusalsKeepTheTextAndTheFocusAndAManualDateStays) {
@@ -70,25 +72,25 @@ TEST_F(SaisieQso, RefusalsKeepTheTextAndTheFocusAndAManualDateStays) {
     taper();
     taper("dcf-012");
     EXPECT_EQ(messages(), QStringList{"DCF-012 Cathédrale déja contacté le 14/05/15 sur 14 Mhz"});
-    EXPECT_TRUE(c("Ind_A")->text().isEmpty());
-    EXPECT_EQ(focus(), c("Ind_A"));
+    EXPECT_TRUE(c("champIndicatif")->text().isEmpty());
+    EXPECT_EQ(focus(), c("champIndicatif"));
 
-    c<QAction>("Mnu_Date_Man")->trigger();
-    EXPECT_FALSE(c<QAction>("Mnu_Date_Auto")->isChecked());
+    c<QAction>("actionDateManuelle")->trigger();
+    EXPECT_FALSE(c<QAction>("actionDateAutomatique")->isChecked());
     EXPECT_EQ(env.ctx.readStation(Keys::DateAuto, ""), "Non");
     taper("f5abcdefghijk");
     EXPECT_EQ(messages(), QStringList{"12 caracteres maxi pour l'indicatif"});
-    EXPECT_EQ(c("Ind_A")->text(), "F5ABCDEFGHIJK");
-    EXPECT_EQ(focus(), c("Ind_A"));
-    c("Ind_A")->clear();
+    EXPECT_EQ(c("champIndicatif")->text(), "F5ABCDEFGHIJK");
+    EXPECT_EQ(focus(), c("champIndicatif"));
+    c("champIndicatif")->clear();
     for (const char* t : {"f6new", "", "dcf-001", ""}) taper(t);
     taper("31/02/15");
     EXPECT_EQ(messages(), QStringList{"Le format de la date doit etre JJ/MM/AA"});
-    EXPECT_EQ(focus(), c("Date_A"));
-    c("Date_A")->clear();
+    EXPECT_EQ(focus(), c("champDate"));
+    c("champDate")->clear();
     for (const char* t : {"29/02/16", "23:59", "", "", "", "", ""}) taper(t);
     espace();
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(log().last().startsWith("F6NEW        18                 DCF-001 29/02/16 23:59 SSB"));
-    EXPECT_EQ(c("Date_A")->text(), "29/02/16");
+    EXPECT_EQ(c("champDate")->text(), "29/02/16");
 }

@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "core/journal/TextFile.h"
 #include "support/Doubles.h"
-#include "ui/ImportAdif.h"
+#include "ui/DialogueImportAdif.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
     }
     void importer(const QByteArray& fichier) {
         env.writeFile("autre.adi", fichier);
-        ImportAdif::Mnu_Import_ADIF_Click(env.ctx, nullptr, [&](QWidget*, const QString& dossier) {
+        DialogueImportAdif::importer(env.ctx, nullptr, [&](QWidget*, const QString& dossier) {
             dossierVu = dossier;
             return env.ctx.path("autre.adi");
         });
@@ -46,10 +46,12 @@ TEST_F(ImportFenetre, ChosenFileSummaryYesThenCountAndRefusalsSaved) {
     QTimer guetteur;
     QObject::connect(&guetteur, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->objectName() != QLatin1String("Bilan_Import")) return;
+        if (!box || box->objectName() != QLatin1String("bilanImport")) return;
         bilan = box->text();
-        if (auto* b = box->findChild<QPushButton*>("Enregistrer_Refus")) b->click();
-        else box->reject();
+        if (auto* b = box->findChild<QPushButton*>("boutonEnregistrerRefus"))
+            b->click();
+        else
+            box->reject();
     });
     guetteur.start(20);
     importer(kAdif);
@@ -59,8 +61,18 @@ TEST_F(ImportFenetre, ChosenFileSummaryYesThenCountAndRefusalsSaved) {
     EXPECT_TRUE(env.dialogs.questions[0].endsWith("Importer 1 QSO ?")) << env.dialogs.questions[0].toStdString();
     EXPECT_EQ(bilan, "1 QSO importés, 1 déjà présents, 1 refusés");
     EXPECT_EQ(env.dialogs.notices, QStringList{"Les refus ont été enregistrés sous le nom : F5XYZ_Refus_ADIF.txt"});
-    const Qso nouveau{"F6DEF", "14", "ÉLODIE", "DBF-012B", "02/01/20", "09:15", "SSB", "7.0 Mhz",
-                      "58", "59", "B. SAINTE-THÉRÈSE À LISIEUX", " "};
+    const Qso nouveau{"F6DEF",
+                      "14",
+                      "ÉLODIE",
+                      "DBF-012B",
+                      "02/01/20",
+                      "09:15",
+                      "SSB",
+                      "7.0 Mhz",
+                      "58",
+                      "59",
+                      "B. SAINTE-THÉRÈSE À LISIEUX",
+                      " "};
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({LigneQso::format(nouveau), kAncien}));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), TextFile::encode("F6DEF        14 ÉLODIE\r\n"));
     EXPECT_EQ(env.readFile("F5XYZ_Refus_ADIF.txt"),

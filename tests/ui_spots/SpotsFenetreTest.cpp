@@ -22,7 +22,7 @@
 #include "support/Doubles.h"
 #include "ui/SignalerSpot.h"
 #include "ui/SpotsDCF.h"
-#include "ui/diplomes/Carte_Acti_DCF.h"
+#include "ui/diplomes/FenetreCarte.h"
 
 namespace {
 
@@ -212,8 +212,8 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
                            "18",
                            "K1TTT",
                            "",
-                           Carte_Acti_DCF::VertPale.name(),
-                           Carte_Acti_DCF::JaunePale.name(),
+                           FenetreCarte::VertPale.name(),
+                           FenetreCarte::JaunePale.name(),
                            "Spots DCF — 2 nouvelles"}));
     EXPECT_EQ(noeud.recu, "F5ABC/P\r\n\xff\xfc\x01");  // nothing a node sends is ever run
 

@@ -9,9 +9,9 @@
 #include "core/Bandes.h"
 #include "core/adif/LecteurAdif.h"
 #include "core/journal/TextFile.h"
+#include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "core/saisie/Recherches.h"
 
 namespace ImportAdif {
 
@@ -39,7 +39,7 @@ QString trouverDans(const QString& texte) {
     return m.hasMatch() ? m.captured(1).toUpper() : QString();
 }
 
-// The reference list read once: Cherche_Ref_Liste's rule (first row of a key,
+// The reference list read once: Cathedrales::chercher's rule (first row of a key,
 // rows with fewer than four ";" passed over) without reading the file per record.
 class Liste {
 public:
@@ -47,14 +47,14 @@ public:
         for (const QString& l : TextFile::readLines(chemin)) {
             const QStringList c = l.split(QLatin1Char(';'));
             if (c.size() < 5) continue;
-            const QString k = Recherches::cle(c[0]);
-            if (!lignes_.contains(k)) lignes_.insert(k, {true, Recherches::nomCourt(k, c[1], c[3]), c[2]});
+            const QString k = Cathedrales::cle(c[0]);
+            if (!lignes_.contains(k)) lignes_.insert(k, {true, Cathedrales::nomCourt(k, c[1], c[3]), c[2]});
         }
     }
-    Recherches::Cathedrale chercher(const QString& ref) const { return lignes_.value(Recherches::cle(ref)); }
+    Cathedrales::Cathedrale chercher(const QString& ref) const { return lignes_.value(Cathedrales::cle(ref)); }
 
 private:
-    QHash<QString, Recherches::Cathedrale> lignes_;
+    QHash<QString, Cathedrales::Cathedrale> lignes_;
 };
 
 bool departement(const QString& d) {
@@ -220,7 +220,7 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
         if (q.rstE.isEmpty()) q.rstE = Controles::rapportParDefaut(q.mode);
         q.prenom = f.valeur(i, "NAME").trimmed();
         const QString state = f.valeur(i, "STATE").trimmed().toLower();
-        const Recherches::Cathedrale cath = liste.chercher(q.ref);
+        const Cathedrales::Cathedrale cath = liste.chercher(q.ref);
         q.dpt = departement(state) ? state : cath.dpt.trimmed().toLower();
         q.nom = r.nom.isEmpty() ? cath.nom : r.nom;
         q.qsl = f.valeur(i, "QSL_RCVD").trimmed().compare(QLatin1String("Y"), Qt::CaseInsensitive) == 0

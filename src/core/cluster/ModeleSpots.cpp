@@ -90,7 +90,7 @@ int ModeleSpots::nouvelles() const {
     return int(refs.size());
 }
 
-void ModeleSpots::ajouter(const Spot& s, const Recherches::Cathedrale& c, Marque m, const QDateTime& maintenant) {
+void ModeleSpots::ajouter(const Spot& s, const Cathedrales::Cathedrale& c, Marque m, const QDateTime& maintenant) {
     vieillir(maintenant);
     // A station spotted again on the same band keeps one row: the latest.
     for (int r = 0; r < rowCount(); ++r) {

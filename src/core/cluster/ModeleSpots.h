@@ -14,7 +14,7 @@ enum Role { RoleMarque = Qt::UserRole, RoleAncien };
 
 struct Entree {
     Spot spot;
-    Recherches::Cathedrale cathedrale;
+    Cathedrales::Cathedrale cathedrale;
     Marque marque = Marque::Nouvelle;
     // UTC, when it came in: ages count from here, as the node's clock and
     // ours need not agree.
@@ -49,7 +49,7 @@ public:
 
     // A spot that came in now, with what is known of its reference. The
     // spots past the hour leave first.
-    void ajouter(const Spots::Spot& s, const Recherches::Cathedrale& c, Spots::Marque m, const QDateTime& maintenant);
+    void ajouter(const Spots::Spot& s, const Cathedrales::Cathedrale& c, Spots::Marque m, const QDateTime& maintenant);
     // Greys the spots that became old and removes those past the hour.
     void vieillir(const QDateTime& maintenant);
     // Marks every spot again after a change of the log.

@@ -170,19 +170,19 @@ Marque IndexCarnet::marque(const QString& reference, int bande) const {
     return Marque::NouvelleBande;
 }
 
-QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier) {
-    QHash<QString, Recherches::Cathedrale> liste;
+QHash<QString, Cathedrales::Cathedrale> chargerListe(const QString& fichier) {
+    QHash<QString, Cathedrales::Cathedrale> liste;
     for (const QString& l : TextFile::readLines(fichier)) {
         const QStringList champs = l.split(QLatin1Char(';'));
         if (champs.size() < 5) continue;
-        const QString k = Recherches::cle(champs[0]);
-        if (!liste.contains(k)) liste.insert(k, Recherches::cathedrale(champs));
+        const QString k = Cathedrales::cle(champs[0]);
+        if (!liste.contains(k)) liste.insert(k, Cathedrales::cathedrale(champs));
     }
     return liste;
 }
 
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference) {
-    return liste.value(Recherches::cle(reference));
+Cathedrales::Cathedrale chercher(const QHash<QString, Cathedrales::Cathedrale>& liste, const QString& reference) {
+    return liste.value(Cathedrales::cle(reference));
 }
 
 std::optional<Adresse> lireAdresse(const QString& texte, quint16 portDefaut) {

@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-#include "core/saisie/Recherches.h"
+#include "core/saisie/Cathedrales.h"
 
 class Carnet;
 
@@ -60,8 +60,8 @@ private:
 };
 
 // The reference list read once into memory, by reference key (first row wins).
-QHash<QString, Recherches::Cathedrale> chargerListe(const QString& fichier);
-Recherches::Cathedrale chercher(const QHash<QString, Recherches::Cathedrale>& liste, const QString& reference);
+QHash<QString, Cathedrales::Cathedrale> chargerListe(const QString& fichier);
+Cathedrales::Cathedrale chercher(const QHash<QString, Cathedrales::Cathedrale>& liste, const QString& reference);
 
 struct Adresse {
     QString hote;

@@ -26,7 +26,7 @@ struct Entrees {
 
 struct Niveau {
     int seuil;            // confirmed QSOs needed
-    QString mot;          // the word stored in Niveau_Diplome
+    QString mot;          // the level's word, as the award list is opened with it
     QString nonAtteint;   // status text while not reached
     QString atteint;      // status text once reached
 };

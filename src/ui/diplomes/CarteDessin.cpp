@@ -10,7 +10,7 @@
 namespace {
 
 const QColor kContour(128, 128, 128);
-constexpr qreal kMargeEncart = 1.5;       // drawing units around Paris and its neighbours
+constexpr qreal kMargeEncart = 1.5;         // drawing units around Paris and its neighbours
 const QRectF kPlaceEncart(2, 2, 128, 118);  // sea off Normandy, above the mainland
 
 const int kEncart[] = {75, 92, 93, 94};
@@ -49,8 +49,9 @@ QByteArray svgColorie(const std::array<QColor, CarteLogic::NbCases>& remplissage
         from = m.capturedEnd();
         const int i = indexDeId(m.capturedView(1));
         const QColor c = i >= 0 && i < CarteLogic::NbCases ? remplissages[i] : QColor(Qt::white);
-        out += QStringLiteral(" fill=\"%1\" stroke=\"%2\" stroke-width=\"0.8\" "
-                              "stroke-linejoin=\"round\" vector-effect=\"non-scaling-stroke\"")
+        out += QStringLiteral(
+                   " fill=\"%1\" stroke=\"%2\" stroke-width=\"0.8\" "
+                   "stroke-linejoin=\"round\" vector-effect=\"non-scaling-stroke\"")
                    .arg(c.name(), kContour.name());
     }
     out += QStringView(src).mid(from);
@@ -74,46 +75,46 @@ QPointF versCadre(const QPointF& p, const QRectF& vue, const QRectF& cadre) {
 }  // namespace
 
 CarteDessin::CarteDessin(const std::array<QColor, CarteLogic::NbCases>& remplissages)
-    : renderer(svgColorie(remplissages)) {
-    if (!renderer.isValid()) return;
-    vueCarte = renderer.viewBoxF();
+    : renderer_(svgColorie(remplissages)) {
+    if (!renderer_.isValid()) return;
+    vueCarte_ = renderer_.viewBoxF();
     // Corsica is at the bottom right of the drawing: keep it against the bottom.
-    cadreCarte = ajuste(vueCarte.size(), QRectF(0, 0, Largeur, Hauteur), Qt::AlignBottom);
+    cadreCarte_ = ajuste(vueCarte_.size(), QRectF(0, 0, Largeur, Hauteur), Qt::AlignBottom);
     QRectF paris;
-    for (int i : kEncart) paris |= renderer.boundsOnElement(CarteLogic::idSvg(i));
-    vueEncart = paris.adjusted(-kMargeEncart, -kMargeEncart, kMargeEncart, kMargeEncart);
-    cadreEncart = ajuste(vueEncart.size(), kPlaceEncart, Qt::AlignTop | Qt::AlignLeft);
+    for (int i : kEncart) paris |= renderer_.boundsOnElement(CarteLogic::idSvg(i));
+    vueEncart_ = paris.adjusted(-kMargeEncart, -kMargeEncart, kMargeEncart, kMargeEncart);
+    cadreEncart_ = ajuste(vueEncart_.size(), kPlaceEncart, Qt::AlignTop | Qt::AlignLeft);
     for (int i = 0; i < CarteLogic::NbCases; ++i)
-        if (CarteLogic::caseVisible(i)) centres[i] = placer(i);
+        if (CarteLogic::caseVisible(i)) centres_[i] = placer(i);
 }
 
 QImage CarteDessin::image() {
     QImage img(Largeur, Hauteur, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
-    if (!renderer.isValid()) return img;
+    if (!renderer_.isValid()) return img;
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.setViewBox(vueCarte);
-    renderer.render(&p, cadreCarte);
+    renderer_.setViewBox(vueCarte_);
+    renderer_.render(&p, cadreCarte_);
 
     // Only Paris and its neighbours in the inset: the edges of the départements
     // around them would read as contacted or not.
     p.save();
-    p.setClipRect(cadreEncart);
-    p.fillRect(cadreEncart, Qt::white);
-    for (int i : kEncart) renderer.render(&p, CarteLogic::idSvg(i), cadreElement(i));
+    p.setClipRect(cadreEncart_);
+    p.fillRect(cadreEncart_, Qt::white);
+    for (int i : kEncart) renderer_.render(&p, CarteLogic::idSvg(i), cadreElement(i));
     p.restore();
     p.setPen(QPen(kContour, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(cadreEncart.adjusted(-0.5, -0.5, 0.5, 0.5));
+    p.drawRect(cadreEncart_.adjusted(-0.5, -0.5, 0.5, 0.5));
     return img;
 }
 
 QRectF CarteDessin::cadreElement(int index) const {
     const QString id = CarteLogic::idSvg(index);
-    const QRectF b = renderer.transformForElement(id).mapRect(renderer.boundsOnElement(id));
-    const QRectF& vue = dansEncart(index) ? vueEncart : vueCarte;
-    const QRectF& cadre = dansEncart(index) ? cadreEncart : cadreCarte;
+    const QRectF b = renderer_.transformForElement(id).mapRect(renderer_.boundsOnElement(id));
+    const QRectF& vue = dansEncart(index) ? vueEncart_ : vueCarte_;
+    const QRectF& cadre = dansEncart(index) ? cadreEncart_ : cadreCarte_;
     return {versCadre(b.topLeft(), vue, cadre), versCadre(b.bottomRight(), vue, cadre)};
 }
 
@@ -127,7 +128,7 @@ QPointF CarteDessin::placer(int index) {
     masque.fill(Qt::transparent);
     {
         QPainter p(&masque);
-        renderer.render(&p, id, r.translated(-px.topLeft()));
+        renderer_.render(&p, id, r.translated(-px.topLeft()));
     }
 
     // Chamfer distance to the outside, capped: a centre well inside stays
@@ -136,8 +137,7 @@ QPointF CarteDessin::placer(int index) {
     const int w = masque.width(), h = masque.height();
     std::vector<int> d(size_t(w) * h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            d[size_t(y) * w + x] = qAlpha(masque.pixel(x, y)) == 255 ? kAise : 0;
+        for (int x = 0; x < w; ++x) d[size_t(y) * w + x] = qAlpha(masque.pixel(x, y)) == 255 ? kAise : 0;
     auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? 0 : d[size_t(y) * w + x]; };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

@@ -19,23 +19,23 @@ public:
     // Fill of each box's département; hidden boxes are ignored.
     explicit CarteDessin(const std::array<QColor, CarteLogic::NbCases>& remplissages);
 
-    bool valide() const { return renderer.isValid(); }
+    bool valide() const { return renderer_.isValid(); }
     QImage image();
     // Where a visible box's département is drawn, in image pixels (on the
     // inset for 75, 92, 93 and 94): the centre of its element bounds, moved
     // into the shape when that centre is outside it or close to its edge.
-    QPointF centre(int index) const { return centres[index]; }
-    QRectF encart() const { return cadreEncart; }
+    QPointF centre(int index) const { return centres_[index]; }
+    QRectF encart() const { return cadreEncart_; }
 
 private:
     // Where a département's bounds land in the image.
     QRectF cadreElement(int index) const;
     QPointF placer(int index);
 
-    QSvgRenderer renderer;
-    std::array<QPointF, CarteLogic::NbCases> centres{};
-    QRectF vueCarte, cadreCarte;    // whole drawing and where it goes
-    QRectF vueEncart, cadreEncart;  // around Paris, and the inset
+    QSvgRenderer renderer_;
+    std::array<QPointF, CarteLogic::NbCases> centres_{};
+    QRectF vueCarte_, cadreCarte_;    // whole drawing and where it goes
+    QRectF vueEncart_, cadreEncart_;  // around Paris, and the inset
 };
 
 // Boxes centred on their départements overlap where départements are small:

@@ -15,8 +15,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Windows.h"
-#include "ui/diplomes/Carte_Acti_DCF.h"
-#include "ui/diplomes/Commun.h"
+#include "ui/diplomes/FenetreCarte.h"
+#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/diplomes/GraphiquesProgression.h"
 
 using Windows::nomme;
@@ -44,8 +44,8 @@ DonneesGraphiques donnees(const Progression::Figures& f, const QStringList& ente
         d.bandesConfirmees << b.confirmees;
         d.bullesBandes << Progression::bulleBande(b);
     }
-    d.contactee = Carte_Acti_DCF::JaunePale;
-    d.confirmee = Carte_Acti_DCF::VertPale;
+    d.contactee = FenetreCarte::JaunePale;
+    d.confirmee = FenetreCarte::VertPale;
     return d;
 }
 
@@ -81,7 +81,7 @@ FenetreProgression::FenetreProgression(AppContext& c, QWidget* parent) : QWidget
         nomme(new QPushButton(QStringLiteral("Enregistrer l'image…")), QStringLiteral("boutonEnregistrerImage"));
     boutonImprimer = nomme(new QPushButton(QStringLiteral("Imprimer")), QStringLiteral("boutonImprimer"));
     boutonQuitter = nomme(new QPushButton(QStringLiteral("Quitter")), QStringLiteral("boutonQuitter"));
-    racine->addLayout(Awards::rangeeBoutons({boutonEnregistrerImage, boutonImprimer, boutonQuitter}));
+    racine->addLayout(OutilsDiplomes::rangeeBoutons({boutonEnregistrerImage, boutonImprimer, boutonQuitter}));
     boutonEnregistrerImage->setEnabled(graphiques != nullptr);
     boutonImprimer->setEnabled(graphiques != nullptr);
 
@@ -90,7 +90,7 @@ FenetreProgression::FenetreProgression(AppContext& c, QWidget* parent) : QWidget
     connect(boutonQuitter, &QPushButton::clicked, this, &QWidget::close);
 
     // Read when it opens, as every award window; then each change is followed.
-    Awards::lireLog(ctx);
+    OutilsDiplomes::lireLog(ctx);
     actualiser();
     connect(ctx.carnet, &Carnet::modifie, this, &FenetreProgression::actualiser);
 }

@@ -1,10 +1,14 @@
 #include "ui/web/VueWeb.h"
 
-#include "ui/AppContext.h"
 #include "platform/WebView.h"
+#include "ui/AppContext.h"
 
-WebView* creerWebView(AppContext& ctx, QWidget* parent) {
+namespace VueWeb {
+
+WebView* creer(AppContext& ctx, QWidget* parent) {
     if (ctx.webViews) return ctx.webViews->create(parent);
     QtWebViewFactory platform;
     return platform.create(parent);
 }
+
+}  // namespace VueWeb

@@ -4,6 +4,10 @@ struct AppContext;
 class QWidget;
 class WebView;
 
+namespace VueWeb {
+
 // The web view of a window: from the context's factory, the platform's own
 // when the context names none.
-WebView* creerWebView(AppContext& ctx, QWidget* parent);
+WebView* creer(AppContext& ctx, QWidget* parent);
+
+}  // namespace VueWeb

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace Apparence {
+
 QFont policeListe() {
     if (QFontDatabase::families().contains(QStringLiteral("Letter Gothic"))) {
         QFont f(QStringLiteral("Letter Gothic"));
@@ -23,3 +25,5 @@ QPixmap imageCathedrale() {
     r.render(&p);
     return pm;
 }
+
+}  // namespace Apparence

@@ -6,6 +6,7 @@
 // A header label whose titles are drawn over given columns of a
 // fixed-pitch list; text() stays the header as written.
 class EnteteColonnes : public QLabel {
+    Q_OBJECT
 public:
     struct Cible {
         QString titre;

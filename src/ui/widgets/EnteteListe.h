@@ -7,6 +7,7 @@
 // particular proportional font and line up in none of ours, so the label
 // keeps the caption as its text but draws each title over its list column.
 class EnteteListe : public EnteteColonnes {
+    Q_OBJECT
 public:
     explicit EnteteListe(QWidget* parent = nullptr);
 

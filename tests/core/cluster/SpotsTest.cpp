@@ -96,10 +96,8 @@ TEST(Spots, ListeEnMemoire) {
     const auto liste = Spots::chargerListe(chemin);
     EXPECT_EQ(Spots::chercher(liste, "DCF-001").nom, "C. Saint-Etienne à Bourges");
     for (const char* ref : {"DCF-001", "DBF-007B", "DBF-007", "DCF-003", "DCF-002", "DCF-999"}) {
-        const auto a = Spots::chercher(liste, ref), b = Recherches::Cherche_Ref_Liste(chemin, ref);
-        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}),
-                  QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt}))
-            << ref;
+        const auto a = Spots::chercher(liste, ref), b = Cathedrales::chercher(chemin, ref);
+        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}), QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt})) << ref;
     }
     EXPECT_TRUE(Spots::chargerListe(env.ctx.path("absente.csv")).isEmpty());
 }

@@ -4,9 +4,9 @@
 #include <tuple>
 #include <gtest/gtest.h>
 
+#include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "core/saisie/Recherches.h"
 #include "support/Doubles.h"
 
 TEST(Controles, EachFieldsRefusalMessage) {
@@ -65,11 +65,11 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
         {"DCF-002", "C. de " + QString(24, 'x'), "18"}, {"DCF-099", {}, {}}, {"DCF-500", {}, {}},
     };
     for (const auto& [ref, nom, dpt] : cas) {
-        const Recherches::Cathedrale t = Recherches::Cherche_Ref_Liste(csv, ref);
+        const Cathedrales::Cathedrale t = Cathedrales::chercher(csv, ref);
         EXPECT_EQ(QStringList({t.trouve ? t.nom.left(30) : QString(), t.dpt}), QStringList({nom, dpt})) << ref;
     }
-    EXPECT_EQ(Recherches::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
-    EXPECT_FALSE(Recherches::Cherche_Ref_Liste(env.ctx.path("absent.csv"), "DCF-001").trouve);
+    EXPECT_EQ(Cathedrales::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
+    EXPECT_FALSE(Cathedrales::chercher(env.ctx.path("absent.csv"), "DCF-001").trouve);
 
     // The first-name memory: looked up, then updated.
     env.writeFile("Liste_Prenom.txt", "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"

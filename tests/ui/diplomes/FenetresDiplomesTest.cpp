@@ -7,10 +7,10 @@
 
 #include "core/diplomes/Rapports.h"
 #include "support/FenetreTest.h"
-#include "ui/diplomes/AffContacte.h"
-#include "ui/diplomes/Commun.h"
-#include "ui/diplomes/DiplomesDCF.h"
-#include "ui/diplomes/ListeDCF.h"
+#include "ui/diplomes/FenetreContactees.h"
+#include "ui/diplomes/FenetreDiplomes.h"
+#include "ui/diplomes/FenetreListeDiplome.h"
+#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/widgets/EnteteColonnes.h"
 
 namespace {
@@ -43,76 +43,92 @@ TEST_F(Diplomes, LevelsAtTheirThresholds) {
     for (const auto& [n, atteints, compteBase, compteTrophee] : cas) {
         SCOPED_TRACE(n);
         env.station("F5XYZ", journal(n));
-        Diplomes_DCF w(env.ctx);
-        const QLabel* statuts[] = {w.Label4, w.Label7, w.Label12, w.Label15};
-        const QPushButton* boutons[] = {w.HF_Base, w.HF_Excellence, w.HF_Honneur, w.HF_Trophe};
+        FenetreDiplomes w(env.ctx);
+        const QLabel* statuts[] = {dans<QLabel>(&w, "statutBase"), dans<QLabel>(&w, "statutExcellence"),
+                                   dans<QLabel>(&w, "statutHonneur"), dans<QLabel>(&w, "statutTrophee")};
+        const QPushButton* boutons[] = {dans<QPushButton>(&w, "boutonBase"), dans<QPushButton>(&w, "boutonExcellence"),
+                                        dans<QPushButton>(&w, "boutonHonneur"), dans<QPushButton>(&w, "boutonTrophee")};
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(std::make_tuple(boutons[i]->isEnabled(), statuts[i]->text(), statuts[i]->palette().color(QPalette::WindowText)),
-                      std::make_tuple(i < atteints, i < atteints ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
-                                      i < atteints ? QColor(0, 128, 0) : QColor(255, 0, 0))) << i;
-        EXPECT_EQ(QStringList({w.Label18->text(), w.Label21->text()}) + env.dialogs.notices, QStringList({compteBase, compteTrophee}));
+            EXPECT_EQ(std::make_tuple(boutons[i]->isEnabled(), statuts[i]->text(),
+                                      statuts[i]->palette().color(QPalette::WindowText)),
+                      std::make_tuple(i < atteints,
+                                      i < atteints ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
+                                      i < atteints ? QColor(0, 128, 0) : QColor(255, 0, 0)))
+                << i;
+        EXPECT_EQ(QStringList({dans<QLabel>(&w, "compteBase")->text(), dans<QLabel>(&w, "compteTrophee")->text()}) +
+                      env.dialogs.notices,
+                  QStringList({compteBase, compteTrophee}));
     }
 }
 
 TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     ouvrir(journal(100));
-    main->Mnu_Diplomes->trigger();
-    Diplomes_DCF* d = Windows::ouverte<Diplomes_DCF>();
+    c<QAction>("actionDiplomes")->trigger();
+    FenetreDiplomes* d = Windows::ouverte<FenetreDiplomes>();
     ASSERT_TRUE(d);
-    QTest::mouseClick(d->HF_Trophe, Qt::LeftButton);
-    Liste_DCF* liste = Windows::ouverte<Liste_DCF>();
+    QTest::mouseClick(dans<QPushButton>(d, "boutonTrophee"), Qt::LeftButton);
+    FenetreListeDiplome* liste = Windows::ouverte<FenetreListeDiplome>();
     ASSERT_TRUE(liste);
-    EXPECT_EQ(liste->Label4->text() + "|" + liste->Label3->text() + "|" + QString::number(liste->entrees().size()),
+    QLabel* niveau = dans<QLabel>(liste, "etiquetteNiveau");
+    QPushButton* enregistrer = dans<QPushButton>(liste, "boutonEnregistrer");
+    EXPECT_EQ(niveau->text() + "|" + dans<QLabel>(liste, "etiquetteNombre")->text() + "|" +
+                  QString::number(liste->entrees().size()),
               "Diplome DCF Trophé| 100 Cathédrales confirmées|100");
 
     // Another level while it is open: same window and title, the new level's file.
-    QTest::mouseClick(d->HF_Base, Qt::LeftButton);
-    EXPECT_TRUE(Windows::ouverte<Liste_DCF>() == liste && liste->Label4->text() == "Diplome DCF Trophé");
+    QTest::mouseClick(dans<QPushButton>(d, "boutonBase"), Qt::LeftButton);
+    EXPECT_TRUE(Windows::ouverte<FenetreListeDiplome>() == liste && niveau->text() == "Diplome DCF Trophé");
     const QString nom = "F5XYZ_Diplome_DCF_de_Base_06_12_26.txt";
     env.writeFile(nom, QByteArray(5000, 'x'));  // overwritten
-    QTest::mouseClick(liste->Enregistrer, Qt::LeftButton);
+    QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Fichier enregistré sous le nom : " + nom});
-    EXPECT_EQ(env.readFile(nom), TextFile::joinLines(Rapports::fichierDiplome("F5XYZ", "06/12/2026", liste->entrees())));
+    EXPECT_EQ(env.readFile(nom),
+              TextFile::joinLines(Rapports::fichierDiplome("F5XYZ", "06/12/2026", liste->entrees())));
 
     const QString bloque = "F5XYZ_Diplome_DCF_Excellence_06_12_26.txt";
     QDir(env.dir.path()).mkdir(bloque);  // a folder cannot be replaced
-    QTest::mouseClick(d->HF_Excellence, Qt::LeftButton);
-    QTest::mouseClick(liste->Enregistrer, Qt::LeftButton);
+    QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
+    QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
 
     // Each title of the header stands at its column of the list.
-    const qreal car = QFontMetricsF(liste->Liste_DCF_Contacte->font()).horizontalAdvance(QLatin1Char('0'));
-    QList<qreal> xs = liste->Label2->positions();
+    QListView* confirmees = dans<QListView>(liste, "listeConfirmees");
+    EnteteColonnes* entete = dans<EnteteColonnes>(liste, "entete");
+    const qreal car = QFontMetricsF(confirmees->font()).horizontalAdvance(QLatin1Char('0'));
+    QList<qreal> xs = entete->positions();
     ASSERT_EQ(xs.size(), 6);
     for (const char* titre : {"Ref", "Dpt", "Nom de la cathédrale", "Date", "Heure", "Indicatif"})
-        EXPECT_DOUBLE_EQ(xs.takeFirst(), Awards::margeTexte(liste->Liste_DCF_Contacte) +
-                                             liste->Label2->text().indexOf(QString::fromUtf8(titre)) * car) << titre;
+        EXPECT_DOUBLE_EQ(xs.takeFirst(), OutilsDiplomes::margeTexte(confirmees) +
+                                             entete->text().indexOf(QString::fromUtf8(titre)) * car)
+            << titre;
 }
 
 TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
     ouvrir({qso(1, true, "DCF-001"), qso(11, false, "DCF-001"), qso(2, true, "DBF-001B"),
             ligne("F6XYZ", "75", "", "DCF-001", "01/01/20", "10:00")});
-    main->Mnu_L_Contacte->trigger();
-    Aff_Contacte* a = Windows::ouverte<Aff_Contacte>();
+    c<QAction>("actionContactees")->trigger();
+    FenetreContactees* a = Windows::ouverte<FenetreContactees>();
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();
     ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
-    QTest::mouseClick(a->Enregistrer, Qt::LeftButton);
+    QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
     EXPECT_EQ(env.readFile(nom), TextFile::joinLines(Rapports::fichierContactes("F5XYZ", "06/12/2026", vues)));
 
     ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
     env.ctx.printer = &imp.printer;
-    QTest::mouseClick(a->Imprimer, Qt::LeftButton);
-    EXPECT_EQ(lirePdf(imp.pdf), QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
+    QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
+    EXPECT_EQ(lirePdf(imp.pdf),
+              QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
     // The printer gets its own font back.
     EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
 
     for (bool accepte : {false, true}) {  // cancelled, then nowhere to print
         ImprimantePdf echec(env.dir.filePath("pas/de/dossier.pdf"), accepte);
         env.ctx.printer = &echec.printer;
-        a->Imprimer_Contactes();
-        EXPECT_EQ(QString::number(echec.dialogues) + messages().join('|'), accepte ? "1Aucune imprimante n'est disponible" : "1");
+        a->imprimer();
+        EXPECT_EQ(QString::number(echec.dialogues) + messages().join('|'),
+                  accepte ? "1Aucune imprimante n'est disponible" : "1");
     }
 }

@@ -5,8 +5,8 @@
 #include "core/Reglages.h"
 #include "platform/WebView.h"
 #include "support/FenetreTest.h"
-#include "ui/web/Cluster.h"
-#include "ui/web/Reglement.h"
+#include "ui/web/FenetreCluster.h"
+#include "ui/web/FenetreReglement.h"
 
 namespace {
 
@@ -17,9 +17,15 @@ struct VueEnregistreuse : WebView {
     QStringList adresses;
 };
 
-struct FabriqueEnregistreuse : WebViewFactory { WebView* create(QWidget* parent) override { return new VueEnregistreuse(parent); } };
+struct FabriqueEnregistreuse : WebViewFactory {
+    WebView* create(QWidget* parent) override { return new VueEnregistreuse(parent); }
+};
 
-QStringList adresses(WebView* v) { return static_cast<VueEnregistreuse*>(v)->adresses; }
+// The addresses the view of a window was sent to.
+QStringList adresses(QWidget* fenetre) {
+    auto* vue = fenetre ? fenetre->findChild<QWidget*>("vueWeb") : nullptr;
+    return vue ? static_cast<VueEnregistreuse*>(vue)->adresses : QStringList{"<pas de vue>"};
+}
 
 class Pages : public FenetreTest {
 protected:
@@ -33,46 +39,53 @@ protected:
         ouvrir();
     }
     // Opens the cluster from the menu, the one before closed.
-    Cluster* rouvrir() {
-        if (Cluster* w = Windows::ouverte<Cluster>()) w->close();
+    FenetreCluster* rouvrir() {
+        if (FenetreCluster* w = Windows::ouverte<FenetreCluster>()) w->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        main->Mnu_Cluster->trigger();
-        return Windows::ouverte<Cluster>();
+        c<QAction>("actionCluster")->trigger();
+        return Windows::ouverte<FenetreCluster>();
     }
-    QString bandeStockee() { return env.settings->read(Keys::ClusterApp, env.ctx.stationSection(), Keys::BandeCluster, "<absent>"); }
+    static QComboBox* bande(QWidget* w) { return dans<QComboBox>(w, "choixBande"); }
+    QString bandeStockee() {
+        return env.settings->read(Keys::ClusterApp, env.ctx.stationSection(), Keys::BandeCluster, "<absent>");
+    }
 };
 
 }  // namespace
 
 TEST_F(Pages, ClusterShowsEachBandsPageAndKeepsTheBandOfEachStationThenTheRules) {
-    Cluster* w = rouvrir();
+    FenetreCluster* w = rouvrir();
     ASSERT_TRUE(w);
     // First opening: "All HF", shown at once and stored.
-    EXPECT_EQ(w->windowTitle() + " " + adresses(w->WebBrowser1).join(",") + " " + bandeStockee(), "Cluster " + cluster + "/euhfcw.html 0");
+    EXPECT_EQ(w->windowTitle() + " " + adresses(w).join(",") + " " + bandeStockee(),
+              "Cluster " + cluster + "/euhfcw.html 0");
     QStringList vues;
-    for (int i = 0; i < w->Bande_CL->count(); ++i) {
-        w->Bande_CL->setCurrentIndex(i);
-        QTest::mouseClick(w->Afficher, Qt::LeftButton);
-        vues << w->Bande_CL->currentText() + " " + adresses(w->WebBrowser1).last().remove(cluster);
+    for (int i = 0; i < bande(w)->count(); ++i) {
+        bande(w)->setCurrentIndex(i);
+        QTest::mouseClick(dans<QPushButton>(w, "boutonAfficher"), Qt::LeftButton);
+        vues << bande(w)->currentText() + " " + adresses(w).last().remove(cluster);
     }
     // One page per click on "Afficher", none on a mere choice.
-    EXPECT_EQ(vues.join(", ") + " " + QString::number(adresses(w->WebBrowser1).size()), "All HF /euhfcw.html, 1.8 Mhz /ww160cw.html, 3.5 Mhz /ww80cw.html, 7.0 Mhz /ww40cw.html, 10 Mhz /ww30cw.html, "
-                               "14 Mhz /ww20cw.html, 18 Mhz /ww17cw.html, 21 Mhz /ww15cw.html, 24 Mhz /ww12cw.html, 28 Mhz /ww10cw.html, "
-                               "50 Mhz /ww6cw.html, 144 Mhz /ww2cw.html, All VHF /euvhfcw.html 14");
+    EXPECT_EQ(
+        vues.join(", ") + " " + QString::number(adresses(w).size()),
+        "All HF /euhfcw.html, 1.8 Mhz /ww160cw.html, 3.5 Mhz /ww80cw.html, 7.0 Mhz /ww40cw.html, 10 Mhz /ww30cw.html, "
+        "14 Mhz /ww20cw.html, 18 Mhz /ww17cw.html, 21 Mhz /ww15cw.html, 24 Mhz /ww12cw.html, 28 Mhz /ww10cw.html, "
+        "50 Mhz /ww6cw.html, 144 Mhz /ww2cw.html, All VHF /euvhfcw.html 14");
     // The last band shown is stored under the cluster's own name only, and shown at the next opening.
     EXPECT_EQ(bandeStockee() + env.ctx.readStation(Keys::BandeCluster, "<absent>"), "12<absent>");
-    EXPECT_EQ(adresses((w = rouvrir())->WebBrowser1), QStringList{cluster + "/euvhfcw.html"});
+    EXPECT_EQ(adresses(w = rouvrir()), QStringList{cluster + "/euvhfcw.html"});
     env.station("F6ABC");
-    EXPECT_EQ((w = rouvrir())->Bande_CL->currentText(), "All HF");
+    EXPECT_EQ(bande(w = rouvrir())->currentText(), "All HF");
     // A typed band that names none: -1 stored, the next opening shows nothing.
-    w->Bande_CL->setEditText("13 Mhz");
-    w->Afficher->click();
-    EXPECT_TRUE(bandeStockee() == "-1" && adresses(w->WebBrowser1).size() == 1);
-    EXPECT_TRUE((w = rouvrir())->Bande_CL->currentText().isEmpty() && adresses(w->WebBrowser1).isEmpty());
+    bande(w)->setEditText("13 Mhz");
+    dans<QPushButton>(w, "boutonAfficher")->click();
+    EXPECT_TRUE(bandeStockee() == "-1" && adresses(w).size() == 1);
+    EXPECT_TRUE(bande(w = rouvrir())->currentText().isEmpty() && adresses(w).isEmpty());
     env.station("F5XYZ");
-    EXPECT_EQ(rouvrir()->Bande_CL->currentText(), "All VHF");
+    EXPECT_EQ(bande(rouvrir())->currentText(), "All VHF");
     // The rules page, from its menu.
-    main->Mnu_Reglement->trigger();
-    Reglement* r = Windows::ouverte<Reglement>();
-    EXPECT_EQ(r ? r->windowTitle() + " " + adresses(r->WebBrowser1).join(",") : "aucune fenêtre", "Règlement du diplôme DCF http://127.0.0.1:8074/WEB/DCF.html");
+    c<QAction>("actionReglement")->trigger();
+    FenetreReglement* r = Windows::ouverte<FenetreReglement>();
+    EXPECT_EQ(r ? r->windowTitle() + " " + adresses(r).join(",") : "aucune fenêtre",
+              "Règlement du diplôme DCF http://127.0.0.1:8074/WEB/DCF.html");
 }

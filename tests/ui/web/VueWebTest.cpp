@@ -1,13 +1,13 @@
+#include <gtest/gtest.h>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/Reglages.h"
 #include "platform/WebView.h"
 #include "reflist/ServeurLocal.h"
 #include "support/Doubles.h"
-#include "ui/web/Reglement.h"
+#include "ui/web/FenetreReglement.h"
 
 #ifdef VITRALOG_HAVE_WEBENGINE
 #include <QWebEnginePage>
@@ -39,14 +39,16 @@ TEST(VueEmbarquee, ReglementShowsThePageOfTheServer) {
     TestEnv env;
     ServeurLocal srv;
     ASSERT_TRUE(srv.listening);
-    srv.servir("/WEB/DCF.html", ServeurLocal::reponse(200, "<html><head><title>Reglement DCF local</title></head></html>",
-                                                      "text/html; charset=utf-8"));
+    srv.servir("/WEB/DCF.html",
+               ServeurLocal::reponse(200, "<html><head><title>Reglement DCF local</title></head></html>",
+                                     "text/html; charset=utf-8"));
     env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, srv.base());
 
-    Reglement* w = ouvrirReglement(env.ctx);  // no factory in the context: the platform's view
-    auto* vue = w->WebBrowser1->findChild<QWebEngineView*>();
+    FenetreReglement* w = ouvrirReglement(env.ctx);  // no factory in the context: the platform's view
+    auto* vue = w->findChild<QWebEngineView*>();
     ASSERT_NE(vue, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->title() == "Reglement DCF local"; }, 30000)) << vue->title().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->title() == "Reglement DCF local"; }, 30000))
+        << vue->title().toStdString();
     EXPECT_EQ(vue->url(), QUrl(srv.base() + "/WEB/DCF.html"));
     EXPECT_TRUE(srv.requetes.value(0).startsWith("GET /WEB/DCF.html HTTP/1.1\r\n"));
     delete w;

@@ -1,9 +1,8 @@
-#include "core/saisie/Recherches.h"
-
+#include "core/saisie/Cathedrales.h"
 
 #include "core/journal/TextFile.h"
 
-namespace Recherches {
+namespace Cathedrales {
 
 QString cle(const QString& reference) {
     const qsizetype i = reference.indexOf(QLatin1Char('-'));
@@ -18,7 +17,7 @@ QString nomCourt(const QString& cleRef, const QString& ville, const QString& egl
     return longNom;
 }
 
-Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& reference) {
+Cathedrale chercher(const QString& fichierListe, const QString& reference) {
     const QString k = cle(reference);
     for (const QString& l : TextFile::readLines(fichierListe)) {
         const QStringList champs = l.split(QLatin1Char(';'));
@@ -36,4 +35,4 @@ Cathedrale cathedrale(const QStringList& champs) {
     return {true, nomCourt(cle(champs[0]), champ(1, 30), champ(3, 30)), champ(2, 2)};
 }
 
-}  // namespace Recherches
+}  // namespace Cathedrales

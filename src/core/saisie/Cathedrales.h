@@ -2,7 +2,7 @@
 #include <QString>
 
 // The reference list's lookup run when a reference is entered.
-namespace Recherches {
+namespace Cathedrales {
 
 struct Cathedrale {
     bool trouve = false;
@@ -11,7 +11,7 @@ struct Cathedrale {
 };
 // The first row of the reference list whose key equals the reference's key.
 // Lines with fewer than four ";" are passed over; a missing list finds nothing.
-Cathedrale Cherche_Ref_Liste(const QString& fichierListe, const QString& reference);
+Cathedrale chercher(const QString& fichierListe, const QString& reference);
 // The cathedral of a list row split on ";" (five fields at least).
 Cathedrale cathedrale(const QStringList& champs);
 
@@ -20,4 +20,4 @@ QString cle(const QString& reference);
 // "C. <église> à <ville>", or "C. de <ville>" past 30 characters; "B." for a basilica key.
 QString nomCourt(const QString& cleRef, const QString& ville, const QString& eglise);
 
-}  // namespace Recherches
+}  // namespace Cathedrales

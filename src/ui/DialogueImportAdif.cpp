@@ -1,4 +1,4 @@
-#include "ui/ImportAdif.h"
+#include "ui/DialogueImportAdif.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -15,7 +15,7 @@
 #include "platform/Dialogs.h"
 #include "ui/AppContext.h"
 
-namespace ImportAdif {
+namespace DialogueImportAdif {
 
 namespace {
 
@@ -25,13 +25,13 @@ constexpr qsizetype SeuilProgression = 2000;
 // The final count, with a button that keeps the refused records.
 bool proposerRefus(QWidget* parent, const QString& texte) {
     QMessageBox box(parent ? parent : QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("Bilan_Import"));
+    box.setObjectName(QStringLiteral("bilanImport"));
     box.setWindowTitle(QStringLiteral("Vitralog"));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(texte);
     QPushButton* enregistrer = box.addButton(QStringLiteral("Enregistrer les refus"), QMessageBox::ActionRole);
-    enregistrer->setObjectName(QStringLiteral("Enregistrer_Refus"));
+    enregistrer->setObjectName(QStringLiteral("boutonEnregistrerRefus"));
     box.addButton(QMessageBox::Ok);
     box.exec();
     return box.clickedButton() == enregistrer;
@@ -47,7 +47,7 @@ QString choisirFichier(QWidget* parent, const QString& dossier) {
 
 QString nomFichierRefus(const QString& indicatif) { return indicatif + QStringLiteral("_Refus_ADIF.txt"); }
 
-void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
+void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
     Carnet& log = *ctx.carnet;
     log.actualiser();
     if (!log.lisible()) {
@@ -65,12 +65,12 @@ void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier&
     }
 
     std::unique_ptr<QProgressDialog> progres;
-    Progression suivre;
+    ImportAdif::Progression suivre;
     if (lecture.fichier.nombre() > SeuilProgression) {
-        progres = std::make_unique<QProgressDialog>(QStringLiteral("Lecture du fichier ADIF…"),
-                                                    QStringLiteral("Annuler"), 0,
-                                                    int(lecture.fichier.nombre()), parent);
-        progres->setObjectName(QStringLiteral("Progression_Import"));
+        progres =
+            std::make_unique<QProgressDialog>(QStringLiteral("Lecture du fichier ADIF…"), QStringLiteral("Annuler"), 0,
+                                              int(lecture.fichier.nombre()), parent);
+        progres->setObjectName(QStringLiteral("progressionImport"));
         progres->setWindowTitle(QStringLiteral("Vitralog"));
         progres->setWindowModality(Qt::ApplicationModal);
         progres->setMinimumDuration(300);
@@ -80,18 +80,19 @@ void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier&
             return !progres->wasCanceled();
         };
     }
-    const Plan plan = preparer(lecture.fichier, log, ctx.path(QStringLiteral("Liste_DCF.csv")), suivre);
+    const ImportAdif::Plan plan =
+        ImportAdif::preparer(lecture.fichier, log, ctx.path(QStringLiteral("Liste_DCF.csv")), suivre);
     progres.reset();
     if (plan.annule) {
         ctx.dialogs->notice(QStringLiteral("Importation annulée : le log n'a pas été modifié."));
         return;
     }
     if (plan.qsos.isEmpty()) {
-        ctx.dialogs->notice(resume(plan));
+        ctx.dialogs->notice(ImportAdif::resume(plan));
     } else {
-        if (!ctx.dialogs->question(resume(plan))) return;
+        if (!ctx.dialogs->question(ImportAdif::resume(plan))) return;
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Carnet::Resultat r = appliquer(plan, log);
+        const Carnet::Resultat r = ImportAdif::appliquer(plan, log);
         QApplication::restoreOverrideCursor();
         if (!r.fait()) {
             ctx.dialogs->notice(r.message);
@@ -99,20 +100,21 @@ void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier&
         }
         // Remembered only once the QSOs are in the log, as a save does.
         const QString prenoms = ctx.path(QStringLiteral("Liste_Prenom.txt"));
-        if (!memoriserPrenoms(plan.qsos, prenoms, ctx.path(QStringLiteral("Temporaire.txt"))))
+        if (!ImportAdif::memoriserPrenoms(plan.qsos, prenoms, ctx.path(QStringLiteral("Temporaire.txt"))))
             ctx.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + prenoms +
                                 QStringLiteral(", les QSO sont enregistrés mais pas les prénoms"));
     }
     if (plan.refus.isEmpty()) {
-        if (!plan.qsos.isEmpty()) ctx.dialogs->notice(bilan(plan));
+        if (!plan.qsos.isEmpty()) ctx.dialogs->notice(ImportAdif::bilan(plan));
         return;
     }
-    if (!proposerRefus(parent, bilan(plan))) return;
+    if (!proposerRefus(parent, ImportAdif::bilan(plan))) return;
     const QString nom = nomFichierRefus(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignesRefus(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
+                               ImportAdif::lignesRefus(plan)))
         ctx.dialogs->notice(QStringLiteral("Les refus ont été enregistrés sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
 }
 
-}  // namespace ImportAdif
+}  // namespace DialogueImportAdif

@@ -6,17 +6,19 @@
 class WebView;
 
 // The award rules, a web page shown in the embedded view.
-class Reglement : public QWidget {
+class FenetreReglement : public QWidget {
     Q_OBJECT
 public:
-    explicit Reglement(AppContext& ctx, QWidget* parent = nullptr);
+    explicit FenetreReglement(AppContext& ctx, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {1000, 720}; }
 
-    WebView* WebBrowser1;
+    // Loads the rules page from its server.
+    void afficherPage();
 
 private:
-    AppContext& ctx;
+    AppContext& ctx_;
+    WebView* vueWeb_;
 };
 
 // Opens the rules window, or brings the open one to the front.
-Reglement* ouvrirReglement(AppContext& ctx);
+FenetreReglement* ouvrirReglement(AppContext& ctx);

@@ -1,34 +1,32 @@
-#include "ui/diplomes/Commun.h"
+#include "ui/diplomes/OutilsDiplomes.h"
 
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 
-#include "ui/AppContext.h"
-#include "platform/Dialogs.h"
-#include "platform/Printer.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "ui/AppContext.h"
 
-namespace Awards {
+namespace OutilsDiplomes {
 
 const Carnet* lireLog(AppContext& ctx) {
     ctx.carnetAJour();
     if (!ctx.carnet->present()) {
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") +
-                            QFileInfo(ctx.carnet->chemin()).fileName());
+        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(ctx.carnet->chemin()).fileName());
         return nullptr;
     }
     return ctx.carnet;
 }
 
-bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
-                 const QString& message) {
+bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes, const QString& message) {
     if (!TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignes)) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
@@ -72,8 +70,7 @@ QFont policeFixe(qreal points) {
 }
 
 int margeTexte(const QAbstractItemView* liste) {
-    return liste->frameWidth() +
-           liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+    return liste->frameWidth() + liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
 }
 
 int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n) {
@@ -93,4 +90,4 @@ QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons) {
     return bas;
 }
 
-}  // namespace Awards
+}  // namespace OutilsDiplomes

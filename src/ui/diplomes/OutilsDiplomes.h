@@ -15,7 +15,7 @@ class QPushButton;
 
 // What the award windows share: reading the log, saving and printing a
 // report, the fixed-pitch list font and a header lined up on list columns.
-namespace Awards {
+namespace OutilsDiplomes {
 
 // The station's log, read again if it changed on disk; when it cannot be
 // read, says so and gives none.
@@ -23,8 +23,7 @@ const Carnet* lireLog(AppContext& ctx);
 
 // Writes a report into the data directory. Says "<message><name>" when it is
 // written, that it could not be otherwise.
-bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
-                 const QString& message);
+bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes, const QString& message);
 
 // Prints the lines in bold 9-point Courier New after the printer dialog;
 // Cancel prints nothing. The printer's font is given back afterwards.
@@ -43,4 +42,4 @@ int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n);
 // The buttons under a list, spread across the window.
 QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons);
 
-}  // namespace Awards
+}  // namespace OutilsDiplomes
