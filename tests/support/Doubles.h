@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "core/journal/Carnet.h"
-#include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "ui/AppContext.h"
 
 // Records every message; questions are answered from a queue (Yes when empty).
 class RecordingDialogs : public Dialogs {
@@ -18,14 +18,16 @@ public:
         notices.append(text);
         if (onShow) onShow(text);
     }
-    bool question(const QString& text) override {
+    bool question(const QString& text, Defaut defaut = Defaut::Oui) override {
         questions.append(text);
+        defauts.append(defaut);
         if (onShow) onShow(text);
         if (answers.isEmpty()) return true;
         return answers.takeFirst();
     }
     QStringList notices;
     QStringList questions;
+    QList<Defaut> defauts;  // the default button of each question
     QList<bool> answers;
     std::function<void(const QString&)> onShow;
 };
@@ -67,6 +69,6 @@ struct TestEnv {
 };
 
 // A log line from its fields, through the real formatter.
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
-              const QString& date, const QString& heure, const QString& mode = "SSB",
-              const QString& bande = "14 Mhz", const QString& nom = "", bool qsl = false);
+QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
+              const QString& heure, const QString& mode = "SSB", const QString& bande = "14 Mhz",
+              const QString& nom = "", bool qsl = false);
