@@ -118,5 +118,5 @@ void FenetreContactees::enregistrer() {
 void FenetreContactees::imprimer() {
     // 122 columns of 9-point Courier do not fit across a portrait page.
     OutilsDiplomes::imprimer(ctx_, Rapports::impressionContactes(ctx_.station, ctx_.clock->todayShort(), entrees()),
-                             true);
+                             {Rapports::EnteteFichierContactes, QString()}, true);
 }

@@ -97,6 +97,7 @@ void FenetreListeDiplome::enregistrer() {
 }
 
 void FenetreListeDiplome::imprimer() {
-    OutilsDiplomes::imprimer(
-        ctx_, Rapports::impressionDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees()), false);
+    OutilsDiplomes::imprimer(ctx_,
+                             Rapports::impressionDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees()),
+                             {Rapports::EnteteImpressionDiplome, QString()}, false);
 }

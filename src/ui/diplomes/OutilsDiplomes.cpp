@@ -35,7 +35,7 @@ bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
     return true;
 }
 
-bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage) {
+bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& entete, bool paysage) {
     Printer* p = ctx.printer;
     if (!p) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
@@ -51,6 +51,7 @@ bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage) {
     } else if (!p->begin()) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
     } else {
+        p->setPageHeader(entete);
         for (const QString& l : lignes) p->printLine(l);
         imprime = p->endDoc();
         if (!imprime) ctx.dialogs->notice(QStringLiteral("L'impression a échoué"));

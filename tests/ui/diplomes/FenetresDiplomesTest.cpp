@@ -85,6 +85,22 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     EXPECT_EQ(env.readFile(nom),
               TextFile::joinLines(Rapports::fichierDiplome("F5XYZ", "06/12/2026", liste->entrees())));
 
+    // A hundred lines take two pages: the second under the column header too.
+    ImprimantePdf imp(env.dir.filePath("diplome.pdf"));
+    env.ctx.printer = &imp.printer;
+    QTest::mouseClick(dans<QPushButton>(liste, "boutonImprimer"), Qt::LeftButton);
+    const Impression lu = lireImpression(imp.pdf);
+    ASSERT_EQ(lu.numeros, QStringList({"Page 1 / 2", "Page 2 / 2"}));
+    const QStringList imprimees = Rapports::impressionDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees());
+    const qsizetype coupure = lu.pages[0].size();
+    auto sansBlancs = [](QStringList l) {
+        for (QString& x : l) x = x.trimmed();
+        return l;
+    };
+    EXPECT_EQ(sansBlancs(lu.pages[0]), sansBlancs(imprimees.mid(0, coupure)));
+    EXPECT_EQ(sansBlancs(lu.pages[1]),
+              sansBlancs(QStringList{Rapports::EnteteImpressionDiplome, ""} + imprimees.mid(coupure)));
+
     const QString bloque = "F5XYZ_Diplome_DCF_Excellence_06_12_26.txt";
     QDir(env.dir.path()).mkdir(bloque);  // a folder cannot be replaced
     QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
@@ -119,8 +135,9 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
     env.ctx.printer = &imp.printer;
     QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
-    EXPECT_EQ(lirePdf(imp.pdf),
-              QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
+    const Impression lu = lireImpression(imp.pdf);
+    EXPECT_EQ(lu.pages, QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
+    EXPECT_EQ(lu.numeros, QStringList{"Page 1 / 1"});
     // The printer gets its own font back.
     EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
 
