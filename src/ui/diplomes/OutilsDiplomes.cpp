@@ -70,9 +70,7 @@ QFont policeFixe(qreal points) {
     return f;
 }
 
-int margeTexte(const QAbstractItemView* liste) {
-    return liste->frameWidth() + liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
-}
+int margeTexte(const QAbstractItemView* liste) { return EnteteColonnes::margeTexte(liste); }
 
 int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n) {
     return int(QFontMetricsF(police).horizontalAdvance(QString(n, QLatin1Char('0')))) + 2 * margeTexte(liste) +

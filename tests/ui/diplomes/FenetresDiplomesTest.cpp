@@ -1,6 +1,6 @@
 #include <QAction>
 #include <QDir>
-#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -10,7 +10,6 @@
 #include "ui/diplomes/FenetreContactees.h"
 #include "ui/diplomes/FenetreDiplomes.h"
 #include "ui/diplomes/FenetreListeDiplome.h"
-#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/widgets/EnteteColonnes.h"
 
 namespace {
@@ -107,16 +106,7 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
 
-    // Each title of the header stands at its column of the list.
-    QListView* confirmees = dans<QListView>(liste, "listeConfirmees");
-    EnteteColonnes* entete = dans<EnteteColonnes>(liste, "entete");
-    const qreal car = QFontMetricsF(confirmees->font()).horizontalAdvance(QLatin1Char('0'));
-    QList<qreal> xs = entete->positions();
-    ASSERT_EQ(xs.size(), 6);
-    for (const char* titre : {"Ref", "Dpt", "Nom de la cathédrale", "Date", "Heure", "Indicatif"})
-        EXPECT_DOUBLE_EQ(xs.takeFirst(), OutilsDiplomes::margeTexte(confirmees) +
-                                             entete->text().indexOf(QString::fromUtf8(titre)) * car)
-            << titre;
+    verifierEntete(dans<EnteteColonnes>(liste, "entete"), dans<QListView>(liste, "listeConfirmees"));
 }
 
 TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
@@ -127,6 +117,10 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();
     ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
+    verifierEntete(dans<EnteteColonnes>(a, "entete"), dans<QListView>(a, "listeContactees"));
+    // The title once, the frame of the list without a caption.
+    EXPECT_EQ(dans<QLabel>(a, "titre")->text() + "|" + dans<QGroupBox>(a, "cadreListe")->title(),
+              "Liste alphanumerique des Cathédrales et Basiliques contactées|");
     QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
