@@ -46,6 +46,7 @@ void Saisie::validerQso() {
             ctx_.dialogs->notice(r.message);  // the typed QSO is kept
             return;
         }
+        dernierEnregistre_ = {q.indicatif.trimmed(), q.ref.trimmed()};
         // Remembered only once the QSO is in the log.
         if (!Prenoms::Maj_Prenom(fichierPrenoms(), ctx_.path(QStringLiteral("Temporaire.txt")),
                                  Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
