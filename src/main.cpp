@@ -9,7 +9,7 @@
 
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
-#include "core/journal/TextFile.h"
+#include "core/journal/FichierAtomique.h"
 #include "platform/DossierDonnees.h"
 #include "ui/AppContext.h"
 #include "ui/Main.h"
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         return demande.code;
     }
     // Past a file-size limit a write fails with its message instead of killing us.
-    TextFile::ignorerLimiteTaille();
+    FichierAtomique::ignorerLimiteTaille();
     QtWebViewFactory::bacASablePourRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));

@@ -19,8 +19,7 @@ bool Mnu_ADIF_Click(AppContext& ctx) {
         return false;
     }
     const QString nom = Adif::nomFichier(ctx.station);
-    if (!TextFile::rewrite(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                           Adif::fichier(ctx.station, *ctx.carnet))) {
+    if (!TextFile::rewrite(ctx.path(nom), Adif::fichier(ctx.station, *ctx.carnet))) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }

@@ -99,7 +99,7 @@ void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier&
         }
         // Remembered only once the QSOs are in the log, as a save does.
         const QString prenoms = ctx.path(QStringLiteral("Liste_Prenom.txt"));
-        if (!memoriserPrenoms(plan.qsos, prenoms, ctx.path(QStringLiteral("Temporaire.txt"))))
+        if (!memoriserPrenoms(plan.qsos, prenoms))
             ctx.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + prenoms +
                                 QStringLiteral(", les QSO sont enregistrés mais pas les prénoms"));
     }
@@ -109,7 +109,7 @@ void Mnu_Import_ADIF_Click(AppContext& ctx, QWidget* parent, const ChoixFichier&
     }
     if (!proposerRefus(parent, bilan(plan))) return;
     const QString nom = nomFichierRefus(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignesRefus(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), lignesRefus(plan)))
         ctx.dialogs->notice(QStringLiteral("Les refus ont été enregistrés sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);

@@ -71,8 +71,7 @@ void Saisie::Valide_A_Click() {
             return;
         }
         // Remembered only once the QSO is in the log.
-        if (!Prenoms::Maj_Prenom(fichierPrenoms(), ctx.path(QStringLiteral("Temporaire.txt")),
-                                 Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
+        if (!Prenoms::Maj_Prenom(fichierPrenoms(), Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
             ctx.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + fichierPrenoms() +
                                 QStringLiteral(", le QSO est enregistré mais pas le prénom"));
     }

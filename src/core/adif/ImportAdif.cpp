@@ -247,7 +247,7 @@ Carnet::Resultat appliquer(const Plan& plan, Carnet& log) {
     return log.insererLot(plan.qsos);
 }
 
-bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QString& tmp, QString* erreur) {
+bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* erreur) {
     bool lu = true;
     QStringList lignes = TextFile::readLines(fichier, &lu);
     // Missing: created here. Present but unreadable: never overwritten.
@@ -269,7 +269,7 @@ bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QStr
         for (qsizetype k : ou) lignes[k] = l;
         change = true;
     }
-    return !change || TextFile::rewriteLines(fichier, tmp, lignes, erreur);
+    return !change || TextFile::rewriteLines(fichier, lignes, erreur);
 }
 
 QString resume(const Plan& plan) {

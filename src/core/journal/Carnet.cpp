@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sys/mman.h>
 
+#include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
 #include "core/saisie/Controles.h"
 
@@ -225,9 +226,8 @@ Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
         d[p++] = '\r';
         d[p++] = '\n';
     }
-    const QString tmp = QFileInfo(chemin_).dir().filePath(QStringLiteral("Temporaire.txt"));
-    if (!TextFile::rewrite(chemin_, tmp, contenu))
-        return {Resultat::EchecEcriture, messageEcriture(chemin_, TextFile::readOnly(chemin_)), Aucun};
+    if (!TextFile::rewrite(chemin_, contenu))
+        return {Resultat::EchecEcriture, messageEcriture(chemin_, FichierAtomique::readOnly(chemin_)), Aucun};
     octets_ = std::move(contenu);
     lignes_ = std::move(places);
     noterFichier();
