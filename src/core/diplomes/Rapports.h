@@ -50,7 +50,7 @@ QString dateImprimee(const QString& aujourdhui);
 // One entry per confirmed line: reference, département, name, date, time,
 // callsign, each at its width.
 Entrees entreesDiplome(const Carnet& log);
-extern const QString EnteteListeDiplome;   // above the list in the window
+extern const QString EnteteListeDiplome;  // above the list in the window
 extern const QString EnteteFichierDiplome;
 extern const QString EnteteImpressionDiplome;
 extern const QString Credit;
@@ -58,12 +58,10 @@ extern const QString Credit;
 // Empty for a word that is not one of the four levels.
 QString partieNiveau(const QString& niveau);
 QString nomFichierDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
-QStringList fichierDiplome(const QString& station, const QString& aujourdhui,
-                           const QStringList& entrees);
-QString titreImpressionDiplome(const QString& station, const QString& niveau,
-                               const QString& aujourdhui);
-QStringList impressionDiplome(const QString& station, const QString& niveau,
-                              const QString& aujourdhui, const QStringList& entrees);
+QStringList fichierDiplome(const QString& station, const QString& aujourdhui, const QStringList& entrees);
+QString titreImpressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
+QStringList impressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
+                              const QStringList& entrees);
 
 // ---- Contacted list ----
 
@@ -79,9 +77,7 @@ extern const QString EnteteFichierContactes;
 
 QString nomFichierContactes(const QString& station, const QString& aujourdhui);
 QString titreContactes(const QString& station, const QString& aujourdhui);
-QStringList fichierContactes(const QString& station, const QString& aujourdhui,
-                             const QStringList& entrees);
-QStringList impressionContactes(const QString& station, const QString& aujourdhui,
-                                const QStringList& entrees);
+QStringList fichierContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
+QStringList impressionContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
 
 }  // namespace Rapports

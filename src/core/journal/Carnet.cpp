@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <sys/mman.h>
 
+#include "core/diplomes/TriRapide.h"
 #include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
 #include "core/saisie/Controles.h"
@@ -26,7 +26,7 @@ QChar intenable(const QString& t) {
 }
 
 QByteArray lireTout(QFile& f) {
-    QByteArray b = grandTampon(f.size());
+    QByteArray b = TriRapide::grandTampon(f.size());
     const qint64 lu = f.read(b.data(), b.size());
     if (lu < 0) return {};  // the caller sees f.error()
     b.truncate(lu);
@@ -41,19 +41,6 @@ int deux(QByteArrayView l, int pos) {
 }
 
 }  // namespace
-
-// At 99,999 QSOs this spares 2,700 page faults at each read and save of the
-// log, 30 ms on a virtual machine.
-QByteArray grandTampon(qsizetype taille) {
-    QByteArray b(taille, Qt::Uninitialized);
-#ifdef MADV_HUGEPAGE
-    constexpr quintptr page = quintptr(2) << 20;
-    const quintptr debut = (quintptr(b.data()) + page - 1) & ~(page - 1);
-    const quintptr fin = quintptr(b.data()) + quintptr(taille);
-    if (fin >= debut + page) ::madvise(reinterpret_cast<void*>(debut), (fin - debut) & ~(page - 1), MADV_HUGEPAGE);
-#endif
-    return b;
-}
 
 Carnet::Carnet(QObject* parent) : QObject(parent) {}
 
@@ -213,7 +200,7 @@ Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne)
 Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
     qsizetype taille = 0;
     for (QByteArrayView l : lignes) taille += l.size() + 2;
-    QByteArray contenu = grandTampon(taille);
+    QByteArray contenu = TriRapide::grandTampon(taille);
     // The lines' places are known as they are copied: no second scan.
     std::vector<Span> places;
     places.reserve(lignes.size());
