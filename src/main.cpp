@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "core/Chronos.h"
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/FichierAtomique.h"
@@ -88,9 +89,7 @@ int main(int argc, char** argv) {
     Main main(ctx);
     main.demarrer();
     // Start-up timing for the benchmark script, once the first paint is queued.
-    if (qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
-        QTimer::singleShot(0, &main, [&chrono] {
-            std::fprintf(stderr, "vitralog-timing: demarrage_interne %lld\n", chrono.elapsed());
-        });
+    if (Chronos::actif())
+        QTimer::singleShot(0, &main, [&chrono] { Chronos::noter("demarrage_interne", chrono.elapsed()); });
     return app.exec();
 }

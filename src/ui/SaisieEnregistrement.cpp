@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "core/Chronos.h"
 #include "core/Reglages.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
@@ -77,8 +78,7 @@ void Saisie::Valide_A_Click() {
     }
     apresEnregistrement();
     // "Oui" to the list reloaded and its new line selected, for the benchmark script.
-    if (chrono.isValid() && qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
-        std::fprintf(stderr, "vitralog-timing: oui_liste %lld\n", chrono.elapsed());
+    if (chrono.isValid()) Chronos::noter("oui_liste", chrono.elapsed());
 }
 
 void Saisie::apresEnregistrement() {
