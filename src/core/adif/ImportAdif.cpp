@@ -102,9 +102,6 @@ QByteArray cle(std::initializer_list<QByteArrayView> parts) {
 
 QByteArray octets(const QString& s) { return TextFile::encode(s.trimmed()); }
 
-const QString kMax =
-    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
-
 }  // namespace
 
 Reference reference(const LecteurAdif::Fichier& f, qsizetype i) {
@@ -231,7 +228,7 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
             continue;
         }
         if (log.nombre() + plan.qsos.size() >= LigneQso::MaxQso) {
-            refuser(kMax);
+            refuser(Carnet::messagePlafond());
             continue;
         }
         presents.insert(k);

@@ -42,19 +42,30 @@ Entrees construire(const Carnet& log, const Piece (&pieces)[N], bool confirmesSe
 
 QString numero(int n) { return QString::number(n).rightJustified(5, QLatin1Char(' ')); }
 
+// The level whose word is this one; none for any other word.
+const Niveau* niveauNomme(const QString& mot) {
+    for (const Niveau& n : niveaux())
+        if (n.mot == mot) return &n;
+    return nullptr;
+}
+
 }  // namespace
 
 const QList<Niveau>& niveaux() {
     static const QList<Niveau> table = {
         {10, QStringLiteral("de Base"), QStringLiteral("Vous ne pouvez pas encore obtenir le diplome DCF de base"),
-         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF de base")},
+         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF de base"), QStringLiteral("Diplome_DCF_de_Base_"), 17,
+         QStringLiteral(" Diplome DCF De base du ")},
         {30, QStringLiteral("Excellence"),
          QStringLiteral("Vous ne pouvez pas encore obtenir le diplome DCF Excellence"),
-         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF Excellence")},
+         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF Excellence"),
+         QStringLiteral("Diplome_DCF_Excellence_"), 17, QStringLiteral(" Diplome DCF Excellence du ")},
         {50, QStringLiteral("Honneur"), QStringLiteral("Vous ne pouvez pas encore obtenir le diplome DCF Honneur"),
-         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF Honneur")},
+         QStringLiteral("Bravo vous pouvez obtenir le diplome DCF Honneur"), QStringLiteral("Diplome_DCF_Honneur_"), 17,
+         QStringLiteral(" Diplome DCF Honneur du ")},
         {100, QStringLiteral("Trophé"), QStringLiteral("Vous ne pouvez pas encore obtenir le trophé DCF "),
-         QStringLiteral("Bravo vous pouvez obtenir le trophé DCF")},
+         QStringLiteral("Bravo vous pouvez obtenir le trophé DCF"), QStringLiteral("Diplome_DCF_Trophe_"), 22,
+         QStringLiteral(" Trophé DCF du ")},
     };
     return table;
 }
@@ -111,11 +122,8 @@ Entrees entreesDiplome(const Carnet& log) {
 }
 
 QString partieNiveau(const QString& niveau) {
-    if (niveau == QLatin1String("de Base")) return QStringLiteral("Diplome_DCF_de_Base_");
-    if (niveau == QLatin1String("Excellence")) return QStringLiteral("Diplome_DCF_Excellence_");
-    if (niveau == QLatin1String("Honneur")) return QStringLiteral("Diplome_DCF_Honneur_");
-    if (niveau == QStringLiteral("Trophé")) return QStringLiteral("Diplome_DCF_Trophe_");
-    return {};
+    const Niveau* n = niveauNomme(niveau);
+    return n ? n->partieFichier : QString();
 }
 
 QString nomFichierDiplome(const QString& station, const QString& niveau, const QString& aujourdhui) {
@@ -134,14 +142,9 @@ QStringList fichierDiplome(const QString& station, const QString& aujourdhui, co
 }
 
 QString titreImpressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui) {
-    const QString date = dateImprimee(aujourdhui);
-    const QString debut = QString(17, QLatin1Char(' ')) + station + QLatin1Char(' ');
-    if (niveau == QLatin1String("de Base")) return debut + QStringLiteral("Diplome DCF De base du ") + date;
-    if (niveau == QLatin1String("Excellence")) return debut + QStringLiteral("Diplome DCF Excellence du ") + date;
-    if (niveau == QLatin1String("Honneur")) return debut + QStringLiteral("Diplome DCF Honneur du ") + date;
-    if (niveau == QStringLiteral("Trophé"))
-        return QString(22, QLatin1Char(' ')) + station + QStringLiteral(" Trophé DCF du ") + date;
-    return {};
+    const Niveau* n = niveauNomme(niveau);
+    if (!n) return {};
+    return QString(n->retraitTitre, QLatin1Char(' ')) + station + n->titre + dateImprimee(aujourdhui);
 }
 
 QStringList impressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,

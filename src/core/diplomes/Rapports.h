@@ -24,11 +24,15 @@ struct Entrees {
 
 // ---- Award levels ----
 
+// Everything that differs from one level to the next; nothing else names a level.
 struct Niveau {
-    int seuil;            // confirmed QSOs needed
-    QString mot;          // the word stored in Niveau_Diplome
-    QString nonAtteint;   // status text while not reached
-    QString atteint;      // status text once reached
+    int seuil;              // confirmed QSOs needed
+    QString mot;            // the word stored in Niveau_Diplome
+    QString nonAtteint;     // status text while not reached
+    QString atteint;        // status text once reached
+    QString partieFichier;  // in the saved list's file name
+    int retraitTitre;       // blanks before the station in the printed heading
+    QString titre;          // after the station in the printed heading, before the date
 };
 // base, Excellence, Honneur, Trophée, in this order.
 const QList<Niveau>& niveaux();

@@ -44,6 +44,11 @@ int deux(QByteArrayView l, int pos) {
 
 Carnet::Carnet(QObject* parent) : QObject(parent) {}
 
+QString Carnet::messagePlafond() {
+    return QStringLiteral("Le log contient déjà ") + QString::number(LigneQso::MaxQso) +
+           QStringLiteral(" QSO, le maximum : ce QSO n'a pas été enregistré");
+}
+
 QString Carnet::messageEcriture(const QString& fichier, bool lectureSeule) {
     if (lectureSeule)
         return QStringLiteral("Le fichier ") + QDir::toNativeSeparators(fichier) +
@@ -172,10 +177,7 @@ Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
         }
         if (!refus.isEmpty()) return {Resultat::Refuse, refus, r.champ};
     }
-    if (nouveau && nombre() >= LigneQso::MaxQso)
-        return {Resultat::Refuse,
-                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
-                Aucun};
+    if (nouveau && nombre() >= LigneQso::MaxQso) return {Resultat::Refuse, messagePlafond(), Aucun};
     return {};
 }
 
@@ -263,10 +265,7 @@ Carnet::Resultat Carnet::insererParDate(const Qso& q) {
 
 Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
     if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
-    if (nombre() + qsos.size() > LigneQso::MaxQso)
-        return {Resultat::Refuse,
-                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
-                Aucun};
+    if (nombre() + qsos.size() > LigneQso::MaxQso) return {Resultat::Refuse, messagePlafond(), Aucun};
     struct Nouvelle {
         QByteArray ligne;
         std::optional<qint64> t;

@@ -80,6 +80,8 @@ public:
 
     // A read-only log gets its own message.
     static QString messageEcriture(const QString& fichier, bool lectureSeule = false);
+    // A new QSO past LigneQso::MaxQso.
+    static QString messagePlafond();
 
 signals:
     void modifie();
