@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "core/Reglages.h"
+
 class SettingsStore;
 class Dialogs;
 class Clock;
@@ -13,7 +15,7 @@ class Carnet;
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
     QString dataDir;                  // Chemin_Repertoire
-    QString station = QStringLiteral("FXXXX");  // Indicatif_Station, stored form
+    QString station = Keys::StationDefaut;  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
@@ -25,7 +27,7 @@ struct AppContext {
     // each time it saves or prints.
     QString Niveau_Diplome;
 
-    bool stationSet() const { return station != QLatin1String("FXXXX"); }
+    bool stationSet() const { return station != Keys::StationDefaut; }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }
     // Fichier_Log, built each time: the station may have changed.
     QString logPath() const { return path(station + QStringLiteral("_DCF.log")); }
