@@ -139,7 +139,7 @@ TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     const ImportAdif::Plan retour = plan(Adif::fichier("F5XYZ", env.carnet));
     ASSERT_TRUE(ImportAdif::appliquer(retour, env.carnet).fait());
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
-    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.ctx.path("Liste_Prenom.txt"), env.ctx.path("Temporaire.txt")));
+    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.ctx.path("Liste_Prenom.txt")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5ABC        14 REN\xC9\r\nF6DEF           \xC9LODIE\r\nF6DEF           \xC9LODIE\r\n");
     // The cap: one place left for three new QSOs.
     const ImportAdif::Plan cap = plan(rec({{"SIG", "DCF-002"}}) + rec({{"SIG", "DCF-003"}}) + rec({{"SIG", "DCF-004"}}),

@@ -89,15 +89,15 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     // Every line of the callsign is replaced, else the record is appended; a
     // missing file is created.
     env.writeFile("Liste_Prenom.txt", "F6ABC        01 A\r\nF1AAA        02 B\r\nF6ABC        03 C\r\n");
-    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F6ABC", "04", "D")));
-    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XY", "", "RENÉ")));
+    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, Prenoms::enregistrement("F6ABC", "04", "D")));
+    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, Prenoms::enregistrement("F5XY", "", "RENÉ")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
-    ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
+    ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::Maj_Prenom(prenoms, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5XYZ        75 JEAN\r\n");
 
     // A file that exists but cannot be read (a directory) is never overwritten.
     ASSERT_TRUE(QFile::remove(prenoms) && QDir(env.dir.path()).mkpath("Liste_Prenom.txt/garde"));
-    EXPECT_FALSE(Prenoms::Maj_Prenom(prenoms, tmp, "F6ABC        01 X"));
+    EXPECT_FALSE(Prenoms::Maj_Prenom(prenoms, "F6ABC        01 X"));
     EXPECT_TRUE(QFileInfo(env.ctx.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(tmp));
 
     // Already contacted: the first QSO of the reference on the band as stored.
