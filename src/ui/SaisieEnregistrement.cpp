@@ -49,7 +49,7 @@ void Saisie::validerQso() {
         }
         dernierEnregistre_ = {q.indicatif.trimmed(), q.ref.trimmed()};
         // Remembered only once the QSO is in the log.
-        if (!Prenoms::Maj_Prenom(fichierPrenoms(), Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
+        if (!Prenoms::memoriser(fichierPrenoms(), Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
             ctx_.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + fichierPrenoms() +
                                  QStringLiteral(", le QSO est enregistré mais pas le prénom"));
     }

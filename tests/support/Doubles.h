@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/journal/Carnet.h"
+#include "support/Journal.h"
 #include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -65,8 +66,3 @@ struct TestEnv {
     QByteArray readFile(const QString& name) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;
 };
-
-// A log line from its fields, through the real formatter.
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
-              const QString& date, const QString& heure, const QString& mode = "SSB",
-              const QString& bande = "14 Mhz", const QString& nom = "", bool qsl = false);

@@ -18,6 +18,6 @@ QString enregistrement(const QString& indicatif, const QString& dpt, const QStri
 
 // Replaces every line with the same first 12 characters, else appends; the
 // file is rewritten whole. False, with *erreur, when it cannot be.
-bool Maj_Prenom(const QString& fichier, const QString& ligne, QString* erreur = nullptr);
+bool memoriser(const QString& fichier, const QString& ligne, QString* erreur = nullptr);
 
 }  // namespace Prenoms

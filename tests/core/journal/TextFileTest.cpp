@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 
 #include "core/journal/TextFile.h"
-#include "platform/SettingsStore.h"
 
 namespace {
 
@@ -29,20 +28,4 @@ TEST(TextFile, EncodingAndLineEnds) {
     EXPECT_EQ(TextFile::readLines(d.filePath("a.txt"), &ok), QStringList({"un", "deux", "trois", "", "quatre"}));
     EXPECT_TRUE(ok && TextFile::readLines(d.filePath("absent.txt"), &ok).isEmpty() && !ok);
     EXPECT_FALSE(TextFile::createEmpty(d.filePath("absent/X_DCF.log")));
-}
-
-TEST(SettingsStore, SectionsWithABlankAndSeparateApplications) {
-    QTemporaryDir d;
-    QtSettingsStore(d.path()).write("DCF", "Setup ", "Indicatif Station", "F5XYZ_P");
-    QtSettingsStore(d.path()).write("DCF", "Setup F5XYZ_P", "Revision", " 1.0.3");
-    QtSettingsStore(d.path()).write("Polyvox", "Setup F5XYZ_P", "bande Cluster", "5");
-    QtSettingsStore(d.path()).write("DCF", "Setup F5XYZ_P", "bande Utilisee", "douze");
-    QtSettingsStore s(d.path());  // a later run
-    EXPECT_EQ(QStringList({s.read("DCF", "Setup ", "Indicatif Station", "FXXXX"),
-                           s.read("DCF", "Setup F5XYZ_P", "Revision", ""),
-                           s.read("DCF", "Setup F5XYZ_P", "bande Cluster", "0"),
-                           s.read("Polyvox", "Setup F5XYZ_P", "bande Cluster", "0")}),
-              QStringList({"F5XYZ_P", " 1.0.3", "0", "5"}));
-    EXPECT_EQ(s.readIndex("DCF", "Setup F5XYZ_P", "bande Utilisee"), 0);
-    EXPECT_TRUE(QFile::exists(d.filePath("Vitralog/Polyvox.ini")));
 }
