@@ -81,18 +81,17 @@ void confirmer(benchmark::State& state) {
         f.open(QIODevice::WriteOnly);
         f.write(rapportLotw(env.carnet));
     }
-    const QString tmp = env.ctx.path(QStringLiteral("Temporaire.txt"));
     FusionConfirmations::Plan plan;
     for (auto _ : state) {
         state.PauseTiming();
-        TextFile::rewrite(env.ctx.logPath(), tmp, log);
+        TextFile::rewrite(env.ctx.logPath(), log);
         Carnet carnet;
         carnet.ouvrir(env.ctx.logPath());
         state.ResumeTiming();
         const LecteurAdif::Lecture l = LecteurAdif::lireFichier(adi);
         plan = FusionConfirmations::preparer(l.fichier, carnet);
         benchmark::DoNotOptimize(FusionConfirmations::apercu(plan));
-        TextFile::rewriteLines(env.ctx.path(FusionConfirmations::nomFichierRapport(env.ctx.station)), tmp,
+        TextFile::rewriteLines(env.ctx.path(FusionConfirmations::nomFichierRapport(env.ctx.station)),
                                FusionConfirmations::lignesRapport(plan));
         benchmark::DoNotOptimize(FusionConfirmations::appliquer(plan, carnet));
     }
@@ -106,8 +105,7 @@ void confirmer(benchmark::State& state) {
 void plancherEcriture(benchmark::State& state) {
     BenchEnv env(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(TextFile::rewrite(env.ctx.path(QStringLiteral("copie.log")),
-                                                   env.ctx.path(QStringLiteral("t")), env.carnet.octets()));
+        benchmark::DoNotOptimize(TextFile::rewrite(env.ctx.path(QStringLiteral("copie.log")), env.carnet.octets()));
 }
 
 }  // namespace

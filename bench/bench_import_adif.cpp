@@ -20,16 +20,16 @@ void importer(benchmark::State& state, int dejaLa) {
     source.ouvrir(env.ctx.logPath());
     const QByteArray adif = Adif::fichier(env.ctx.station, source);
     const QStringList lignes = genererLog();
-    const QString tmp = env.ctx.path(QStringLiteral("Temporaire.txt"));
     qsizetype importes = 0, refuses = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        TextFile::rewriteLines(env.ctx.logPath(), tmp, lignes.mid(0, dejaLa));
+        TextFile::rewriteLines(env.ctx.logPath(), lignes.mid(0, dejaLa));
         Carnet log;
         log.ouvrir(env.ctx.logPath());
         state.ResumeTiming();
         const LecteurAdif::Lecture l = LecteurAdif::lire(adif);
-        const ImportAdif::Plan plan = ImportAdif::preparer(l.fichier, log, env.ctx.path(QStringLiteral("Liste_DCF.csv")));
+        const ImportAdif::Plan plan =
+            ImportAdif::preparer(l.fichier, log, env.ctx.path(QStringLiteral("Liste_DCF.csv")));
         benchmark::DoNotOptimize(ImportAdif::appliquer(plan, log));
         importes = plan.qsos.size();
         refuses = plan.refus.size();

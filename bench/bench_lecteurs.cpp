@@ -2,8 +2,8 @@
 // beside the floors measured in the same run: a warm read of the log file and
 // a write + fsync + rename of the log and of the ADIF file. scripts/bench
 // turns the output into the table of targets.
-#include <QFile>
 #include <benchmark/benchmark.h>
+#include <QFile>
 
 #include "core/adif/Adif.h"
 #include "core/diplomes/CarteLogic.h"
@@ -12,8 +12,8 @@
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "core/recherche/Recherche.h"
-#include "ui/ExportAdif.h"
 #include "support/GrosLog.h"
+#include "ui/ExportAdif.h"
 
 namespace {
 
@@ -39,14 +39,13 @@ static void Plancher_Lecture(benchmark::State& s) {
 }
 static void Plancher_Ecriture(benchmark::State& s) {
     mesurer(s, [](BenchEnv& e) {
-        benchmark::DoNotOptimize(TextFile::rewrite(e.ctx.path("copie.log"), e.ctx.path("t"), e.carnet.octets()));
+        benchmark::DoNotOptimize(TextFile::rewrite(e.ctx.path("copie.log"), e.carnet.octets()));
     });
 }
 static void Plancher_EcritureAdif(benchmark::State& s) {
     BenchEnv env(int(s.range(0)));
     const QByteArray adif = Adif::fichier(env.ctx.station, env.carnet);
-    for (auto _ : s)
-        benchmark::DoNotOptimize(TextFile::rewrite(env.ctx.path("copie.adi"), env.ctx.path("t"), adif));
+    for (auto _ : s) benchmark::DoNotOptimize(TextFile::rewrite(env.ctx.path("copie.adi"), adif));
 }
 
 static void Diplomes(benchmark::State& s) {
@@ -98,7 +97,7 @@ static void Sauvegarde_Ajout(benchmark::State& s) {
     for (auto _ : s) {
         env.carnet.ajouterEnFin(nouvelle("01/01/30"));
         s.PauseTiming();
-        TextFile::rewrite(env.ctx.logPath(), env.ctx.path("t"), octets);
+        TextFile::rewrite(env.ctx.logPath(), octets);
         env.carnet.ouvrir(env.ctx.logPath());
         s.ResumeTiming();
     }
@@ -110,7 +109,7 @@ static void Sauvegarde_Insertion(benchmark::State& s) {
         // Near the end: every earlier line's date is read.
         env.carnet.insererParDate(nouvelle("01/01/49"));
         s.PauseTiming();
-        TextFile::rewrite(env.ctx.logPath(), env.ctx.path("t"), octets);
+        TextFile::rewrite(env.ctx.logPath(), octets);
         env.carnet.ouvrir(env.ctx.logPath());
         s.ResumeTiming();
     }
@@ -137,7 +136,7 @@ static void Sauvegarde_Suppression(benchmark::State& s) {
     for (auto _ : s) {
         env.carnet.supprimer(affichee);
         s.PauseTiming();
-        TextFile::rewrite(env.ctx.logPath(), env.ctx.path("t"), octets);
+        TextFile::rewrite(env.ctx.logPath(), octets);
         env.carnet.ouvrir(env.ctx.logPath());
         s.ResumeTiming();
     }

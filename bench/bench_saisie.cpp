@@ -25,7 +25,7 @@ static void BM_ChercherPrenom_20000_target20ms(benchmark::State& state) {
         noms.append(Prenoms::enregistrement(QStringLiteral("F%1").arg(i, 5, 36).toUpper(), QStringLiteral("75"),
                                             QStringLiteral("JOSÉ")));
     const QString f = env.ctx.path(QStringLiteral("Liste_Prenom.txt"));
-    TextFile::rewriteLines(f, env.ctx.path(QStringLiteral("Temporaire.txt")), noms);
+    TextFile::rewriteLines(f, noms);
     for (auto _ : state) {
         auto t = Prenoms::chercher(f, QStringLiteral("F4XYZ"));
         benchmark::DoNotOptimize(t.trouve);

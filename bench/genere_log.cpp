@@ -22,12 +22,15 @@ int main(int argc, char** argv) {
     // The reference list: the log's 160 cathedrals and basilicas, and 40 more never worked.
     QStringList liste = {QStringLiteral("Rev 001 du 01/01/26;;;;")};
     for (int i = 1; i <= 200; ++i) {
-        liste << QStringLiteral("DCF-%1;Ville %1;%2;Saint-Etienne;").arg(i, 3, 10, QLatin1Char('0')).arg(i % 95 + 1, 2, 10, QLatin1Char('0'));
-        liste << QStringLiteral("DBF-%1B;Ville %1;%2;Notre-Dame;").arg(i, 3, 10, QLatin1Char('0')).arg(i % 95 + 1, 2, 10, QLatin1Char('0'));
+        liste << QStringLiteral("DCF-%1;Ville %1;%2;Saint-Etienne;")
+                     .arg(i, 3, 10, QLatin1Char('0'))
+                     .arg(i % 95 + 1, 2, 10, QLatin1Char('0'));
+        liste << QStringLiteral("DBF-%1B;Ville %1;%2;Notre-Dame;")
+                     .arg(i, 3, 10, QLatin1Char('0'))
+                     .arg(i % 95 + 1, 2, 10, QLatin1Char('0'));
     }
-    const QString temporaire = a[1] + QStringLiteral("/Temporaire.txt");
-    return TextFile::rewriteLines(a[1] + QStringLiteral("/Liste_DCF.csv"), temporaire, liste) &&
-                   TextFile::rewriteLines(log, temporaire, n ? genererLog(n) : QStringList())
+    return TextFile::rewriteLines(a[1] + QStringLiteral("/Liste_DCF.csv"), liste) &&
+                   TextFile::rewriteLines(log, n ? genererLog(n) : QStringList())
                ? 0
                : 1;
 }

@@ -7,9 +7,10 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "core/Chronos.h"
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
-#include "core/journal/TextFile.h"
+#include "core/journal/FichierAtomique.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DossierDonnees.h"
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         return demande.code;
     }
     // Past a file-size limit a write fails with its message instead of killing us.
-    TextFile::ignorerLimiteTaille();
+    FichierAtomique::ignorerLimiteTaille();
     QtWebViewFactory::bacASablePourRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
@@ -88,9 +89,7 @@ int main(int argc, char** argv) {
     FenetrePrincipale fenetre(ctx);
     fenetre.demarrer();
     // Start-up timing for the benchmark script, once the first paint is queued.
-    if (qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
-        QTimer::singleShot(0, &fenetre, [&chrono] {
-            std::fprintf(stderr, "vitralog-timing: demarrage_interne %lld\n", chrono.elapsed());
-        });
+    if (Chronos::actif())
+        QTimer::singleShot(0, &fenetre, [&chrono] { Chronos::noter("demarrage_interne", chrono.elapsed()); });
     return app.exec();
 }

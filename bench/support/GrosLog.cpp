@@ -1,7 +1,7 @@
 #include "support/GrosLog.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 #include <random>
 
 #include "core/Reglages.h"
@@ -38,8 +38,7 @@ QStringList genererLog(int n, unsigned seed) {
               bandes[rng() % bandes.size()],
               rst,
               rst,
-              (basilique ? QStringLiteral("B. ") : QStringLiteral("C. ")) +
-                  QStringLiteral("SAINT-ÉTIENNE %1").arg(num),
+              (basilique ? QStringLiteral("B. ") : QStringLiteral("C. ")) + QStringLiteral("SAINT-ÉTIENNE %1").arg(num),
               rng() % 3 == 0 ? QStringLiteral("*") : QStringLiteral(" ")};  // a third confirmed
         out.append(LigneQso::format(q));
     }
@@ -54,7 +53,7 @@ BenchEnv::BenchEnv(int n) {
     ctx.carnet = &carnet;
     ctx.station = QStringLiteral("F5BENCH");
     settings.write(Keys::App, Keys::Global, Keys::Indicatif, ctx.station);
-    TextFile::rewriteLines(ctx.logPath(), ctx.path(QStringLiteral("Temporaire.txt")), genererLog(n));
+    TextFile::rewriteLines(ctx.logPath(), genererLog(n));
     carnet.ouvrir(ctx.logPath());
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "core/Reglages.h"
+
 class SettingsStore;
 class Dialogs;
 class Clock;
@@ -12,8 +14,8 @@ class Carnet;
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
-    QString dataDir;                            // Chemin_Repertoire
-    QString station = QStringLiteral("FXXXX");  // Indicatif_Station, stored form
+    QString dataDir;                        // Chemin_Repertoire
+    QString station = Keys::StationDefaut;  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
@@ -22,7 +24,7 @@ struct AppContext {
     Printer* printer = nullptr;
     Carnet* carnet = nullptr;  // the station's log
 
-    bool stationSet() const { return station != QLatin1String("FXXXX"); }
+    bool stationSet() const { return station != Keys::StationDefaut; }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }
     // Fichier_Log, built each time: the station may have changed.
     QString logPath() const { return path(station + QStringLiteral("_DCF.log")); }

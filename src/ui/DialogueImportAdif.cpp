@@ -100,7 +100,7 @@ void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
         }
         // Remembered only once the QSOs are in the log, as a save does.
         const QString prenoms = ctx.path(QStringLiteral("Liste_Prenom.txt"));
-        if (!ImportAdif::memoriserPrenoms(plan.qsos, prenoms, ctx.path(QStringLiteral("Temporaire.txt"))))
+        if (!ImportAdif::memoriserPrenoms(plan.qsos, prenoms))
             ctx.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + prenoms +
                                 QStringLiteral(", les QSO sont enregistrés mais pas les prénoms"));
     }
@@ -110,8 +110,7 @@ void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
     }
     if (!proposerRefus(parent, ImportAdif::bilan(plan))) return;
     const QString nom = nomFichierRefus(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                               ImportAdif::lignesRefus(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), ImportAdif::lignesRefus(plan)))
         ctx.dialogs->notice(QStringLiteral("Les refus ont été enregistrés sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);

@@ -18,8 +18,7 @@ bool exporter(AppContext& ctx) {
         return false;
     }
     const QString nom = Adif::nomFichier(ctx.station);
-    if (!TextFile::rewrite(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                           Adif::fichier(ctx.station, *ctx.carnet))) {
+    if (!TextFile::rewrite(ctx.path(nom), Adif::fichier(ctx.station, *ctx.carnet))) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
@@ -32,13 +33,16 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
+#include "platform/PosteRadio.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
 #include "ui/DialogueImportAdif.h"
+#include "ui/DialogueRadio.h"
 #include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
 #include "ui/FenetreRecherche.h"
 #include "ui/Guide.h"
+#include "ui/ImportConfirmations.h"
 #include "ui/MiseAJourListe.h"
 #include "ui/ModeleLog.h"
 #include "ui/Saisie.h"
@@ -74,6 +78,13 @@ FenetrePrincipale::FenetrePrincipale(AppContext& c, QWidget* parent) : QMainWind
     setObjectName(QStringLiteral("FenetrePrincipale"));
     construire();
     menus_.construire(this);
+    poste_ = new PosteRadio(*ctx_.settings, this);
+    etatRadio_ = nomme(new QLabel, "etatRadio");
+    statusBar()->addPermanentWidget(etatRadio_);
+    statusBar()->hide();
+    connect(poste_, &PosteRadio::texteChange, this, &FenetrePrincipale::montrerEtatRadio);
+    connect(poste_, &PosteRadio::bandeLue, saisie_, &Saisie::suivreBandeRadio);
+    connect(poste_, &PosteRadio::modeLu, saisie_, &Saisie::suivreModeRadio);
     connecterMenus();
     formulaire_.ordreTabulation();
     KeyPress::entreePresseLesBoutons();
@@ -229,6 +240,14 @@ void FenetrePrincipale::connecterMenus() {
     connect(m.actionImporterAdif, &QAction::triggered, this, [this] { DialogueImportAdif::importer(ctx_, this); });
     connect(m.actionImporterListe, &QAction::triggered, this, [this] { MiseAJourListe::importer(ctx_); });
     connect(m.actionOuvrirDossier, &QAction::triggered, this, &FenetrePrincipale::ouvrirDossier);
+    connect(m.actionImporterConfirmations, &QAction::triggered, this,
+            [this] { ImportConfirmations::importer(ctx_, this); });
+    connect(m.actionRadio, &QAction::triggered, this, &FenetrePrincipale::reglerRadio);
+    connect(m.actionSignaler, &QAction::triggered, this, [this] {
+        SpotsDCF* w = ouvrirSpotsRelies();
+        const Saisie::QsoSignale q = saisie_->qsoASignaler();
+        w->signaler(q.indicatif, q.reference, w->frequenceRadio());
+    });
     m.actionOuvrirDossier->setStatusTip(QDir::toNativeSeparators(ctx_.dataDir));
     m.actionOuvrirDossier->setToolTip(QDir::toNativeSeparators(ctx_.dataDir));
     connect(m.actionSpots, &QAction::triggered, this, &FenetrePrincipale::afficherSpots);
@@ -242,9 +261,33 @@ void FenetrePrincipale::ouvrirDossier() {
         ctx_.dialogs->notice(QStringLiteral("Le dossier des données est ") + QDir::toNativeSeparators(ctx_.dataDir));
 }
 
-void FenetrePrincipale::afficherSpots() {
+void FenetrePrincipale::afficherSpots() { ouvrirSpotsRelies(); }
+
+SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
     SpotsDCF* w = ouvrirSpots(ctx_);
     connect(w, &SpotsDCF::spotChoisi, saisie_, &Saisie::prendreSpot, Qt::UniqueConnection);
+    connect(w, &SpotsDCF::spotARegler, poste_, &PosteRadio::reglerSpot, Qt::UniqueConnection);
+    w->qsoCourant = [this] {
+        const Saisie::QsoSignale q = saisie_->qsoASignaler();
+        return SpotsDCF::QsoSignale{q.indicatif, q.reference};
+    };
+    w->frequenceRadio = [this]() -> std::optional<double> {
+        const Radio::Etat e = poste_->etat();
+        if (e.statut != Radio::Statut::Repond || e.hz <= 0) return std::nullopt;
+        return double(e.hz) / 1000.0;
+    };
+    return w;
+}
+
+void FenetrePrincipale::reglerRadio() {
+    DialogueRadio d(*ctx_.settings, *ctx_.dialogs, this);
+    if (d.exec() == QDialog::Accepted) poste_->appliquerReglages();
+}
+
+void FenetrePrincipale::montrerEtatRadio(const QString& texte) {
+    etatRadio_->setText(texte);
+    // Without a radio the window keeps no empty strip at its foot.
+    statusBar()->setVisible(!texte.isEmpty());
 }
 
 bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
@@ -278,6 +321,7 @@ void FenetrePrincipale::demarrer() {
         menus_.actionDateManuelle->setChecked(true);
     }
     saisie_->setDateAuto(menus_.actionDateAutomatique->isChecked());
+    poste_->appliquerReglages();
 
     ctx_.settings->write(Keys::App, Keys::Global, Keys::Chemin, ctx_.dataDir);
 

@@ -10,7 +10,9 @@ class EnteteListe;
 class QLabel;
 class ModeleLog;
 class QTimer;
+class PosteRadio;
 class Saisie;
+class SpotsDCF;
 
 // The main window: station, clocks, entry form, command buttons, log list,
 // menus. The entry itself is the Saisie's.
@@ -61,6 +63,10 @@ private:
     void ouvrirRecherche();
     void ouvrirDossier();
     void afficherSpots();
+    // The spots window, told how to tune the rig and what to announce.
+    SpotsDCF* ouvrirSpotsRelies();
+    void reglerRadio();
+    void montrerEtatRadio(const QString& texte);
 
     AppContext& ctx_;
     MenusPrincipaux menus_;
@@ -71,4 +77,6 @@ private:
            *etiquetteHeureLocale_ = nullptr;
     EnteteListe* enteteListe_ = nullptr;
     QTimer* minuterieHorloge_ = nullptr;
+    PosteRadio* poste_ = nullptr;
+    QLabel* etatRadio_ = nullptr;  // status bar: the rig link, hidden without a radio
 };

@@ -58,8 +58,7 @@ Reponse montrerApercu(QWidget* parent, const FusionConfirmations::Plan& plan, bo
 
 void ecrireRapport(AppContext& ctx, const FusionConfirmations::Plan& plan) {
     const QString nom = FusionConfirmations::nomFichierRapport(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")),
-                               FusionConfirmations::lignesRapport(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), FusionConfirmations::lignesRapport(plan)))
         ctx.dialogs->notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);

@@ -21,12 +21,15 @@ void MenusPrincipaux::construire(QMainWindow* fenetre) {
 
     actionExporterAdif = action(QStringLiteral("&Exporter le log au format ADIF"), "actionExporterAdif");
     actionImporterAdif = action(QStringLiteral("&Importer un fichier ADIF…"), "actionImporterAdif");
+    actionImporterConfirmations = action(QStringLiteral("Importer des &confirmations…"), "actionImporterConfirmations");
+    actionSignaler = action(QStringLiteral("Si&gnaler le QSO au cluster…"), "actionSignaler");
+    actionRadio = action(QStringLiteral("&Radio…"), "actionRadio");
     actionImporterListe = action(QStringLiteral("Importer une lis&te DCF…"), "actionImporterListe");
     actionOuvrirDossier = action(QStringLiteral("&Ouvrir le dossier des données"), "actionOuvrirDossier");
     actionQuitter = action(QStringLiteral("&Quitter Vitralog"), "actionQuitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    menuFichier =
-        menu(QStringLiteral("&Fichier"), "menuFichier",
-             {actionExporterAdif, actionImporterAdif, actionImporterListe, actionOuvrirDossier, actionQuitter});
+    menuFichier = menu(QStringLiteral("&Fichier"), "menuFichier",
+                       {actionExporterAdif, actionImporterAdif, actionImporterConfirmations, actionImporterListe,
+                        actionSignaler, actionRadio, actionOuvrirDossier, actionQuitter});
 
     actionDateAutomatique = action(QStringLiteral("&Automatique"), "actionDateAutomatique");
     actionDateManuelle = action(QStringLiteral("&Manuelle"), "actionDateManuelle");

@@ -14,7 +14,8 @@ struct MenusPrincipaux {
             *actionStation = nullptr, *actionContactees = nullptr, *actionCarte = nullptr, *actionDiplomes = nullptr,
             *actionCluster = nullptr, *actionSpots = nullptr, *actionReglement = nullptr,
             *actionMettreAJourListe = nullptr, *actionImporterListe = nullptr, *actionAPropos = nullptr,
-            *actionHistorique = nullptr, *actionGuide = nullptr;
+            *actionHistorique = nullptr, *actionGuide = nullptr, *actionImporterConfirmations = nullptr,
+            *actionRadio = nullptr, *actionSignaler = nullptr;
 
     // Builds the menus into the window's menu bar.
     void construire(QMainWindow* fenetre);

@@ -54,9 +54,8 @@ bool pageHtml(const QByteArray& contentType) {
 
 // Writes the list over the target through the atomic rewrite.
 Resultat ecrire(Dialogs& dialogs, const QString& cible, const QByteArray& liste) {
-    const QString tmp = QFileInfo(cible).dir().filePath(QStringLiteral("Temporaire.txt"));
     QString why;
-    if (!TextFile::rewrite(cible, tmp, liste, &why)) {
+    if (!TextFile::rewrite(cible, liste, &why)) {
         dialogs.notice(QStringLiteral("Impossible d'écrire le fichier ") + QDir::toNativeSeparators(cible) +
                        QStringLiteral(" (") + why + QStringLiteral("), l'ancienne liste est conservée"));
         return Resultat::EcritureImpossible;

@@ -50,6 +50,9 @@ void Saisie::installer() {
     lier(f_.champRstEnvoye, &Saisie::toucheRstEnvoye);
     lier(f_.champNom, &Saisie::toucheNom);
     lier(f_.caseQsl, &Saisie::toucheQsl);
+    // A choice with the mouse or the arrows is the operator's too: the rig no longer overrides it.
+    connect(f_.choixBande, &QComboBox::activated, this, [this] { bandeALaMain_ = true; });
+    connect(f_.choixMode, &QComboBox::activated, this, [this] { modeALaMain_ = true; });
 }
 
 void Saisie::changerEtat(EtatSaisie etat) {
@@ -192,6 +195,7 @@ int Saisie::toucheHeure(int code) {
 }
 
 int Saisie::toucheMode(int code) {
+    if (code != Enter) modeALaMain_ = true;
     if (code == Enter) {
         if (refuse(ctx_.dialogs, Controles::mode(f_.choixMode->currentText()))) return 0;
         fait(f_.choixMode);
@@ -205,6 +209,7 @@ int Saisie::toucheMode(int code) {
 }
 
 int Saisie::toucheBande(int code) {
+    if (code != Enter) bandeALaMain_ = true;
     if (code == Enter) {
         if (refuse(ctx_.dialogs, Controles::bande(f_.choixBande->currentText()))) return 0;
         f_.champRstRecu->setEnabled(true);
@@ -285,6 +290,9 @@ void Saisie::nouvelleSaisie(Apres apres) {
     // After a save the reports follow the mode of the QSO, not the stored one restored below.
     if (enregistre) rapportsParDefaut();
     restaurerBandeEtMode();
+    bandeALaMain_ = modeALaMain_ = false;
+    appliquerBandeRadio();
+    appliquerModeRadio();
     if (!enregistre) rapportsParDefaut();
     if (enregistre)
         f_.champNom->clear();
@@ -331,4 +339,36 @@ void Saisie::afficherLigne() {
     f_.boutonSupprimer->setEnabled(true);
     f_.remplir(ligneSelectionnee_);
     f_.champIndicatif->setEnabled(false);
+}
+
+void Saisie::suivreBandeRadio(const QString& bande) {
+    bandeRadio_ = bande;
+    appliquerBandeRadio();
+}
+
+void Saisie::suivreModeRadio(const QString& mode) {
+    modeRadio_ = mode;
+    appliquerModeRadio();
+}
+
+void Saisie::appliquerBandeRadio() {
+    if (bandeRadio_.isEmpty() || bandeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
+    Combos::montrerTexte(f_.choixBande, bandeRadio_);
+    memoriserIndex(f_.choixBande, Keys::Bande);
+}
+
+void Saisie::appliquerModeRadio() {
+    if (modeRadio_.isEmpty() || modeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
+    // Reports still at the old mode's default were not typed: they follow.
+    const QString ancien = Controles::rapportParDefaut(f_.choixMode->currentText());
+    const bool rapportsTapes = f_.champRstRecu->text() != ancien || f_.champRstEnvoye->text() != ancien;
+    Combos::montrerTexte(f_.choixMode, modeRadio_);
+    memoriserIndex(f_.choixMode, Keys::Mode);
+    if (!rapportsTapes) rapportsParDefaut();
+}
+
+Saisie::QsoSignale Saisie::qsoASignaler() const {
+    const QString indicatif = f_.champIndicatif->text().trimmed();
+    if (indicatif.isEmpty()) return dernierEnregistre_;
+    return {indicatif, f_.champReference->text().trimmed()};
 }

@@ -51,6 +51,17 @@ public:
     // reference when the reference field opens. Nothing is saved.
     void prendreSpot(const QString& bande, const QString& indicatif, const QString& reference);
 
+    // The rig's band and mode, followed while a new QSO is typed unless the
+    // operator chose one by hand in this QSO; kept for the next QSO otherwise.
+    void suivreBandeRadio(const QString& bande);
+    void suivreModeRadio(const QString& mode);
+
+    // The QSO to announce to the cluster: the one typed in the form, else the last saved.
+    struct QsoSignale {
+        QString indicatif, reference;
+    };
+    QsoSignale qsoASignaler() const;
+
     // Selects a list line from code; runs the click handling as a user click.
     void selectionnerLigne(int row);
     void selectionnerDerniere();
@@ -91,6 +102,12 @@ private:
     EtatSaisie etat_ = EtatSaisie::Nouveau;
     QString ligneSelectionnee_;
     bool dateAuto_ = true;
+    // The rig's last band and mode, and whether this QSO's were chosen by hand.
+    QString bandeRadio_, modeRadio_;
+    bool bandeALaMain_ = false, modeALaMain_ = false;
+    void appliquerBandeRadio();
+    void appliquerModeRadio();
+    QsoSignale dernierEnregistre_;
     QString refSpot_;                // what the reference field gets when it opens empty
     bool listeAbsenteDite_ = false;  // the missing list is told once a session
 };

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "core/Chronos.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/saisie/Prenoms.h"
@@ -46,16 +47,15 @@ void Saisie::validerQso() {
             ctx_.dialogs->notice(r.message);  // the typed QSO is kept
             return;
         }
+        dernierEnregistre_ = {q.indicatif.trimmed(), q.ref.trimmed()};
         // Remembered only once the QSO is in the log.
-        if (!Prenoms::Maj_Prenom(fichierPrenoms(), ctx_.path(QStringLiteral("Temporaire.txt")),
-                                 Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
+        if (!Prenoms::memoriser(fichierPrenoms(), Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
             ctx_.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + fichierPrenoms() +
                                  QStringLiteral(", le QSO est enregistré mais pas le prénom"));
     }
     nouvelleSaisie(Apres::Enregistrement);
     // "Oui" to the list reloaded and its new line selected, for the benchmark script.
-    if (chrono.isValid() && qEnvironmentVariableIsSet("VITRALOG_TIMINGS"))
-        std::fprintf(stderr, "vitralog-timing: oui_liste %lld\n", chrono.elapsed());
+    if (chrono.isValid()) Chronos::noter("oui_liste", chrono.elapsed());
 }
 
 void Saisie::modifierLigne() {

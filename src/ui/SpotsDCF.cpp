@@ -123,8 +123,10 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
         signaler(q.indicatif, q.reference, frequenceRadio ? frequenceRadio() : std::nullopt);
     });
     connect(listeSpots, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (const Spots::Entree* e = modele->entree(vue->mapToSource(i).row()))
+        if (const Spots::Entree* e = modele->entree(vue->mapToSource(i).row())) {
+            emit spotARegler(e->spot.kHz, e->spot.commentaire);
             emit spotChoisi(texteBande(e->spot), e->spot.indicatif, e->spot.reference);
+        }
     });
     minuterieAge.setInterval(30 * 1000);
     connect(&minuterieAge, &QTimer::timeout, this, &SpotsDCF::vieillir);

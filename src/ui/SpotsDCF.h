@@ -57,6 +57,8 @@ public:
 signals:
     // The operator picked a spot to log: the band text is empty outside every band.
     void spotChoisi(const QString& bande, const QString& indicatif, const QString& reference);
+    // The same double click, for the rig: the spot's frequency and comment.
+    void spotARegler(double kHz, const QString& commentaire);
 
 private:
     void ligneRecue(const QByteArray& ligne);

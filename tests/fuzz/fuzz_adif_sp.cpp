@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString ligne = TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const QString r = Adif::ADIF_SP(ligne);
+    const QString r = Adif::enregistrement(ligne);
     if (!r.endsWith(QLatin1String("<eor>"))) std::abort();
     // "<NAME:n>" then n characters, then " <" or the end mark.
     qsizetype p = 0;

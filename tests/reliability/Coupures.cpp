@@ -1,23 +1,34 @@
 #include "Coupures.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <chrono>
-#include <limits>
 #include <csignal>
-#include <sys/wait.h>
+#include <limits>
 #include <thread>
-#include <unistd.h>
 
 #include "core/journal/Carnet.h"
+#include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
 
 namespace Coupures {
 
 Qso qso(int n) {
-    return {QStringLiteral("F%1").arg(n % 100000), "75", "JEAN", "DCF-001", "01/02/16",
-            QString::asprintf("%02d:%02d", n / 60 % 24, n % 60), "SSB", "14 Mhz", "59", "59", "C. NOTRE-DAME", " "};
+    return {QStringLiteral("F%1").arg(n % 100000),
+            "75",
+            "JEAN",
+            "DCF-001",
+            "01/02/16",
+            QString::asprintf("%02d:%02d", n / 60 % 24, n % 60),
+            "SSB",
+            "14 Mhz",
+            "59",
+            "59",
+            "C. NOTRE-DAME",
+            " "};
 }
 
 QByteArray log(int n) {
@@ -40,7 +51,7 @@ int sauverDansUnEnfant(const QString& chemin, const Qso& q, std::chrono::microse
     if (::pipe(tube) != 0) return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
-        TextFile::ignorerLimiteTaille();
+        FichierAtomique::ignorerLimiteTaille();
         if (::write(tube[1], "x", 1) != 1) ::_exit(4);  // the parent's clock starts once we run
         Carnet carnet;
         carnet.ouvrir(chemin);
@@ -68,8 +79,10 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
     // Each save adds a QSO: a log near the cap starts low enough to end at it.
     b.qsoDepart = nombreQso = std::min(nombreQso, LigneQso::MaxQso - coupures - 3);
     QByteArray ancien = log(nombreQso);
-    if (!TextFile::rewrite(chemin, {}, ancien))
-        return {.echecs = 1, .premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit"), .qsoDepart = nombreQso};
+    if (!TextFile::rewrite(chemin, ancien))
+        return {.echecs = 1,
+                .premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit"),
+                .qsoDepart = nombreQso};
     int numero = nombreQso;
     // The quickest of three whole saves, timed from the child's start, sets
     // the window the kills fall in (a slow first run would waste kills).
@@ -91,12 +104,18 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
         const int etat = sauverDansUnEnfant(chemin, q, std::chrono::microseconds(instant(hasard)));
         const QByteArray apres = lire(chemin);
         // Each round lands in one count; a bad one says what it saw. Status 0: the child ended well.
-        const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp, echec = !tue && etat != 0;
-        int& compte = ++(echec ? b.echecs : apres == nouveau ? (tue ? b.nouveau : b.fini)
-                         : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien) : b.corrompu);
-        const QString defaut = echec ? QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat)
-                               : &compte == &b.corrompu ? QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size())
-                               : apres == nouveau && laisse ? QStringLiteral("un fichier temporaire reste après le renommage") : QString();
+        const bool tue = WIFSIGNALED(etat), laisse = int(temporaires(dossier).size()) > avantTemp,
+                   echec = !tue && etat != 0;
+        int& compte = ++(echec                    ? b.echecs
+                         : apres == nouveau       ? (tue ? b.nouveau : b.fini)
+                         : apres == ancien && tue ? (laisse ? b.ancienTemporaire : b.ancien)
+                                                  : b.corrompu);
+        const QString defaut =
+            echec ? QStringLiteral("la sauvegarde a échoué (état %1)").arg(etat)
+            : &compte == &b.corrompu
+                ? QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size())
+            : apres == nouveau && laisse ? QStringLiteral("un fichier temporaire reste après le renommage")
+                                         : QString();
         if (!defaut.isEmpty() && b.premierDefaut.isEmpty())
             b.premierDefaut = QStringLiteral("coupure %1 : ").arg(k) + defaut;
         if (apres == nouveau) ancien = nouveau;

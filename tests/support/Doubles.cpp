@@ -24,11 +24,3 @@ void TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(bytes);
 }
-
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
-              const QString& date, const QString& heure, const QString& mode, const QString& bande,
-              const QString& nom, bool qsl) {
-    Qso q{call, dpt, prenom, ref, date, heure, mode, bande,
-          mode == "CW" ? "599" : "59", mode == "CW" ? "599" : "59", nom, qsl ? "*" : " "};
-    return LigneQso::format(q);
-}

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "support/Journal.h"
 #include "ui/AppContext.h"
 
 // Records every message; questions are answered from a queue (Yes when empty).
@@ -67,8 +68,3 @@ struct TestEnv {
     QByteArray readFile(const QString& name) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;
 };
-
-// A log line from its fields, through the real formatter.
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
-              const QString& heure, const QString& mode = "SSB", const QString& bande = "14 Mhz",
-              const QString& nom = "", bool qsl = false);

@@ -81,9 +81,9 @@ QString bande(const QString& texteBande) {
     return b ? QString::fromLatin1(b->adif) : QString();
 }
 
-QString ADIF_SP(const QString& Poubelle) {
+QString enregistrement(const QString& ligne) {
     QByteArray out(PlaceEnregistrement, Qt::Uninitialized);
-    out.truncate(enregistrement(out.data(), TextFile::encode(Poubelle)) - out.constData() - 2);
+    out.truncate(enregistrement(out.data(), TextFile::encode(ligne)) - out.constData() - 2);
     return TextFile::decode(out);
 }
 

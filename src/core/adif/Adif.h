@@ -14,7 +14,7 @@ QString bande(const QString& texteBande);
 // One record, without line end, from one log line: twelve fields in a fixed
 // order, each counted in characters of its value, then <eor>. A character
 // the log cannot hold comes out as "?".
-QString ADIF_SP(const QString& Poubelle);
+QString enregistrement(const QString& ligne);
 
 // "<callsign>_DCF.adi"
 QString nomFichier(const QString& indicatif);

@@ -76,9 +76,6 @@ QByteArray cle(std::initializer_list<QByteArrayView> parts) {
 
 QByteArray octets(const QString& s) { return TextFile::encode(s.trimmed()); }
 
-const QString kMax =
-    QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré");
-
 int nombre(const QString& v, int pos, int n) {
     int x = 0;
     for (int k = pos; k < pos + n; ++k) {
@@ -245,7 +242,7 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
             continue;
         }
         if (log.nombre() + plan.qsos.size() >= LigneQso::MaxQso) {
-            refuser(kMax);
+            refuser(Carnet::messagePlafond());
             continue;
         }
         presents.insert(k);
@@ -261,7 +258,7 @@ Carnet::Resultat appliquer(const Plan& plan, Carnet& log) {
     return log.insererLot(plan.qsos);
 }
 
-bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QString& tmp, QString* erreur) {
+bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* erreur) {
     bool lu = true;
     QStringList lignes = TextFile::readLines(fichier, &lu);
     // Missing: created here. Present but unreadable: never overwritten.
@@ -283,7 +280,7 @@ bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QStr
         for (qsizetype k : ou) lignes[k] = l;
         change = true;
     }
-    return !change || TextFile::rewriteLines(fichier, tmp, lignes, erreur);
+    return !change || TextFile::rewriteLines(fichier, lignes, erreur);
 }
 
 QString resume(const Plan& plan) {

@@ -69,8 +69,7 @@ Carnet::Resultat appliquer(const Plan& plan, Carnet& log);
 // The first names of the imported QSOs into the first-name memory, in one
 // rewrite, as each save would have left it; a QSO without a first name
 // leaves the memory as it is.
-bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, const QString& tmp,
-                      QString* erreur = nullptr);
+bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* erreur = nullptr);
 
 // The texts shown before and after the import.
 QString resume(const Plan& plan);

@@ -24,11 +24,15 @@ struct Entrees {
 
 // ---- Award levels ----
 
+// Everything that differs from one level to the next; nothing else names a level.
 struct Niveau {
-    int seuil;            // confirmed QSOs needed
-    QString mot;          // the level's word, as the award list is opened with it
-    QString nonAtteint;   // status text while not reached
-    QString atteint;      // status text once reached
+    int seuil;              // confirmed QSOs needed
+    QString mot;            // the level's word, as the award list is opened with it
+    QString nonAtteint;     // status text while not reached
+    QString atteint;        // status text once reached
+    QString partieFichier;  // in the saved list's file name
+    int retraitTitre;       // blanks before the station in the printed heading
+    QString titre;          // after the station in the printed heading, before the date
 };
 // base, Excellence, Honneur, Trophée, in this order.
 const QList<Niveau>& niveaux();
@@ -50,7 +54,7 @@ QString dateImprimee(const QString& aujourdhui);
 // One entry per confirmed line: reference, département, name, date, time,
 // callsign, each at its width.
 Entrees entreesDiplome(const Carnet& log);
-extern const QString EnteteListeDiplome;   // above the list in the window
+extern const QString EnteteListeDiplome;  // above the list in the window
 extern const QString EnteteFichierDiplome;
 extern const QString EnteteImpressionDiplome;
 extern const QString Credit;
@@ -58,12 +62,10 @@ extern const QString Credit;
 // Empty for a word that is not one of the four levels.
 QString partieNiveau(const QString& niveau);
 QString nomFichierDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
-QStringList fichierDiplome(const QString& station, const QString& aujourdhui,
-                           const QStringList& entrees);
-QString titreImpressionDiplome(const QString& station, const QString& niveau,
-                               const QString& aujourdhui);
-QStringList impressionDiplome(const QString& station, const QString& niveau,
-                              const QString& aujourdhui, const QStringList& entrees);
+QStringList fichierDiplome(const QString& station, const QString& aujourdhui, const QStringList& entrees);
+QString titreImpressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
+QStringList impressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
+                              const QStringList& entrees);
 
 // ---- Contacted list ----
 
@@ -79,9 +81,7 @@ extern const QString EnteteFichierContactes;
 
 QString nomFichierContactes(const QString& station, const QString& aujourdhui);
 QString titreContactes(const QString& station, const QString& aujourdhui);
-QStringList fichierContactes(const QString& station, const QString& aujourdhui,
-                             const QStringList& entrees);
-QStringList impressionContactes(const QString& station, const QString& aujourdhui,
-                                const QStringList& entrees);
+QStringList fichierContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
+QStringList impressionContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
 
 }  // namespace Rapports

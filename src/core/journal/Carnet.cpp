@@ -6,8 +6,9 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <sys/mman.h>
 
+#include "core/diplomes/TriRapide.h"
+#include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
 #include "core/saisie/Controles.h"
 
@@ -25,7 +26,7 @@ QChar intenable(const QString& t) {
 }
 
 QByteArray lireTout(QFile& f) {
-    QByteArray b = grandTampon(f.size());
+    QByteArray b = TriRapide::grandTampon(f.size());
     const qint64 lu = f.read(b.data(), b.size());
     if (lu < 0) return {};  // the caller sees f.error()
     b.truncate(lu);
@@ -41,20 +42,12 @@ int deux(QByteArrayView l, int pos) {
 
 }  // namespace
 
-// At 99,999 QSOs this spares 2,700 page faults at each read and save of the
-// log, 30 ms on a virtual machine.
-QByteArray grandTampon(qsizetype taille) {
-    QByteArray b(taille, Qt::Uninitialized);
-#ifdef MADV_HUGEPAGE
-    constexpr quintptr page = quintptr(2) << 20;
-    const quintptr debut = (quintptr(b.data()) + page - 1) & ~(page - 1);
-    const quintptr fin = quintptr(b.data()) + quintptr(taille);
-    if (fin >= debut + page) ::madvise(reinterpret_cast<void*>(debut), (fin - debut) & ~(page - 1), MADV_HUGEPAGE);
-#endif
-    return b;
-}
-
 Carnet::Carnet(QObject* parent) : QObject(parent) {}
+
+QString Carnet::messagePlafond() {
+    return QStringLiteral("Le log contient déjà ") + QString::number(LigneQso::MaxQso) +
+           QStringLiteral(" QSO, le maximum : ce QSO n'a pas été enregistré");
+}
 
 QString Carnet::messageEcriture(const QString& fichier, bool lectureSeule) {
     if (lectureSeule)
@@ -184,10 +177,7 @@ Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
         }
         if (!refus.isEmpty()) return {Resultat::Refuse, refus, r.champ};
     }
-    if (nouveau && nombre() >= LigneQso::MaxQso)
-        return {Resultat::Refuse,
-                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
-                Aucun};
+    if (nouveau && nombre() >= LigneQso::MaxQso) return {Resultat::Refuse, messagePlafond(), Aucun};
     return {};
 }
 
@@ -212,7 +202,7 @@ Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne)
 Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
     qsizetype taille = 0;
     for (QByteArrayView l : lignes) taille += l.size() + 2;
-    QByteArray contenu = grandTampon(taille);
+    QByteArray contenu = TriRapide::grandTampon(taille);
     // The lines' places are known as they are copied: no second scan.
     std::vector<Span> places;
     places.reserve(lignes.size());
@@ -225,9 +215,8 @@ Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
         d[p++] = '\r';
         d[p++] = '\n';
     }
-    const QString tmp = QFileInfo(chemin_).dir().filePath(QStringLiteral("Temporaire.txt"));
-    if (!TextFile::rewrite(chemin_, tmp, contenu))
-        return {Resultat::EchecEcriture, messageEcriture(chemin_, TextFile::readOnly(chemin_)), Aucun};
+    if (!TextFile::rewrite(chemin_, contenu))
+        return {Resultat::EchecEcriture, messageEcriture(chemin_, FichierAtomique::readOnly(chemin_)), Aucun};
     octets_ = std::move(contenu);
     lignes_ = std::move(places);
     noterFichier();
@@ -276,10 +265,7 @@ Carnet::Resultat Carnet::insererParDate(const Qso& q) {
 
 Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
     if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
-    if (nombre() + qsos.size() > LigneQso::MaxQso)
-        return {Resultat::Refuse,
-                QStringLiteral("Le log contient déjà 99999 QSO, le maximum : ce QSO n'a pas été enregistré"),
-                Aucun};
+    if (nombre() + qsos.size() > LigneQso::MaxQso) return {Resultat::Refuse, messagePlafond(), Aucun};
     struct Nouvelle {
         QByteArray ligne;
         std::optional<qint64> t;

@@ -11,11 +11,6 @@
 
 #include "core/journal/LigneQso.h"
 
-// An uninitialised buffer of the log's size or more, backed by 2 MB pages
-// where Linux allows: page faults on 11 MB of fresh memory cost more than the
-// work done in it.
-QByteArray grandTampon(qsizetype taille);
-
 // One station's log file. It is read once into one buffer of bytes with the
 // offsets of its lines, and every reader takes its lines and columns from
 // there: nothing decodes or splits the whole file. Every change goes through
@@ -85,6 +80,8 @@ public:
 
     // A read-only log gets its own message.
     static QString messageEcriture(const QString& fichier, bool lectureSeule = false);
+    // A new QSO past LigneQso::MaxQso.
+    static QString messagePlafond();
 
 signals:
     void modifie();

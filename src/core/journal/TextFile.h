@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -29,21 +30,10 @@ QByteArray joinLines(const QStringList& lines);
 QByteArrayList readRawLines(const QString& path, bool* ok = nullptr);
 QByteArray joinRawLines(const QByteArrayList& lines);
 
-// Writes the whole content to a new temporary file of a unique name in the
-// target's folder (tmpPath's name with a random part: "Temporaire-a1B2c3.txt"),
-// flushes it to disk, then renames it over target in one step. The target's
-// permission bits and owner are kept, a symlink is written at the file it
-// points to and stays a link, and a read-only target is refused. On failure
-// the target is untouched, the temporary file is removed and *error says why.
-bool rewrite(const QString& target, const QString& tmpPath, const QByteArray& content,
-             QString* error = nullptr);
-// The file exists and is marked read-only (no write bit), or we may not write it.
-bool readOnly(const QString& path);
-// A file size limit (ulimit -f) makes a write fail with EFBIG instead of
-// killing the program with SIGXFSZ; called once at start-up.
-void ignorerLimiteTaille();
-bool rewriteLines(const QString& target, const QString& tmpPath, const QStringList& lines,
-                  QString* error = nullptr);
+// The whole content written through FichierAtomique: the target holds its
+// old or its new content, never a mix. On failure *error says why.
+bool rewrite(const QString& target, QByteArrayView content, QString* error = nullptr);
+bool rewriteLines(const QString& target, const QStringList& lines, QString* error = nullptr);
 // Creates an empty file; false when it cannot be created.
 bool createEmpty(const QString& path);
 

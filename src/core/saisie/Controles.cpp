@@ -9,27 +9,27 @@ bool chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 int nombre(const QString& t, int pos) { return t.mid(pos, 2).toInt(); }
 }  // namespace
 
-int Controle_Date(const QString& t) {
-    if (t.size() != 8) return 1;
-    if (!chiffre(t[0]) || !chiffre(t[1])) return 1;
-    if (t[2] != QLatin1Char('/')) return 1;
-    if (!chiffre(t[3]) || !chiffre(t[4])) return 1;
-    if (t[5] != QLatin1Char('/')) return 1;
-    if (!chiffre(t[6]) || !chiffre(t[7])) return 1;
+bool dateValide(const QString& t) {
+    if (t.size() != 8) return false;
+    if (!chiffre(t[0]) || !chiffre(t[1])) return false;
+    if (t[2] != QLatin1Char('/')) return false;
+    if (!chiffre(t[3]) || !chiffre(t[4])) return false;
+    if (t[5] != QLatin1Char('/')) return false;
+    if (!chiffre(t[6]) || !chiffre(t[7])) return false;
     // A day that exists: 31/02 and 29/02 of a common year do not; the year
     // is read as the log reads it (50-99 are 19xx).
     const int an = nombre(t, 6);
-    return QDate::isValid(an >= 50 ? 1900 + an : 2000 + an, nombre(t, 3), nombre(t, 0)) ? 0 : 1;
+    return QDate::isValid(an >= 50 ? 1900 + an : 2000 + an, nombre(t, 3), nombre(t, 0));
 }
 
-int Controle_Heure(const QString& t) {
-    if (t.size() != 5) return 1;
-    if (!chiffre(t[0]) || !chiffre(t[1])) return 1;
-    if (t[2] != QLatin1Char(':')) return 1;
-    if (!chiffre(t[3]) || !chiffre(t[4])) return 1;
-    if (nombre(t, 0) > 23) return 1;
-    if (nombre(t, 3) > 59) return 1;
-    return 0;
+bool heureValide(const QString& t) {
+    if (t.size() != 5) return false;
+    if (!chiffre(t[0]) || !chiffre(t[1])) return false;
+    if (t[2] != QLatin1Char(':')) return false;
+    if (!chiffre(t[3]) || !chiffre(t[4])) return false;
+    if (nombre(t, 0) > 23) return false;
+    if (nombre(t, 3) > 59) return false;
+    return true;
 }
 
 QString indicatif(const QString& t) {
@@ -58,14 +58,14 @@ QString departement(const QString& t) {
 QString date(const QString& t) {
     if (t.isEmpty()) return QStringLiteral("Entrez une date");
     if (t.size() != 8) return QStringLiteral("8 caracteres pour la date ex: 01/02/08");
-    if (Controle_Date(t) == 1) return QStringLiteral("Le format de la date doit etre JJ/MM/AA");
+    if (!dateValide(t)) return QStringLiteral("Le format de la date doit etre JJ/MM/AA");
     return {};
 }
 
 QString heure(const QString& t) {
     if (t.isEmpty()) return QStringLiteral("Entrez une Heure");
     if (t.size() != 5) return QStringLiteral("5 caracteres pour l'heure ex: 08:45");
-    if (Controle_Heure(t) == 1) return QStringLiteral("Le format de l'heure doit etre HH:MM");
+    if (!heureValide(t)) return QStringLiteral("Le format de l'heure doit etre HH:MM");
     return {};
 }
 

@@ -5,11 +5,10 @@
 // again. Each returns the refusal message, or an empty text when the value passes.
 namespace Controles {
 
-// 1 when the 8-character text is not a JJ/MM/AA date of a day that exists
-// (leap years counted), else 0.
-int Controle_Date(const QString& texte);
-// 1 when the 5-character text is not an HH:MM time (00-23, 00-59), else 0.
-int Controle_Heure(const QString& texte);
+// The 8-character text is a JJ/MM/AA date of a day that exists (leap years counted).
+bool dateValide(const QString& texte);
+// The 5-character text is an HH:MM time (00-23, 00-59).
+bool heureValide(const QString& texte);
 
 QString indicatif(const QString& t);
 QString prenom(const QString& t);

@@ -25,7 +25,7 @@ QString enregistrement(const QString& indicatif, const QString& dpt, const QStri
            dpt.leftJustified(2, QLatin1Char(' ')) + QLatin1Char(' ') + prenom;
 }
 
-bool Maj_Prenom(const QString& fichier, const QString& tmp, const QString& ligne, QString* erreur) {
+bool memoriser(const QString& fichier, const QString& ligne, QString* erreur) {
     bool lu = true;
     QStringList lignes = TextFile::readLines(fichier, &lu);
     // Missing: created by this update. Present but unreadable: never overwritten.
@@ -42,7 +42,7 @@ bool Maj_Prenom(const QString& fichier, const QString& tmp, const QString& ligne
         }
     }
     if (!remplace) lignes.append(ligne);
-    return TextFile::rewriteLines(fichier, tmp, lignes, erreur);
+    return TextFile::rewriteLines(fichier, lignes, erreur);
 }
 
 }  // namespace Prenoms

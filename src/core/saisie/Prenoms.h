@@ -17,8 +17,7 @@ Trouve chercher(const QString& fichier, const QString& indicatif);
 QString enregistrement(const QString& indicatif, const QString& dpt, const QString& prenom);
 
 // Replaces every line with the same first 12 characters, else appends; the
-// file is rewritten through tmp. False, with *erreur, when it cannot be.
-bool Maj_Prenom(const QString& fichier, const QString& tmp, const QString& ligne,
-                QString* erreur = nullptr);
+// file is rewritten whole. False, with *erreur, when it cannot be.
+bool memoriser(const QString& fichier, const QString& ligne, QString* erreur = nullptr);
 
 }  // namespace Prenoms

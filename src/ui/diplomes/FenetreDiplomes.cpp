@@ -10,6 +10,7 @@
 #include "core/journal/Carnet.h"
 #include "platform/Windows.h"
 #include "ui/diplomes/FenetreListeDiplome.h"
+#include "ui/diplomes/FenetreProgression.h"
 #include "ui/diplomes/OutilsDiplomes.h"
 
 using Windows::nomme;
@@ -74,6 +75,14 @@ FenetreDiplomes::FenetreDiplomes(AppContext& c, QWidget* parent) : QWidget(paren
         }
     }
     root->addWidget(cadreNiveaux, 1);
+
+    auto* boutonProgression = nomme(new QPushButton(QStringLiteral("&Progression…")), "boutonProgression");
+    boutonProgression->setAutoDefault(false);
+    connect(boutonProgression, &QPushButton::clicked, this, [this] {
+        AppContext* c = &ctx_;
+        Windows::openSingle<FenetreProgression>([c] { return new FenetreProgression(*c); });
+    });
+    root->addWidget(boutonProgression, 0, Qt::AlignHCenter);
 
     // The state of every level is decided here, once.
     const Carnet* log = OutilsDiplomes::lireLog(ctx_);

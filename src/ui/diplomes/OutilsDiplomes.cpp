@@ -27,7 +27,7 @@ const Carnet* lireLog(AppContext& ctx) {
 }
 
 bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes, const QString& message) {
-    if (!TextFile::rewriteLines(ctx.path(nom), ctx.path(QStringLiteral("Temporaire.txt")), lignes)) {
+    if (!TextFile::rewriteLines(ctx.path(nom), lignes)) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }

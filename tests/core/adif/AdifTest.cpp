@@ -1,21 +1,10 @@
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
 #include "core/adif/Adif.h"
-#include "support/Doubles.h"
-#include "ui/ExportAdif.h"
-#include "ui/FenetrePrincipale.h"
+#include "support/Journal.h"
 
-namespace {
-
-QByteArray fixture(const QString& name) {
-    QFile f(QStringLiteral(VITRALOG_TEST_DATA "/export/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
 
 TEST(Adif, RecordFields) {
     // F5XYZ, 75, DCF-001, 31/12/99 23:59 unless the row says otherwise.
@@ -37,51 +26,9 @@ TEST(Adif, RecordFields) {
         {QStringLiteral("F1ABC        18                 DCF-002 01/01/16 00:01 CW  7.0 Mhz 599 599"),
          " <BAND:3>40m <RST_RCVD:3>599 <RST_SENT:3>599 <SIG_INFO:0> <QSL_RCVD:1>N<eor>"},
     };
-    for (const auto& [l, attendu] : cas) EXPECT_TRUE(Adif::ADIF_SP(l).contains(attendu)) << attendu.toStdString();
+    for (const auto& [l, attendu] : cas) EXPECT_TRUE(Adif::enregistrement(l).contains(attendu)) << attendu.toStdString();
     const std::pair<const char*, const char*> bandes[] = {{"1.8 Mhz", "160m"}, {"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"},
         {"10 Mhz", "30m"}, {"14 Mhz", "20m"}, {"18 Mhz", "17m"}, {"21 Mhz", "15m"}, {"24 Mhz", "12m"}, {"28 Mhz", "10m"},
         {"50 Mhz", "6m"}, {"144 Mhz", "2m"}, {"432 Mhz", "70cm"}, {"", ""}, {"14 mhz", ""}};
     for (const auto& [bande, adif] : bandes) EXPECT_EQ(Adif::bande(bande), adif) << bande;
-}
-
-TEST(ExportAdif, GeneratedLogGivesTheKnownFileFromTheMenu) {
-    TestEnv env;
-    env.station("F5XYZ");
-    env.writeFile("F5XYZ_DCF.log", fixture("F5XYZ_DCF.log"));
-    FenetrePrincipale fenetre(env.ctx);
-    fenetre.demarrer();
-    QAction* exporter = fenetre.findChild<QAction*>("actionExporterAdif");
-    ASSERT_NE(exporter, nullptr);
-    exporter->trigger();
-
-    // Windows-1252, one byte per letter: "<NAME:4>REN\xC9 ".
-    const QByteArray attendu = fixture("F5XYZ_DCF.adi");
-    ASSERT_TRUE(attendu.contains("<NAME:4>REN\xC9 <SIG:7>DCF-108"));
-    EXPECT_EQ(env.readFile("F5XYZ_DCF.adi"), attendu);
-    EXPECT_EQ(env.dialogs.notices, QStringList{"Le fichier a été enregistré sous le nom : F5XYZ_DCF.adi"});
-
-    // A second export replaces the first with the same bytes.
-    exporter->trigger();
-    EXPECT_TRUE(env.readFile("F5XYZ_DCF.adi") == attendu && !QFile::exists(env.ctx.path("Temporaire.txt")));
-}
-
-// The failures are reported instead of success and leave no file behind.
-TEST(ExportAdif, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {
-    TestEnv env;
-    env.ctx.station = "F5XYZ";  // no log file
-    EXPECT_FALSE(ExportAdif::exporter(env.ctx));
-    EXPECT_FALSE(QFile::exists(env.ctx.path("F5XYZ_DCF.adi")));
-    env.station("F5XYZ");
-    env.writeFile("F5XYZ_DCF.adi", "an older export\r\n");
-    EXPECT_TRUE(ExportAdif::exporter(env.ctx));
-    EXPECT_EQ(env.readFile("F5XYZ_DCF.adi"),
-              "Exportation du log de la station F5XYZ au format ADIF\r\n\r\n"
-              "Cr\xE9\xE9 par Vitralog R\xE9vision 1.0.3, carnet de trafic du Dipl\xF4me des Cath\xE9" "drales de France\r\n"
-              "\r\n\r\n<eoh>\r\n");
-    ASSERT_TRUE(QFile::remove(env.ctx.path("F5XYZ_DCF.adi")) && QDir(env.dir.path()).mkdir("F5XYZ_DCF.adi"));
-    EXPECT_FALSE(ExportAdif::exporter(env.ctx));  // a directory cannot be replaced by a file
-    EXPECT_EQ(env.dialogs.notices, QStringList({"Impossible de lire le log F5XYZ_DCF.log",
-                                                "Le fichier a été enregistré sous le nom : F5XYZ_DCF.adi",
-                                                "Impossible d'enregistrer le fichier F5XYZ_DCF.adi"}));
-    EXPECT_FALSE(QFile::exists(env.ctx.path("Temporaire.txt")));
 }

@@ -5,7 +5,7 @@
 #include "core/adif/FusionConfirmations.h"
 #include "core/adif/LecteurAdif.h"
 #include "core/journal/TextFile.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ const QString kAmb1 = ligne("F4GHI", "14", "", "DBF-012B", "31/12/99", "23:40", 
 const QString kAmb2 = ligne("F4GHI", "14", "", "DBF-012B", "31/12/99", "23:55", "FM", "144 Mhz", "B. DE LISIEUX");
 
 struct Fusion : ::testing::Test {
-    TestEnv env;
+    DossierCarnet env;
     FusionConfirmations::Plan plan(const QByteArray& adif, const QStringList& log) {
         env.station("F5XYZ", log);
         const LecteurAdif::Lecture l = LecteurAdif::lire(adif);

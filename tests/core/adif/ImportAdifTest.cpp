@@ -7,7 +7,7 @@
 #include "core/adif/ImportAdif.h"
 #include "core/adif/LecteurAdif.h"
 #include "core/journal/TextFile.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 namespace {
 
@@ -29,12 +29,12 @@ QByteArray rec(const Champs& changes = {}) {
 }
 
 struct ImportTest : ::testing::Test {
-    TestEnv env;
+    DossierCarnet env;
     void SetUp() override { env.writeFile("Liste_DCF.csv", TextFile::encode("DCF-001;Paris;75;Notre-Dame;x\r\nDBF-012B;Lisieux;14;"
                                           "Sainte-Thérèse;x\r\nDCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n")); }
     ImportAdif::Plan plan(const QByteArray& adif, const QStringList& log = {}) {
         env.station("F5XYZ", log);
-        return ImportAdif::preparer(LecteurAdif::lire(adif).fichier, env.carnet, env.ctx.path("Liste_DCF.csv"));
+        return ImportAdif::preparer(LecteurAdif::lire(adif).fichier, env.carnet, env.path("Liste_DCF.csv"));
     }
 };
 
@@ -139,7 +139,7 @@ TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     const ImportAdif::Plan retour = plan(Adif::fichier("F5XYZ", env.carnet));
     ASSERT_TRUE(ImportAdif::appliquer(retour, env.carnet).fait());
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
-    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.ctx.path("Liste_Prenom.txt"), env.ctx.path("Temporaire.txt")));
+    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.path("Liste_Prenom.txt")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5ABC        14 REN\xC9\r\nF6DEF           \xC9LODIE\r\nF6DEF           \xC9LODIE\r\n");
     // The cap: one place left for three new QSOs.
     const ImportAdif::Plan cap = plan(rec({{"SIG", "DCF-002"}}) + rec({{"SIG", "DCF-003"}}) + rec({{"SIG", "DCF-004"}}),

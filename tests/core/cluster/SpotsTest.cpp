@@ -4,7 +4,7 @@
 #include "core/cluster/Delai.h"
 #include "core/cluster/Spots.h"
 #include "core/journal/Carnet.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 using Spots::Marque;
 
@@ -67,7 +67,7 @@ TEST(Spots, References) {
 }
 
 TEST(Spots, MarquesDuCarnet) {
-    TestEnv env;
+    DossierCarnet env;
     auto l = [](const char* ref, const char* bande, bool qsl = false) {
         return ligne("F5AAA", "18", "JEAN", ref, "01/01/20", "10:00", "CW", bande, "", qsl);
     };
@@ -87,19 +87,19 @@ TEST(Spots, MarquesDuCarnet) {
 
 // The list read once into memory answers as the lookup of the entry does.
 TEST(Spots, ListeEnMemoire) {
-    TestEnv env;
+    DossierCarnet env;
     env.writeFile("Liste_DCF.csv",
                   "Rev 004 du 01/02/24;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n"
                   "DCF-001;Ailleurs;99;Autre;\r\nDBF-007B;Lisieux;14;Sainte-Therese;x;y\r\n"
                   "DCF-003;Bourges;18;Saint-Etienne-Abcd;\r\nDCF-002;Court;12\r\n");
-    const QString chemin = env.ctx.path("Liste_DCF.csv");
+    const QString chemin = env.path("Liste_DCF.csv");
     const auto liste = Spots::chargerListe(chemin);
     EXPECT_EQ(Spots::chercher(liste, "DCF-001").nom, "C. Saint-Etienne à Bourges");
     for (const char* ref : {"DCF-001", "DBF-007B", "DBF-007", "DCF-003", "DCF-002", "DCF-999"}) {
         const auto a = Spots::chercher(liste, ref), b = Cathedrales::chercher(chemin, ref);
         EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}), QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt})) << ref;
     }
-    EXPECT_TRUE(Spots::chargerListe(env.ctx.path("absente.csv")).isEmpty());
+    EXPECT_TRUE(Spots::chargerListe(env.path("absente.csv")).isEmpty());
 }
 
 TEST(Spots, AdresseEtAttentes) {

@@ -4,7 +4,7 @@
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 using namespace CarteLogic;
 

@@ -5,7 +5,7 @@
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 using namespace Rapports;
 

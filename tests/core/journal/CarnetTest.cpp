@@ -7,7 +7,7 @@
 
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "core/recherche/Recherche.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOption) {
     QByteArrayList b;

@@ -7,16 +7,16 @@
 #include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "support/Doubles.h"
+#include "support/Journal.h"
 
 TEST(Controles, EachFieldsRefusalMessage) {
     // 0 for a valid date or time, 1 for any other text.
-    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"}) EXPECT_EQ(Controles::Controle_Date(ok), 0) << ok;
+    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"}) EXPECT_TRUE(Controles::dateValide(ok)) << ok;
     for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15", "01/13/15", "1/1/2015",
                             "0a/01/15", "01/01/1x"})
-        EXPECT_EQ(Controles::Controle_Date(bad), 1) << bad;
-    for (const char* ok : {"00:00", "23:59"}) EXPECT_EQ(Controles::Controle_Heure(ok), 0) << ok;
-    for (const char* bad : {"24:00", "12:60", "12h30", "1:300"}) EXPECT_EQ(Controles::Controle_Heure(bad), 1) << bad;
+        EXPECT_FALSE(Controles::dateValide(bad)) << bad;
+    for (const char* ok : {"00:00", "23:59"}) EXPECT_TRUE(Controles::heureValide(ok)) << ok;
+    for (const char* bad : {"24:00", "12:60", "12h30", "1:300"}) EXPECT_FALSE(Controles::heureValide(bad)) << bad;
 
     using namespace Controles;
     const QString r = "R (de RST)doit etre compris entre 0 et 5", ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
@@ -44,8 +44,8 @@ namespace {
 
 // A data folder holding the reference list, the first-name memory and the log.
 struct Fichiers : ::testing::Test {
-    TestEnv env;
-    const QString csv = env.ctx.path("Liste_DCF.csv"), prenoms = env.ctx.path("Liste_Prenom.txt"), tmp = env.ctx.path("Temporaire.txt");
+    DossierCarnet env;
+    const QString csv = env.path("Liste_DCF.csv"), prenoms = env.path("Liste_Prenom.txt"), tmp = env.path("Temporaire.txt");
 };
 
 }  // namespace
@@ -69,7 +69,7 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
         EXPECT_EQ(QStringList({t.trouve ? t.nom.left(30) : QString(), t.dpt}), QStringList({nom, dpt})) << ref;
     }
     EXPECT_EQ(Cathedrales::nomCourt("001B", "Bourges", "Saint-Etienne-Abcd"), "B. de Bourges");
-    EXPECT_FALSE(Cathedrales::chercher(env.ctx.path("absent.csv"), "DCF-001").trouve);
+    EXPECT_FALSE(Cathedrales::chercher(env.path("absent.csv"), "DCF-001").trouve);
 
     // The first-name memory: looked up, then updated.
     env.writeFile("Liste_Prenom.txt", "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
@@ -89,16 +89,16 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     // Every line of the callsign is replaced, else the record is appended; a
     // missing file is created.
     env.writeFile("Liste_Prenom.txt", "F6ABC        01 A\r\nF1AAA        02 B\r\nF6ABC        03 C\r\n");
-    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F6ABC", "04", "D")));
-    ASSERT_TRUE(Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XY", "", "RENÉ")));
+    ASSERT_TRUE(Prenoms::memoriser(prenoms, Prenoms::enregistrement("F6ABC", "04", "D")));
+    ASSERT_TRUE(Prenoms::memoriser(prenoms, Prenoms::enregistrement("F5XY", "", "RENÉ")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
-    ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::Maj_Prenom(prenoms, tmp, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
+    ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::memoriser(prenoms, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5XYZ        75 JEAN\r\n");
 
     // A file that exists but cannot be read (a directory) is never overwritten.
     ASSERT_TRUE(QFile::remove(prenoms) && QDir(env.dir.path()).mkpath("Liste_Prenom.txt/garde"));
-    EXPECT_FALSE(Prenoms::Maj_Prenom(prenoms, tmp, "F6ABC        01 X"));
-    EXPECT_TRUE(QFileInfo(env.ctx.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(tmp));
+    EXPECT_FALSE(Prenoms::memoriser(prenoms, "F6ABC        01 X"));
+    EXPECT_TRUE(QFileInfo(env.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(tmp));
 
     // Already contacted: the first QSO of the reference on the band as stored.
     env.station("F5XYZ", {ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00"),

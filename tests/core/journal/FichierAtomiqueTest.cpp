@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+
+#include "core/journal/FichierAtomique.h"
+#include "core/journal/TextFile.h"
+
+namespace {
+
+QByteArray lire(const QString& p) {
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
+}
+void ecrire(const QString& p, const QByteArray& b) {
+    QFile f(p);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
+}
+mode_t mode(const QString& p) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+void droits(const QString& p, mode_t m) { ASSERT_EQ(::chmod(QFile::encodeName(p).constData(), m), 0); }
+QStringList entrees(const QString& d) { return QDir(d).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name); }
+
+}  // namespace
+
+// Killed writers leave files under the old fixed name, under a unique name,
+// even a directory: none is reused or blocks a save. A rename that fails (the
+// target is a non-empty directory), a file size limit (EFBIG, not SIGXFSZ
+// killing the program) or a write dropped before its commit leaves nothing
+// behind either. The rewrite replaces the content, not what the user set
+// around the file.
+TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
+    QTemporaryDir d;
+    const QString cible = d.filePath("F5XYZ_DCF.log");
+    ecrire(cible, "ancien\r\n");
+    ecrire(d.filePath("Temporaire.txt"), "reste d'un arret brutal");
+    ecrire(d.filePath("Temporaire-aaaaaa.txt"), "reste");
+    ASSERT_TRUE(QDir(d.path()).mkpath("Temporaire-bbbbbb.txt/bloque") && QDir(d.path()).mkpath("cible/dedans"));
+    const QStringList avant = entrees(d.path());
+    QString err;
+    ASSERT_TRUE(TextFile::rewriteLines(cible, {"é1", "2"}, &err)) << err.toStdString();
+    {
+        FichierAtomique f;  // in pieces, and once more over the new file
+        ASSERT_TRUE(f.open(cible) &&
+                    f.write("\xE9"
+                            "1\r\n") &&
+                    f.write("2\r\n") && f.commit())
+            << f.errorText().toStdString();
+    }
+    EXPECT_EQ(lire(cible) + lire(d.filePath("Temporaire.txt")),
+              "\xE9"
+              "1\r\n2\r\nreste d'un arret brutal");
+    {
+        FichierAtomique f;  // dropped before its commit
+        ASSERT_TRUE(f.open(cible) && f.write("perdu\r\n"));
+    }
+    EXPECT_FALSE(TextFile::rewriteLines(d.filePath("cible"), {"x"}, &err) || err.isEmpty());
+    FichierAtomique::ignorerLimiteTaille();
+    rlimit limite;
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit petite{4096, limite.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &petite), 0);
+    const bool ecrit = TextFile::rewrite(cible, QByteArray(10000, 'x'), &err);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_FALSE(ecrit || err != QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(lire(cible),
+              "\xE9"
+              "1\r\n2\r\n");
+    EXPECT_EQ(entrees(d.path()), avant);
+
+    QDir(d.path()).mkdir("ailleurs");
+    const QString reel = d.filePath("ailleurs/F5XYZ_DCF.log"), lien = d.filePath("lien.log");
+    ecrire(reel, "ancien\r\n");
+    ASSERT_TRUE(QFile::link(reel, lien));
+    droits(reel, 0640);
+    ASSERT_TRUE(TextFile::rewrite(lien, "nouveau\r\n", &err)) << err.toStdString();
+    EXPECT_TRUE(QFileInfo(lien).isSymLink() && lire(reel) == "nouveau\r\n" && mode(reel) == 0640);
+    EXPECT_EQ(entrees(d.filePath("ailleurs")), QStringList{"F5XYZ_DCF.log"});
+
+    // A link to a file not there yet creates it, with the usual mode.
+    const QString pendant = d.filePath("pendant.log");
+    QFile::link(d.filePath("ailleurs/nouveau.log"), pendant);
+    const mode_t masque = ::umask(022);
+    EXPECT_TRUE(TextFile::rewrite(pendant, "x\r\n"));
+    ::umask(masque);
+    EXPECT_TRUE(QFileInfo(pendant).isSymLink() && mode(d.filePath("ailleurs/nouveau.log")) == 0644);
+
+    // Read-only, even for root: refused, untouched, still read-only.
+    droits(reel, 0444);
+    EXPECT_TRUE(FichierAtomique::readOnly(lien) && !FichierAtomique::readOnly(pendant));
+    EXPECT_FALSE(TextFile::rewrite(lien, "perdu\r\n", &err) || err != "fichier en lecture seule");
+    EXPECT_TRUE(lire(reel) == "nouveau\r\n" && mode(reel) == 0444);
+
+    // Another user's file stays theirs when we may keep the owner (root);
+    // a user who may not is refused (the reliability tests).
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a file to another user";
+    droits(reel, 0664);
+    ASSERT_EQ(::chown(QFile::encodeName(reel).constData(), 65534, 65534), 0);
+    ASSERT_TRUE(TextFile::rewrite(lien, "encore\r\n"));
+    EXPECT_TRUE(QFileInfo(reel).ownerId() == 65534 && QFileInfo(reel).groupId() == 65534);
+}

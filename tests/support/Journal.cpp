@@ -1,0 +1,32 @@
+#include "support/Journal.h"
+
+#include <QFile>
+
+#include "core/journal/LigneQso.h"
+#include "core/journal/TextFile.h"
+
+void DossierCarnet::station(const QString& call, const QStringList& lines) {
+    indicatif = call;
+    writeFile(call + QStringLiteral("_DCF.log"), TextFile::joinLines(lines));
+    carnet.ouvrir(logPath());
+}
+
+QByteArray DossierCarnet::readFile(const QString& nom) const {
+    QFile f(path(nom));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void DossierCarnet::writeFile(const QString& nom, const QByteArray& bytes) const {
+    QFile f(path(nom));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
+              const QString& date, const QString& heure, const QString& mode, const QString& bande,
+              const QString& nom, bool qsl) {
+    Qso q{call, dpt, prenom, ref, date, heure, mode, bande,
+          mode == "CW" ? "599" : "59", mode == "CW" ? "599" : "59", nom, qsl ? "*" : " "};
+    return LigneQso::format(q);
+}
