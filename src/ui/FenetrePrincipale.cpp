@@ -210,11 +210,7 @@ void FenetrePrincipale::construire() {
 
 void FenetrePrincipale::ajusterEntete() {
     QListView* liste = formulaire_.listeQso;
-    QFont f = liste->font();
-    f.setBold(true);
-    enteteListe_->setFont(f);
-    enteteListe_->setColonnes(QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char('0')),
-                              OutilsDiplomes::margeTexte(liste));
+    enteteListe_->alignerSur(liste);
     // Wide enough for a whole line, the QSL mark included.
     liste->setMinimumWidth(OutilsDiplomes::largeurLignes(liste, liste->font(), LigneQso::LongueurAffichage + 1));
 }
