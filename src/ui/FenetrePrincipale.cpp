@@ -196,6 +196,11 @@ void FenetrePrincipale::construire() {
     connect(boutonRechercher, &QPushButton::clicked, this, &FenetrePrincipale::ouvrirRecherche);
     connect(f.listeQso, &QListView::doubleClicked, saisie_, &Saisie::modifierLigne);
     f.listeQso->viewport()->installEventFilter(this);
+    f.listeQso->installEventFilter(this);
+    // The control the operator was in before the list, to go back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* maintenant) {
+        if (maintenant && maintenant != formulaire_.listeQso && isAncestorOf(maintenant)) avantListe_ = maintenant;
+    });
     connect(f.listeQso, &QListView::clicked, saisie_, &Saisie::afficherLigne);
     connect(f.listeQso->selectionModel(), &QItemSelectionModel::currentRowChanged, saisie_,
             [this](const QModelIndex& cur) {
@@ -287,8 +292,32 @@ void FenetrePrincipale::montrerEtatRadio(const QString& texte) {
 }
 
 bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
-    // A double click where no line stands is still the list's double click.
     QListView* liste = formulaire_.listeQso;
+    // A click on a line, or Tab into the list, would show a stored QSO over
+    // the one being typed: the operator says first whether to drop it.
+    if (o == liste->viewport() && e->type() == QEvent::MouseButtonPress) {
+        const QModelIndex i = liste->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (i.isValid() && saisie_->saisieEnCours() && saisie_->etat() != EtatSaisie::Modification) {
+            if (saisie_->abandonnerSaisie()) {
+                saisie_->selectionnerLigne(i.row());
+                liste->setFocus(Qt::MouseFocusReason);
+            } else {
+                rendreFocus();
+            }
+            return true;  // the press is answered: no drag from it
+        }
+    }
+    if (o == liste && e->type() == QEvent::FocusIn) {
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if ((r == Qt::TabFocusReason || r == Qt::BacktabFocusReason) && saisie_->saisieEnCours() &&
+            saisie_->etat() != EtatSaisie::Modification) {
+            if (saisie_->abandonnerSaisie())
+                saisie_->afficherLigne();
+            else
+                rendreFocus();
+        }
+    }
+    // A double click where no line stands is still the list's double click.
     if (o == liste->viewport() && e->type() == QEvent::MouseButtonDblClick &&
         !liste->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).isValid())
         saisie_->modifierLigne();
@@ -359,6 +388,12 @@ void FenetrePrincipale::appliquerStation() {
     chargerListe();
 }
 
+void FenetrePrincipale::rendreFocus() {
+    QWidget* w = avantListe_ ? avantListe_.data() : formulaire_.champIndicatif;
+    activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+}
+
 void FenetrePrincipale::selectionnerQso(int ligne) { saisie_->selectionnerLigne(ligne); }
 
 void FenetrePrincipale::ouvrirStation(bool modale) {
@@ -379,7 +414,7 @@ void FenetrePrincipale::ouvrirStation(bool modale) {
 void FenetrePrincipale::ouvrirRecherche() {
     Windows::openSingle<FenetreRecherche>([this] {
         auto* r = new FenetreRecherche(ctx_, formulaire_.listeQso->font());
-        connect(r, &FenetreRecherche::qsoChoisi, saisie_, &Saisie::selectionnerLigne);
+        connect(r, &FenetreRecherche::qsoChoisi, saisie_, &Saisie::prendreQsoTrouve);
         return r;
     });
 }
