@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
@@ -168,7 +169,8 @@ void FenetrePrincipale::construire() {
     f.listeQso->setSelectionMode(QAbstractItemView::SingleSelection);
     f.listeQso->setFont(Apparence::policeListe());
     f.listeQso->setToolTip(kAideListe);
-    f.listeQso->setMinimumHeight(380);
+    // The list gives up its lines before the form any room: the window fits a laptop's screen.
+    f.listeQso->setMinimumHeight(QFontMetrics(f.listeQso->font()).lineSpacing() * 5);
     bas->addWidget(f.listeQso, 1);
     root->addWidget(cadreListe, 1);
     ajusterEntete();
@@ -326,6 +328,11 @@ bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
 
 void FenetrePrincipale::demarrer() {
     adjustSize();
+    // About twenty lines of the log where the screen has room, a title bar left for.
+    QListView* liste = formulaire_.listeQso;
+    const int plus = std::max(0, QFontMetrics(liste->font()).lineSpacing() * 20 - liste->sizeHint().height());
+    if (const QScreen* ecran = screen())
+        resize(width(), std::max(height(), std::min(height() + plus, ecran->availableGeometry().height() - 40)));
     Windows::centreOnScreen(this);
     FormulaireSaisie& f = formulaire_;
     f.choixBande->clear();

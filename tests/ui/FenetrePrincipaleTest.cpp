@@ -1,6 +1,6 @@
 #include <QAction>
 #include <QComboBox>
-#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -148,4 +148,21 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     main->close();  // closes every other window
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ouverte.isNull());
+}
+
+// On a 1366 × 768 screen the whole window shows: the log list gives up
+// lines, the form keeps its height.
+TEST_F(Demarrage, TheWindowFitsALaptopScreenTheListGivingWay) {
+    ouvrir({ligne("F6AAA", "75", "JEAN", "DCF-001", "01/02/15", "10:00")});
+    const QSize minimale = main->minimumSizeHint();
+    EXPECT_TRUE(minimale.width() <= 1366 && minimale.height() <= 600) << minimale.width() << "x" << minimale.height();
+    main->resize(main->width(), 900);
+    QApplication::processEvents();
+    QWidget* formulaire = c<QGroupBox>("cadreSaisie");
+    const int hauteurFormulaire = formulaire->height(), hauteurListe = c<QListView>("listeQso")->height();
+    main->resize(main->width(), 600);
+    QApplication::processEvents();
+    EXPECT_EQ(main->height(), 600);
+    EXPECT_EQ(formulaire->height(), hauteurFormulaire);
+    EXPECT_LT(c<QListView>("listeQso")->height(), hauteurListe);
 }
