@@ -267,7 +267,9 @@ void FenetrePrincipale::ouvrirDossier() {
 void FenetrePrincipale::afficherSpots() { ouvrirSpotsRelies(); }
 
 SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
+    const bool neuve = !Windows::ouverte<SpotsDCF>();
     SpotsDCF* w = ouvrirSpots(ctx_);
+    if (neuve) placerSpots(w);
     connect(w, &SpotsDCF::spotChoisi, saisie_, &Saisie::prendreSpot, Qt::UniqueConnection);
     connect(w, &SpotsDCF::spotARegler, poste_, &PosteRadio::reglerSpot, Qt::UniqueConnection);
     w->qsoCourant = [this] {
@@ -280,6 +282,26 @@ SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
         return double(e.hz) / 1000.0;
     };
     return w;
+}
+
+void FenetrePrincipale::placerSpots(QWidget* w) {
+    const QRect ecran = screen()->availableGeometry();
+    const QRect cadre = frameGeometry();
+    const QSize bords = cadre.size() - size();  // the window manager's frame, as it is around this window
+    const QSize taille = w->size() + bords;
+    // Beside the main window where the screen has room for it.
+    if (cadre.right() + taille.width() <= ecran.right()) {
+        w->move(cadre.right() + 1, std::max(cadre.top(), ecran.top()));
+        return;
+    }
+    // Otherwise over the log list, under the form, as tall as the screen lets it be.
+    const int haut = formulaire_.listeQso->parentWidget()->mapToGlobal(QPoint()).y();
+    const int hauteur =
+        std::max(w->minimumSizeHint().height(), std::min(w->height(), ecran.bottom() - haut - bords.height()));
+    w->resize(w->width(), hauteur);
+    const int x = std::clamp(cadre.left(), ecran.left(), std::max(ecran.left(), ecran.right() + 1 - taille.width()));
+    const int y = std::clamp(haut, ecran.top(), std::max(ecran.top(), ecran.bottom() + 1 - hauteur - bords.height()));
+    w->move(x, y);
 }
 
 void FenetrePrincipale::reglerRadio() {

@@ -68,6 +68,8 @@ private:
     void afficherSpots();
     // The spots window, told how to tune the rig and what to announce.
     SpotsDCF* ouvrirSpotsRelies();
+    // A new spots window beside this one, or below the form: never over it.
+    void placerSpots(QWidget* w);
     void reglerRadio();
     void montrerEtatRadio(const QString& texte);
 

@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "core/Reglages.h"
@@ -95,6 +96,19 @@ TEST_F(AbandonSaisie, EachRoadAsksBeforeReplacingATypedEntry) {
     env.dialogs.questions.clear();
     cliquerLigne(0);
     EXPECT_EQ(env.dialogs.questions.join("|") + formulaire(), "F6AAA|JEAN|DCF-002");
+}
+
+// The spots window opens beside the main window, or under its form.
+TEST_F(AbandonSaisie, SpotsOpenClearOfTheForm) {
+    c<QAction>("actionSpots")->trigger();
+    SpotsDCF* s = Windows::ouverte<SpotsDCF>();
+    ASSERT_TRUE(s);
+    QWidget* cadre = c<QGroupBox>("cadreSaisie");
+    const QRect formulaire(cadre->mapToGlobal(QPoint()), cadre->size());
+    const QRect spots = s->frameGeometry();
+    EXPECT_TRUE(spots.left() > main->frameGeometry().right() || spots.top() > formulaire.bottom())
+        << spots.left() << "," << spots.top();
+    EXPECT_TRUE(s->screen()->availableGeometry().contains(spots));
 }
 
 // Enter on the delete question presses Non: the log stays byte for byte.
