@@ -16,6 +16,10 @@ QString texteRaison(Raison raison, int code) {
             return QStringLiteral(
                 "Le certificat de sécurité du serveur n'est pas valable : la page n'est pas "
                 "ouverte.");
+        case Raison::PortRefuse:
+            return QStringLiteral(
+                "Le moteur web refuse d'ouvrir une page sur ce port : l'adresse du serveur "
+                "est à corriger.");
         case Raison::ErreurServeur: return QStringLiteral("Le serveur a répondu par l'erreur %1.").arg(code);
         case Raison::Autre: break;
     }

@@ -12,6 +12,7 @@ enum class Raison {
     DelaiDepasse,      // no answer in time
     HorsReseau,        // the computer has no network
     Certificat,        // the server's certificate is not valid
+    PortRefuse,        // the view will not open a page on that port
     ErreurServeur,     // the server answered with an error status
     Autre,
 };

@@ -33,10 +33,11 @@ Raison raison(const QWebEngineLoadingInfo& info) {
         case -7:    // TIMED_OUT
         case -118:  // CONNECTION_TIMED_OUT
             return Raison::DelaiDepasse;
-        case -21:   // NETWORK_CHANGED
-        case -104:  // CONNECTION_FAILED
-        case -106:  // INTERNET_DISCONNECTED
-        case -109:  // ADDRESS_UNREACHABLE
+        case -312: return Raison::PortRefuse;  // UNSAFE_PORT
+        case -21:                              // NETWORK_CHANGED
+        case -104:                             // CONNECTION_FAILED
+        case -106:                             // INTERNET_DISCONNECTED
+        case -109:                             // ADDRESS_UNREACHABLE
             return Raison::HorsReseau;
         default: return Raison::Autre;
     }
