@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -28,8 +28,7 @@ int main(int argc, char** argv) {
     // display, and Qt aborts where there is none.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    const LigneDeCommande::Demande demande =
-        LigneDeCommande::lire(arguments, QProcessEnvironment::systemEnvironment());
+    const LigneDeCommande::Demande demande = LigneDeCommande::lire(arguments, QProcessEnvironment::systemEnvironment());
     if (demande.action != LigneDeCommande::Action::Lancer) {
         std::fputs(demande.texte.toLocal8Bit().constData(), demande.code == 0 ? stdout : stderr);
         return demande.code;
@@ -46,8 +45,8 @@ int main(int argc, char** argv) {
 
     // Qt's own dialogs (printing, buttons) in French.
     QTranslator qtFrancais;
-    if (qtFrancais.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtFrancais.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrancais);
 
     QtDialogs dialogs;
@@ -63,8 +62,8 @@ int main(int argc, char** argv) {
         dialogs.notice(QStringLiteral("Vitralog est déjà ouvert"));
         return 1;
     }
-    const QStringList deplaces = DossierDonnees::migrer(
-        DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
+    const QStringList deplaces =
+        DossierDonnees::migrer(DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
     if (!deplaces.isEmpty())
         dialogs.notice(QStringLiteral("Vos fichiers ont été déplacés dans le dossier des données ") +
                        QDir::toNativeSeparators(dossier) + QStringLiteral(" :\r\n") +
