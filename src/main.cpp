@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
         dialogs.notice(QStringLiteral("Vitralog est déjà ouvert"));
         return 1;
     }
+    // Under the lock no writer of ours runs: what a killed save left is garbage.
+    FichierAtomique::nettoyer(dossier);
     const QStringList deplaces =
         DossierDonnees::migrer(DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
     if (!deplaces.isEmpty())
