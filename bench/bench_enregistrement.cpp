@@ -85,4 +85,19 @@ static void BM_Delete_99999_target250ms(benchmark::State& state) {
 }
 BENCHMARK(BM_Delete_99999_target250ms)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// An undo reads the file back to compare it, then rewrites: as fast as a save.
+static void BM_UndoDelete_99999_target250ms(benchmark::State& state) {
+    BenchEnv env;
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
+    const QString ligne = carnet.texte(50000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        carnet.supprimer(LigneQso::affichage(ligne, 50001));
+        state.ResumeTiming();
+        carnet.annuler();
+    }
+}
+BENCHMARK(BM_UndoDelete_99999_target250ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 int main(int argc, char** argv) { return benchMain(argc, argv); }
