@@ -12,6 +12,7 @@
 
 #include "Coupures.h"
 #include "core/journal/Carnet.h"
+#include "core/journal/FichierAtomique.h"
 
 namespace {
 
@@ -70,6 +71,10 @@ TEST(Coupures, AHundredKilledSavesLeaveTheOldOrTheNewLogAndLeftoversHarmNoSave) 
     const QStringList restes = temporaires(d.path());
     EXPECT_TRUE(sauver(log).isEmpty() && lire(log).size() == avant.size() + LigneQso::Longueur + 2 &&
                 temporaires(d.path()) == restes);
+    // The next start-up removes every leftover of a killed save.
+    const int nettoyes = b.nettoyes + int(FichierAtomique::nettoyer(d.path()).size());
+    EXPECT_TRUE(b.restes == 0 && temporaires(d.path()).isEmpty()) << b.restes;
+    EXPECT_EQ(nettoyes, b.ancienTemporaire);
 }
 
 // A log without write bit, a folder we may not write, another user's log in a
