@@ -11,6 +11,7 @@
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/FichierAtomique.h"
+#include "core/sauvegarde/Sauvegardes.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DossierDonnees.h"
@@ -20,6 +21,7 @@
 #include "platform/WebView.h"
 #include "ui/AppContext.h"
 #include "ui/FenetrePrincipale.h"
+#include "ui/GestionSauvegardes.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer chrono;
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
     }
     // Under the lock no writer of ours runs: what a killed save left is garbage.
     FichierAtomique::nettoyer(dossier);
+    FichierAtomique::nettoyer(dossier + QStringLiteral("/Sauvegardes"));
     const QStringList deplaces =
         DossierDonnees::migrer(DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
     if (!deplaces.isEmpty())
@@ -86,11 +89,16 @@ int main(int argc, char** argv) {
     ctx.webViews = &webViews;
     ctx.printer = &printer;
     ctx.carnet = &carnet;
+    Sauvegardes sauvegardes;
+    ctx.sauvegardes = &sauvegardes;
+    GestionSauvegardes::relier(ctx);
 
     FenetrePrincipale fenetre(ctx);
     fenetre.demarrer();
     // Start-up timing for the benchmark script, once the first paint is queued.
     if (Chronos::actif())
         QTimer::singleShot(0, &fenetre, [&chrono] { Chronos::noter("demarrage_interne", chrono.elapsed()); });
-    return app.exec();
+    const int code = app.exec();
+    GestionSauvegardes::fermer(ctx);
+    return code;
 }

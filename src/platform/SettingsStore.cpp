@@ -34,3 +34,5 @@ void QtSettingsStore::write(const QString& app, const QString& section, const QS
     s.setValue(section + QLatin1Char('/') + key, value);
     s.sync();  // written when changed, never at exit
 }
+
+QString QtSettingsStore::fichier(const QString& app) { return store(app).fileName(); }
