@@ -24,13 +24,24 @@ QString echec(const QString& dossier, const QString& pourquoi) {
            pourquoi;
 }
 
+// Read back in blocks: no second copy of an 11 MB log in memory.
+bool relitPareil(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly) || f.size() != octets.size()) return false;
+    QByteArray bloc(1 << 20, Qt::Uninitialized);
+    qsizetype p = 0;
+    for (qint64 lu; (lu = f.read(bloc.data(), bloc.size())) > 0; p += lu)
+        if (p + lu > octets.size() || std::memcmp(bloc.constData(), octets.constData() + p, size_t(lu)) != 0)
+            return false;
+    return p == octets.size() && f.error() == QFileDevice::NoError;
+}
+
 // Written through the atomic rewrite, then read back: a copy that does not
 // read back as written is removed and fails the backup.
 QString copier(const QString& cible, const QByteArray& octets) {
     FichierAtomique f;
     if (!f.open(cible) || !f.write(octets) || !f.commit()) return f.errorText();
-    QFile relu(cible);
-    if (!relu.open(QIODevice::ReadOnly) || relu.readAll() != octets) {
+    if (!relitPareil(cible, octets)) {
         QFile::remove(cible);
         return QStringLiteral("la copie relue ne correspond pas à l'original");
     }
