@@ -22,6 +22,9 @@ inline const QString ServeurListe = QStringLiteral("Serveur Liste DCF");
 inline const QString ServeurReglement = QStringLiteral("Serveur Reglement");
 inline const QString ServeurCluster = QStringLiteral("Serveur Cluster");
 
+// The backup folder the user chose, in the global section; none: Sauvegardes/ of the data folder.
+inline const QString DossierSauvegardes = QStringLiteral("Dossier Sauvegardes");
+
 inline const QString StationDefaut = QStringLiteral("FXXXX");
 }  // namespace Keys
 

@@ -26,10 +26,13 @@ void QtDialogs::notice(const QString& text) {
     box->exec();
 }
 
-bool QtDialogs::question(const QString& text) {
+bool QtDialogs::question(const QString& text) { return question(text, false); }
+
+bool QtDialogs::question(const QString& text, bool nonParDefaut) {
     std::unique_ptr<QMessageBox> box(makeBox(text));
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box->button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    if (nonParDefaut) box->setDefaultButton(QMessageBox::No);
     return box->exec() == QMessageBox::Yes;
 }

@@ -10,6 +10,7 @@ class HttpClient;
 class WebViewFactory;
 class Printer;
 class Carnet;
+class Sauvegardes;
 
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
@@ -22,7 +23,8 @@ struct AppContext {
     HttpClient* http = nullptr;
     WebViewFactory* webViews = nullptr;  // the web view of the rules and cluster windows
     Printer* printer = nullptr;
-    Carnet* carnet = nullptr;  // the station's log
+    Carnet* carnet = nullptr;            // the station's log
+    Sauvegardes* sauvegardes = nullptr;  // the session's backups; none in most tests
 
     bool stationSet() const { return station != Keys::StationDefaut; }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }

@@ -38,9 +38,11 @@
 #include "platform/Windows.h"
 #include "ui/DialogueImportAdif.h"
 #include "ui/DialogueRadio.h"
+#include "ui/DialogueRestauration.h"
 #include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
 #include "ui/FenetreRecherche.h"
+#include "ui/GestionSauvegardes.h"
 #include "ui/Guide.h"
 #include "ui/ImportConfirmations.h"
 #include "ui/MiseAJourListe.h"
@@ -252,6 +254,14 @@ void FenetrePrincipale::connecterMenus() {
     m.actionOuvrirDossier->setToolTip(QDir::toNativeSeparators(ctx_.dataDir));
     connect(m.actionSpots, &QAction::triggered, this, &FenetrePrincipale::afficherSpots);
     connect(m.actionGuide, &QAction::triggered, this, [this] { ouvrirGuide(ctx_); });
+    connect(m.actionAnnuler, &QAction::triggered, this, [this] { GestionSauvegardes::annulerDerniere(ctx_); });
+    connect(ctx_.carnet, &Carnet::modifie, m.actionAnnuler,
+            [this] { GestionSauvegardes::suivreAnnulation(menus_.actionAnnuler, *ctx_.carnet); });
+    connect(m.actionRestaurer, &QAction::triggered, this, [this] {
+        Windows::openSingle<DialogueRestauration>([this] { return new DialogueRestauration(ctx_); });
+    });
+    connect(m.actionDossierSauvegardes, &QAction::triggered, this,
+            [this] { GestionSauvegardes::changerDossier(ctx_, this); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &FenetrePrincipale::ouvrirRecherche);
 }
