@@ -16,7 +16,7 @@ class Sauvegardes;
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
     QString dataDir;                        // Chemin_Repertoire
-    QString station = Keys::StationDefaut;  // Indicatif_Station, stored form
+    QString station = Reglages::StationDefaut;  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
@@ -26,7 +26,7 @@ struct AppContext {
     Carnet* carnet = nullptr;            // the station's log
     Sauvegardes* sauvegardes = nullptr;  // the session's backups; none in most tests
 
-    bool stationSet() const { return station != Keys::StationDefaut; }
+    bool stationSet() const { return station != Reglages::StationDefaut; }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }
     // Fichier_Log, built each time: the station may have changed.
     QString logPath() const { return path(station + QStringLiteral("_DCF.log")); }

@@ -25,6 +25,7 @@
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/Version.h"
 #include "core/Textes.h"
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
@@ -70,10 +71,10 @@ const QString kAideListe =
 }  // namespace
 
 QString FenetrePrincipale::stationEnregistree() const {
-    const QString s = ctx_.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    const QString s = ctx_.settings->read(Reglages::App, Reglages::Global, Reglages::Indicatif, Reglages::StationDefaut);
     // A stored callsign names a file: one that a typed callsign could not be
     // ("../x") is taken as no station at all.
-    return StationLogic::refus(s).isEmpty() ? s : Keys::StationDefaut;
+    return StationLogic::refus(s).isEmpty() ? s : Reglages::StationDefaut;
 }
 
 FenetrePrincipale::FenetrePrincipale(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx_(c) {
@@ -322,7 +323,7 @@ void FenetrePrincipale::demarrer() {
     etiquetteStation_->setText(ctx_.station);
 
     saisie_->restaurerBandeEtMode();
-    const QString dateAuto = ctx_.readStation(Keys::DateAuto, QStringLiteral("Oui"));
+    const QString dateAuto = ctx_.readStation(Reglages::DateAuto, QStringLiteral("Oui"));
     if (dateAuto == QLatin1String("Oui")) {
         menus_.actionDateAutomatique->setChecked(true);
         menus_.actionDateManuelle->setChecked(false);
@@ -333,7 +334,7 @@ void FenetrePrincipale::demarrer() {
     saisie_->setDateAuto(menus_.actionDateAutomatique->isChecked());
     poste_->appliquerReglages();
 
-    ctx_.settings->write(Keys::App, Keys::Global, Keys::Chemin, ctx_.dataDir);
+    ctx_.settings->write(Reglages::App, Reglages::Global, Reglages::Chemin, ctx_.dataDir);
 
     if (!ctx_.stationSet()) {
         ctx_.dialogs->notice(QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
@@ -350,7 +351,7 @@ void FenetrePrincipale::demarrer() {
 
     if (ctx_.stationSet()) chargerListe();
     saisie_->selectionnerDerniere();
-    ctx_.writeStation(Keys::Revision, Version::Revision);
+    ctx_.writeStation(Reglages::Revision, Version::Revision);
     saisie_->nouvelleSaisie();
 
     rafraichirHorloge();
@@ -403,14 +404,14 @@ void FenetrePrincipale::choisirDateAutomatique() {
     menus_.actionDateManuelle->setChecked(false);
     saisie_->setDateAuto(true);
     formulaire_.champDate->clear();
-    ctx_.writeStation(Keys::DateAuto, QStringLiteral("Oui"));
+    ctx_.writeStation(Reglages::DateAuto, QStringLiteral("Oui"));
 }
 
 void FenetrePrincipale::choisirDateManuelle() {
     menus_.actionDateAutomatique->setChecked(false);
     menus_.actionDateManuelle->setChecked(true);
     saisie_->setDateAuto(false);
-    ctx_.writeStation(Keys::DateAuto, QStringLiteral("Non"));
+    ctx_.writeStation(Reglages::DateAuto, QStringLiteral("Non"));
 }
 
 void FenetrePrincipale::afficherAPropos() { ctx_.dialogs->notice(Textes::aPropos()); }

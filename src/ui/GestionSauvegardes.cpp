@@ -23,13 +23,13 @@ void montrer(const AppContext& ctx) {
 }  // namespace
 
 Sauvegardes::Lieu lieu(const AppContext& ctx) {
-    const QString choisi = ctx.settings->read(Keys::App, Keys::Global, Keys::DossierSauvegardes, QString());
+    const QString choisi = ctx.settings->read(Reglages::App, Reglages::Global, Reglages::DossierSauvegardes, QString());
     Sauvegardes::Lieu l;
     l.dossier = choisi.isEmpty() ? ctx.path(QStringLiteral("Sauvegardes")) : choisi;
     l.creer = choisi.isEmpty();
     l.station = ctx.station;
     l.autres << ctx.path(QStringLiteral("Liste_Prenom.txt"));
-    for (const QString& app : {Keys::App, Keys::ClusterApp})
+    for (const QString& app : {Reglages::App, Reglages::ClusterApp})
         if (const QString f = ctx.settings->fichier(app); !f.isEmpty()) l.autres << f;
     return l;
 }
@@ -75,7 +75,7 @@ void changerDossier(AppContext& ctx, QWidget* parent, const ChoixDossier& choisi
     if (dossier.isEmpty()) return;
     // Our own folder is stored as none: it follows the data folder.
     const bool parDefaut = QDir(dossier) == QDir(ctx.path(QStringLiteral("Sauvegardes")));
-    ctx.settings->write(Keys::App, Keys::Global, Keys::DossierSauvegardes, parDefaut ? QString() : dossier);
+    ctx.settings->write(Reglages::App, Reglages::Global, Reglages::DossierSauvegardes, parDefaut ? QString() : dossier);
 }
 
 }  // namespace GestionSauvegardes
