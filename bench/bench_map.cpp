@@ -9,6 +9,7 @@ static void BM_Fenetre_Carte(benchmark::State& state) {
     BenchEnv env;
     for (auto _ : state) {
         FenetreCarte w(env.ctx);
+        w.show();  // the drawing is made at the size the window is shown at
         benchmark::DoNotOptimize(&w);
     }
 }

@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 
 #include "core/journal/Carnet.h"
-#include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "ui/AppContext.h"
 
 // A reproducible log of n QSOs in date order, as the program writes them.
 QStringList genererLog(int n = 99999, unsigned seed = 1);
@@ -16,7 +16,7 @@ QStringList genererLog(int n = 99999, unsigned seed = 1);
 class SilentDialogs : public Dialogs {
 public:
     void notice(const QString&) override {}
-    bool question(const QString&) override { return true; }
+    bool question(const QString&, Defaut) override { return true; }
 };
 
 // A data directory holding a generated log for station F5BENCH.

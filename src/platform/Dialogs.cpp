@@ -26,13 +26,11 @@ void QtDialogs::notice(const QString& text) {
     box->exec();
 }
 
-bool QtDialogs::question(const QString& text) { return question(text, false); }
-
-bool QtDialogs::question(const QString& text, bool nonParDefaut) {
+bool QtDialogs::question(const QString& text, Defaut defaut) {
     std::unique_ptr<QMessageBox> box(makeBox(text));
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box->button(QMessageBox::No)->setText(QStringLiteral("Non"));
-    if (nonParDefaut) box->setDefaultButton(QMessageBox::No);
+    box->setDefaultButton(defaut == Defaut::Non ? QMessageBox::No : QMessageBox::Yes);
     return box->exec() == QMessageBox::Yes;
 }

@@ -71,7 +71,7 @@ void DialogueRestauration::restaurerSelection() {
     if (!ctx_.dialogs->question(QStringLiteral("Remplacer le log de ") + ctx_.station +
                                     QStringLiteral(" par la sauvegarde du ") + quand(c.quand) +
                                     QStringLiteral(" ? Le log actuel sera d'abord sauvegardé."),
-                                true))
+                                Dialogs::Defaut::Non))
         return;
     // Read before the safety copy, whose retention could remove it.
     QFile f(c.chemin);

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,15 +102,10 @@ FenetreRecherche::FenetreRecherche(AppContext& c, const QFont& police, QWidget* 
     // The results are lines of the log list: the same font keeps their columns.
     const QFont& fixe = police;
     listeResultats_->setFont(fixe);
-    const QFontMetricsF fmf(fixe);
-    const int marge = OutilsDiplomes::margeTexte(listeResultats_);
     listeResultats_->setMinimumSize(
         OutilsDiplomes::largeurLignes(listeResultats_, fixe, LigneQso::LongueurAffichage + 1), 300);
-    QFont grasFixe = fixe;
-    grasFixe.setBold(true);
-    entete->setFont(grasFixe);
     entete->setText(LigneQso::Entete);
-    entete->setColonnes(fmf.horizontalAdvance(QLatin1Char('0')), marge);
+    entete->alignerSur(listeResultats_);
     liste->addWidget(listeResultats_, 1);
     root->addLayout(liste, 1);
 

@@ -61,7 +61,7 @@ void suivreAnnulation(QAction* action, const Carnet& carnet) {
 void annulerDerniere(AppContext& ctx) {
     const QString derniere = ctx.carnet->derniereModification();
     if (derniere.isEmpty()) return;
-    if (!ctx.dialogs->question(Carnet::questionAnnulation(derniere), true)) return;
+    if (!ctx.dialogs->question(Carnet::questionAnnulation(derniere), Dialogs::Defaut::Non)) return;
     const Carnet::Resultat r = ctx.carnet->annuler();
     if (!r.fait()) ctx.dialogs->notice(r.message);
 }

@@ -46,6 +46,8 @@ Reponse montrerApercu(QWidget* parent, const FusionConfirmations::Plan& plan, bo
         QPushButton* non = box.addButton(QMessageBox::No);
         non->setText(QStringLiteral("Non"));
         non->setObjectName(QStringLiteral("annuler"));
+        // Confirming rewrites the log: Enter alone must not.
+        box.setDefaultButton(non);
     } else {
         box.addButton(QMessageBox::Ok);
     }

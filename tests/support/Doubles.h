@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "core/journal/Carnet.h"
-#include "support/Journal.h"
-#include "ui/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "support/Journal.h"
+#include "ui/AppContext.h"
 
 // Records every message; questions are answered from a queue (Yes when empty).
 class RecordingDialogs : public Dialogs {
@@ -19,14 +19,16 @@ public:
         notices.append(text);
         if (onShow) onShow(text);
     }
-    bool question(const QString& text) override {
+    bool question(const QString& text, Defaut defaut = Defaut::Oui) override {
         questions.append(text);
+        defauts.append(defaut);
         if (onShow) onShow(text);
         if (answers.isEmpty()) return true;
         return answers.takeFirst();
     }
     QStringList notices;
     QStringList questions;
+    QList<Defaut> defauts;  // the default button of each question
     QList<bool> answers;
     std::function<void(const QString&)> onShow;
 };

@@ -1,8 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "support/Doubles.h"
 #include "support/ImpressionPdf.h"
 #include "ui/FenetrePrincipale.h"
+#include "ui/widgets/EnteteColonnes.h"
 
 // The main window of a station, shown and active so that typed keys reach it.
 // Windows it opens are closed after each test: they outlive a main window.
@@ -48,6 +51,25 @@ protected:
         return m->data(m->index(row, 0)).toString();
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
+    // A header over a list: in the list's font, each title where the list
+    // draws its column in the first row.
+    static void verifierEntete(const EnteteColonnes* entete, const QListView* liste) {
+        const QList<qreal> xs = entete->positions();
+        ASSERT_EQ(xs.size(), entete->cibles().size());
+        EXPECT_EQ(entete->font(), liste->font());
+        const QModelIndex premiere = liste->model()->index(0, 0);
+        const QString ligne = premiere.data().toString();
+        const int margeItem = liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+        const qreal x0 = liste->viewport()->mapTo(liste->window(), liste->visualRect(premiere).topLeft()).x() +
+                         margeItem - entete->mapTo(liste->window(), QPoint()).x();
+        const QFontMetricsF fm(liste->font());
+        for (qsizetype i = 0; i < xs.size(); ++i) {
+            const int colonne = entete->cibles()[i].colonne;
+            ASSERT_GE(ligne.size(), colonne) << ligne.toStdString();
+            EXPECT_DOUBLE_EQ(xs[i], x0 + fm.horizontalAdvance(ligne.left(colonne - 1)))
+                << entete->cibles()[i].titre.toStdString();
+        }
+    }
     // Types into the control that has the focus, as the operator does, then Enter.
     static void taper(const QString& text = {}) {
         QWidget* f = focus();

@@ -32,8 +32,7 @@ QStringList sansMarge(QStringList lignes) {
 
 QList<QStringList> lirePdf(const QString& path) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("5.4"), path,
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("5.4"), path, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     QList<QStringList> pages;
@@ -42,4 +41,14 @@ QList<QStringList> lirePdf(const QString& path) {
         if (!lignes.isEmpty()) pages.append(lignes);
     }
     return pages;
+}
+
+Impression lireImpression(const QString& path) {
+    Impression out;
+    for (QStringList page : lirePdf(path)) {
+        out.numeros.append(page.isEmpty() ? QString() : page.takeLast().trimmed());
+        while (!page.isEmpty() && page.last().isEmpty()) page.removeLast();
+        out.pages.append(page);
+    }
+    return out;
 }

@@ -23,6 +23,14 @@ QStringList sansMarge(QStringList lignes);
 // columns), one entry per page, each page through sansMarge.
 QList<QStringList> lirePdf(const QString& path);
 
+// A printout read back: the number at the foot of each page, and each page's
+// lines above it, without the blank lines under them.
+struct Impression {
+    QStringList numeros;
+    QList<QStringList> pages;
+};
+Impression lireImpression(const QString& path);
+
 // Readable QString in failure messages.
 #include <ostream>
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

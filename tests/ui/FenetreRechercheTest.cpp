@@ -71,6 +71,7 @@ TEST_F(RechercheQso, DoubleClickOnAResultSelectsItsQsoInTheLog) {
     taper("6AB");
     ASSERT_EQ(w->resultats(), QStringList{ligneListe(3)});
     QListView* v = dans<QListView>(w, "listeResultats");
+    verifierEntete(dans<EnteteListe>(w, "entete"), v);
     const QPoint p = v->visualRect(v->model()->index(0, 0)).center();
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, p);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "core/diplomes/Rapports.h"
@@ -18,20 +19,27 @@ const QByteArray kLotw =
     "<CALL:5>F5ABC<BAND:3>20M<MODE:3>USB<QSO_DATE:8>20210615<TIME_ON:6>143000<QSL_RCVD:1>Y<eor>\r\n"
     "<CALL:5>F9ZZZ<BAND:3>40M<MODE:2>CW<QSO_DATE:8>20200102<TIME_ON:6>100000<QSL_RCVD:1>Y<eor>\r\n";
 
-// The preview is answered by clicking the buttons named in `clics`, in turn.
+// The preview is answered by clicking the buttons named in `clics`, in turn
+// ("Entrée" presses Enter).
 class ImportConfirmationsFenetre : public ::testing::Test {
 protected:
     TestEnv env;
     QStringList apercus, clics;
+    QString entree;  // the button Enter pressed
     QTimer guetteur;
 
     void SetUp() override {
         env.station("F5XYZ", {kEvry});
         QObject::connect(&guetteur, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || box->objectName() != QLatin1String("apercuConfirmations")) return;
+            // Keys reach the active window only.
+            if (!box || box->objectName() != QLatin1String("apercuConfirmations") || !box->isActiveWindow()) return;
             apercus.append(box->text());
-            if (auto* b = clics.isEmpty() ? nullptr : box->findChild<QPushButton*>(clics.takeFirst()))
+            if (clics.value(0) == QStringLiteral("Entrée")) {
+                clics.removeFirst();
+                QTest::keyClick(box, Qt::Key_Return);
+                entree = box->clickedButton() ? box->clickedButton()->objectName() : "aucun";
+            } else if (auto* b = clics.isEmpty() ? nullptr : box->findChild<QPushButton*>(clics.takeFirst()))
                 b->click();
             else
                 box->reject();
@@ -67,13 +75,14 @@ TEST_F(ImportConfirmationsFenetre, ReportFromThePreviewThenYes) {
     EXPECT_EQ(Rapports::compteConfirmes(env.carnet), 1);
 }
 
-// "Non", or a file cut short: nothing written, neither the log nor the report.
-TEST_F(ImportConfirmationsFenetre, NoOrABadFileWritesNothing) {
+// Enter alone (Non is the default), or a file cut short: nothing written,
+// neither the log nor the report.
+TEST_F(ImportConfirmationsFenetre, EnterOrABadFileWritesNothing) {
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
-    clics = {"annuler"};
+    clics = {"Entrée"};
     importer(kLotw);
     importer(kLotw.left(kLotw.size() - 30));
-    EXPECT_EQ(apercus.size(), 1);
+    EXPECT_EQ(QString(QString::number(apercus.size()) + entree), "1annuler");
     EXPECT_EQ(env.dialogs.notices,
               QStringList{"Le fichier se termine au milieu d'un enregistrement, sans <EOR> : il est incomplet.\n"
                           "Le log n'a pas été modifié."});

@@ -1,11 +1,16 @@
 #include "ui/diplomes/FenetreCarte.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
 
 #include "core/journal/Carnet.h"
 #include "platform/Dialogs.h"
@@ -27,6 +32,10 @@ namespace {
 // Twips of the form at 15 per pixel.
 constexpr int px(int twips) { return twips / 15; }
 const QSize kCase(px(375), px(300));
+// The smallest drawing: a tenth larger than the picture, where the boxes
+// leave the départements in sight with few leader lines.
+const QSize kCarteMinimale(CarteDessin::Largeur * 11 / 10, CarteDessin::Hauteur * 11 / 10);
+const QColor kRenvoi(70, 70, 70);
 
 QFont gras(qreal points, const QString& family = {}) {
     QFont f;
@@ -50,23 +59,20 @@ QColor FenetreCarte::couleur(Etat e) {
 FenetreCarte::FenetreCarte(AppContext& c, QWidget* parent) : QWidget(parent), ctx_(c) {
     setObjectName(QStringLiteral("FenetreCarte"));
     setWindowTitle(QStringLiteral("Carte des départements contactés"));
-    setFixedSize(px(7455), px(9150));
 
-    auto* cadreTotal = nomme(new QGroupBox(this), QStringLiteral("cadreTotal"));
-    cadreTotal->setGeometry(px(120), 0, px(7215), px(735));
-    nombreDepartements_ = nomme(new QLabel(QStringLiteral("0"), cadreTotal), QStringLiteral("nombreDepartements"));
-    nombreDepartements_->setGeometry(px(1440), px(240), px(735), px(255));
+    auto* cadreTotal = nomme(new QGroupBox, QStringLiteral("cadreTotal"));
+    nombreDepartements_ = nomme(new QLabel(QStringLiteral("0")), QStringLiteral("nombreDepartements"));
     nombreDepartements_->setFont(gras(12));
-    // Right against the words, so the number and the words read as one line.
-    nombreDepartements_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* legendeTotal =
-        nomme(new QLabel(QStringLiteral("départements contactés"), cadreTotal), QStringLiteral("legendeTotal"));
-    legendeTotal->setGeometry(px(2280), px(240), px(3495), px(375));
+    auto* legendeTotal = nomme(new QLabel(QStringLiteral("départements contactés")), QStringLiteral("legendeTotal"));
     legendeTotal->setFont(gras(12));
-    legendeTotal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The number and the words read as one line.
+    auto* total = new QHBoxLayout(cadreTotal);
+    total->addStretch();
+    total->addWidget(nombreDepartements_);
+    total->addWidget(legendeTotal);
+    total->addStretch();
 
-    imageCarte_ = nomme(new QLabel(this), QStringLiteral("imageCarte"));
-    imageCarte_->setGeometry(px(120), px(960), px(7215), px(7695));
+    imageCarte_ = nomme(new QLabel, QStringLiteral("imageCarte"));
     imageCarte_->setFrameStyle(QFrame::Box | QFrame::Plain);
     imageCarte_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette fondBlanc = imageCarte_->palette();
@@ -75,6 +81,11 @@ FenetreCarte::FenetreCarte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     imageCarte_->setPalette(fondBlanc);
     imageCarte_->setAutoFillBackground(true);
     imageCarte_->setToolTip(CarteLogic::Attribution);
+    const int cadre = 2 * imageCarte_->frameWidth();
+    imageCarte_->setMinimumSize(kCarteMinimale + QSize(cadre, cadre));
+    imageCarte_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The drawing follows the label's size; its pixmap must not hold it up.
+    imageCarte_->installEventFilter(this);
 
     const QFont police = gras(9.75, QStringLiteral("Arial"));
     for (int i = 0; i < NbCases; ++i) {
@@ -92,10 +103,8 @@ FenetreCarte::FenetreCarte(AppContext& c, QWidget* parent) : QWidget(parent), ct
         casesDepartement_[i] = b;
     }
 
-    champConfirmes_ = nomme(new QLineEdit(this), QStringLiteral("champConfirmes"));
-    champConfirmes_->setGeometry(px(120), px(8640), px(3495), px(375));
-    champNonContactes_ = nomme(new QLineEdit(this), QStringLiteral("champNonContactes"));
-    champNonContactes_->setGeometry(px(3600), px(8640), px(3735), px(375));
+    champConfirmes_ = nomme(new QLineEdit, QStringLiteral("champConfirmes"));
+    champNonContactes_ = nomme(new QLineEdit, QStringLiteral("champNonContactes"));
     for (QLineEdit* e : {champConfirmes_, champNonContactes_}) {
         e->setFont(gras(9.75));
         e->setAlignment(Qt::AlignCenter);
@@ -103,9 +112,27 @@ FenetreCarte::FenetreCarte(AppContext& c, QWidget* parent) : QWidget(parent), ct
     }
     Couleurs::fond(champConfirmes_, Couleurs::VertClair);
     Couleurs::fond(champNonContactes_, Couleurs::JauneClair);
+    auto* comptes = new QHBoxLayout;
+    comptes->setSpacing(0);
+    comptes->addWidget(champConfirmes_);
+    comptes->addWidget(champNonContactes_);
+
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(px(120), 0, px(120), px(120));
+    lay->addWidget(cadreTotal);
+    lay->addWidget(imageCarte_, 1);
+    lay->addLayout(comptes);
 
     for (int i = 1; i < NbCases; ++i) Couleurs::fond(casesDepartement_[i], JaunePale);
     remplir();
+
+    // The smallest size, larger where the screen has room for it.
+    QSize taille = minimumSizeHint();
+    if (const QScreen* ecran = screen()) {
+        const int place = ecran->availableGeometry().height() * 85 / 100;
+        if (place > taille.height()) taille = taille * (qreal(place) / taille.height());
+    }
+    resize(taille);
 }
 
 void FenetreCarte::remplir() {
@@ -119,29 +146,38 @@ CarteLogic::Carte FenetreCarte::colorier() {
     ctx_.carnetAJour();
     const bool lu = ctx_.carnet->present();
     const CarteLogic::Carte carte = lu ? CarteLogic::colorier(*ctx_.carnet) : CarteLogic::Carte{};
-
-    std::array<QColor, NbCases> couleurs;
     for (int i = 0; i < NbCases; ++i) {
-        couleurs[i] = couleur(carte.etats[i]);
-        Couleurs::fond(casesDepartement_[i], couleurs[i]);
+        couleurs_[i] = couleur(carte.etats[i]);
+        Couleurs::fond(casesDepartement_[i], couleurs_[i]);
     }
-    CarteDessin dessin(couleurs);
-    imageCarte_->setPixmap(QPixmap::fromImage(dessin.image()));
-    placerCases(dessin);
-
     if (!lu) ctx_.dialogs->notice(CarteLogic::messageLogIllisible(QFileInfo(ctx_.carnet->chemin()).fileName()));
     return carte;
 }
 
-void FenetreCarte::placerCases(const CarteDessin& dessin) {
+bool FenetreCarte::eventFilter(QObject* o, QEvent* e) {
+    if (o == imageCarte_ && e->type() == QEvent::Resize) dessiner();
+    return QWidget::eventFilter(o, e);
+}
+
+void FenetreCarte::dessiner() {
     const QRect dedans = imageCarte_->contentsRect();
-    std::array<QRectF, NbCases> cases{};
-    for (int i = 0; i < NbCases; ++i) {
-        if (!CarteLogic::caseVisible(i)) continue;
-        cases[i] = QRectF(QPointF(), QSizeF(kCase));
-        cases[i].moveCenter(dessin.centre(i) + dedans.topLeft());
+    CarteDessin dessin(couleurs_, dedans.size());
+    const Etiquettes etiquettes = placerEtiquettes(dessin, QSizeF(kCase), QRectF(QPointF(), QSizeF(dedans.size())));
+    QImage image = dessin.image();
+    {
+        // A small département's box is joined to it by a line ending in a dot.
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kRenvoi, 1));
+        p.setBrush(kRenvoi);
+        for (const QLineF& l : etiquettes.renvois) {
+            if (l.isNull()) continue;
+            p.drawLine(l);
+            p.drawEllipse(l.p1(), 1.5, 1.5);
+        }
     }
-    ecarterCases(cases, dedans);
+    imageCarte_->setPixmap(QPixmap::fromImage(image));
     for (int i = 0; i < NbCases; ++i)
-        if (!cases[i].isNull()) casesDepartement_[i]->move(cases[i].topLeft().toPoint());
+        if (!etiquettes.cases[i].isNull())
+            casesDepartement_[i]->move((etiquettes.cases[i].topLeft() + dedans.topLeft()).toPoint());
 }

@@ -6,13 +6,12 @@
 #include "core/diplomes/CarteLogic.h"
 #include "ui/AppContext.h"
 
-class CarteDessin;
 class QLabel;
 class QLineEdit;
 
 // The département map: a box per département coloured from the station's
 // log, with the counts of contacted, confirmed and missing départements.
-// Computed once when the window opens.
+// Computed once when the window opens; the drawing follows the window's size.
 class FenetreCarte : public QWidget {
     Q_OBJECT
 public:
@@ -24,16 +23,21 @@ public:
     static const QColor VertPale;   // confirmed
     static QColor couleur(CarteLogic::Etat e);
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     void remplir();
-    // Reads the log, colours the boxes and the map; the map's figures.
+    // Reads the log and colours the boxes; the map's figures.
     CarteLogic::Carte colorier();
-    void placerCases(const CarteDessin& dessin);
+    // Draws the map at the size of its place and puts each box on it.
+    void dessiner();
 
     AppContext& ctx_;
     QLabel* nombreDepartements_;
     QLabel* imageCarte_;
     // One box per département, objectName "casesDepartement(<index>)".
     std::array<QLineEdit*, CarteLogic::NbCases> casesDepartement_{};
+    std::array<QColor, CarteLogic::NbCases> couleurs_{};
     QLineEdit *champConfirmes_, *champNonContactes_;
 };

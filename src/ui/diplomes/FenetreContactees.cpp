@@ -1,6 +1,5 @@
 #include "ui/diplomes/FenetreContactees.h"
 
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,12 +46,11 @@ FenetreContactees::FenetreContactees(AppContext& c, QWidget* parent) : QWidget(p
     (new QVBoxLayout(cadreTitre))->addWidget(titre);
     root->addWidget(cadreTitre);
 
-    auto* cadreListe =
-        nomme(new QGroupBox(QStringLiteral("Liste des Cathédrales et Basiliques contactées ")), "cadreListe");
+    // The title above says what the list is: its frame has no caption.
+    auto* cadreListe = nomme(new QGroupBox, "cadreListe");
     auto* contenu = new QVBoxLayout(cadreListe);
     contenu->setSpacing(0);
-    // The header keeps its proportional font; its titles stand over the
-    // columns they name, as in the saved file.
+    // Each title over the column it names, as in the saved file.
     auto* entete =
         nomme(new EnteteColonnes(Rapports::EnteteListeContactes, {{QStringLiteral("Ref"), 10},
                                                                   {QStringLiteral("Indicatif"), 16},
@@ -75,10 +73,8 @@ FenetreContactees::FenetreContactees(AppContext& c, QWidget* parent) : QWidget(p
     const QFont fixe = OutilsDiplomes::policeFixe(8.25);
     listeContactees->setFont(fixe);
     Couleurs::fond(listeContactees, Couleurs::JauneClair);
-    const QFontMetricsF fm(fixe);
-    const int marge = OutilsDiplomes::margeTexte(listeContactees);
     listeContactees->setMinimumSize(OutilsDiplomes::largeurLignes(listeContactees, fixe, 123), 424);
-    entete->setColonnes(fm.horizontalAdvance(QLatin1Char('0')), marge);
+    entete->alignerSur(listeContactees);
     contenu->addWidget(listeContactees, 1);
 
     QListView* listeTriee = liste("listeTriee", modeleTrie_);
@@ -118,5 +114,5 @@ void FenetreContactees::enregistrer() {
 void FenetreContactees::imprimer() {
     // 122 columns of 9-point Courier do not fit across a portrait page.
     OutilsDiplomes::imprimer(ctx_, Rapports::impressionContactes(ctx_.station, ctx_.clock->todayShort(), entrees()),
-                             true);
+                             {Rapports::EnteteFichierContactes, QString()}, true);
 }

@@ -1,6 +1,5 @@
 #include "ui/diplomes/FenetreListeDiplome.h"
 
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,7 +51,6 @@ FenetreListeDiplome::FenetreListeDiplome(AppContext& c, const QString& niveau, Q
                                                                            {QStringLiteral("Heure"), 59},
                                                                            {QStringLiteral("Indicatif"), 65}}),
                          "entete");
-    entete->setFont(fixe);
     liste->addWidget(entete);
     listeConfirmees_ = nomme(new QListView, "listeConfirmees");
     modele_ = new ModeleEntrees(this);
@@ -61,10 +59,8 @@ FenetreListeDiplome::FenetreListeDiplome(AppContext& c, const QString& niveau, Q
     listeConfirmees_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listeConfirmees_->setFont(fixe);
     Couleurs::fond(listeConfirmees_, Couleurs::JauneClair);
-    const QFontMetricsF fm(fixe);
-    const int marge = OutilsDiplomes::margeTexte(listeConfirmees_);
     listeConfirmees_->setMinimumSize(OutilsDiplomes::largeurLignes(listeConfirmees_, fixe, 80), 424);
-    entete->setColonnes(fm.horizontalAdvance(QLatin1Char('0')), marge);
+    entete->alignerSur(listeConfirmees_);
     liste->addWidget(listeConfirmees_, 1);
     root->addWidget(cadreListe, 1);
 
@@ -97,6 +93,7 @@ void FenetreListeDiplome::enregistrer() {
 }
 
 void FenetreListeDiplome::imprimer() {
-    OutilsDiplomes::imprimer(
-        ctx_, Rapports::impressionDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees()), false);
+    OutilsDiplomes::imprimer(ctx_,
+                             Rapports::impressionDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees()),
+                             {Rapports::EnteteImpressionDiplome, QString()}, false);
 }

@@ -35,7 +35,7 @@ bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
     return true;
 }
 
-bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage) {
+bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& entete, bool paysage) {
     Printer* p = ctx.printer;
     if (!p) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
@@ -51,6 +51,7 @@ bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage) {
     } else if (!p->begin()) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
     } else {
+        p->setPageHeader(entete);
         for (const QString& l : lignes) p->printLine(l);
         imprime = p->endDoc();
         if (!imprime) ctx.dialogs->notice(QStringLiteral("L'impression a échoué"));
@@ -69,9 +70,7 @@ QFont policeFixe(qreal points) {
     return f;
 }
 
-int margeTexte(const QAbstractItemView* liste) {
-    return liste->frameWidth() + liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
-}
+int margeTexte(const QAbstractItemView* liste) { return EnteteColonnes::margeTexte(liste); }
 
 int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n) {
     return int(QFontMetricsF(police).horizontalAdvance(QString(n, QLatin1Char('0')))) + 2 * margeTexte(liste) +

@@ -27,8 +27,9 @@ bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
 
 // Prints the lines in bold 9-point Courier New after the printer dialog;
 // Cancel prints nothing. The printer's font is given back afterwards.
-// Landscape is what the dialog proposes, for lines too wide for a portrait page.
-bool imprimer(AppContext& ctx, const QStringList& lignes, bool paysage);
+// `entete` heads every page after the first. Landscape is what the dialog
+// proposes, for lines too wide for a portrait page.
+bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& entete, bool paysage);
 
 // "Letter Gothic" when installed, else the system's fixed-pitch font.
 QFont policeFixe(qreal points);

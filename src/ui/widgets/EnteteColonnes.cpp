@@ -1,6 +1,8 @@
 #include "ui/widgets/EnteteColonnes.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
+#include <QStyle>
 
 EnteteColonnes::EnteteColonnes(const QString& texte, QList<Cible> cibles, QWidget* parent)
     : QLabel(texte, parent), cibles_(std::move(cibles)) {
@@ -8,11 +10,21 @@ EnteteColonnes::EnteteColonnes(const QString& texte, QList<Cible> cibles, QWidge
     setWordWrap(false);
 }
 
+int EnteteColonnes::margeTexte(const QAbstractItemView* liste) {
+    // The frame, then the margin an item delegate leaves before its text.
+    return liste->frameWidth() + liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
+}
+
 void EnteteColonnes::setColonnes(qreal largeurCar, int marge) {
     largeurCar_ = largeurCar;
     marge_ = marge;
     updateGeometry();
     update();
+}
+
+void EnteteColonnes::alignerSur(const QAbstractItemView* liste) {
+    setFont(liste->font());
+    setColonnes(QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char(' ')), margeTexte(liste));
 }
 
 QList<qreal> EnteteColonnes::positions() const {

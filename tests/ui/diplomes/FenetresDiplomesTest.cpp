@@ -1,6 +1,6 @@
 #include <QAction>
 #include <QDir>
-#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -10,7 +10,6 @@
 #include "ui/diplomes/FenetreContactees.h"
 #include "ui/diplomes/FenetreDiplomes.h"
 #include "ui/diplomes/FenetreListeDiplome.h"
-#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/widgets/EnteteColonnes.h"
 
 namespace {
@@ -85,22 +84,29 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     EXPECT_EQ(env.readFile(nom),
               TextFile::joinLines(Rapports::fichierDiplome("F5XYZ", "06/12/2026", liste->entrees())));
 
+    // A hundred lines take two pages: the second under the column header too.
+    ImprimantePdf imp(env.dir.filePath("diplome.pdf"));
+    env.ctx.printer = &imp.printer;
+    QTest::mouseClick(dans<QPushButton>(liste, "boutonImprimer"), Qt::LeftButton);
+    const Impression lu = lireImpression(imp.pdf);
+    ASSERT_EQ(lu.numeros, QStringList({"Page 1 / 2", "Page 2 / 2"}));
+    const QStringList imprimees = Rapports::impressionDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees());
+    const qsizetype coupure = lu.pages[0].size();
+    auto sansBlancs = [](QStringList l) {
+        for (QString& x : l) x = x.trimmed();
+        return l;
+    };
+    EXPECT_EQ(sansBlancs(lu.pages[0]), sansBlancs(imprimees.mid(0, coupure)));
+    EXPECT_EQ(sansBlancs(lu.pages[1]),
+              sansBlancs(QStringList{Rapports::EnteteImpressionDiplome, ""} + imprimees.mid(coupure)));
+
     const QString bloque = "F5XYZ_Diplome_DCF_Excellence_06_12_26.txt";
     QDir(env.dir.path()).mkdir(bloque);  // a folder cannot be replaced
     QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
     QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
 
-    // Each title of the header stands at its column of the list.
-    QListView* confirmees = dans<QListView>(liste, "listeConfirmees");
-    EnteteColonnes* entete = dans<EnteteColonnes>(liste, "entete");
-    const qreal car = QFontMetricsF(confirmees->font()).horizontalAdvance(QLatin1Char('0'));
-    QList<qreal> xs = entete->positions();
-    ASSERT_EQ(xs.size(), 6);
-    for (const char* titre : {"Ref", "Dpt", "Nom de la cathédrale", "Date", "Heure", "Indicatif"})
-        EXPECT_DOUBLE_EQ(xs.takeFirst(), OutilsDiplomes::margeTexte(confirmees) +
-                                             entete->text().indexOf(QString::fromUtf8(titre)) * car)
-            << titre;
+    verifierEntete(dans<EnteteColonnes>(liste, "entete"), dans<QListView>(liste, "listeConfirmees"));
 }
 
 TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
@@ -111,6 +117,10 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();
     ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
+    verifierEntete(dans<EnteteColonnes>(a, "entete"), dans<QListView>(a, "listeContactees"));
+    // The title once, the frame of the list without a caption.
+    EXPECT_EQ(dans<QLabel>(a, "titre")->text() + "|" + dans<QGroupBox>(a, "cadreListe")->title(),
+              "Liste alphanumerique des Cathédrales et Basiliques contactées|");
     QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
@@ -119,8 +129,9 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
     env.ctx.printer = &imp.printer;
     QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
-    EXPECT_EQ(lirePdf(imp.pdf),
-              QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
+    const Impression lu = lireImpression(imp.pdf);
+    EXPECT_EQ(lu.pages, QList<QStringList>{sansMarge(Rapports::impressionContactes("F5XYZ", "06/12/2026", vues))});
+    EXPECT_EQ(lu.numeros, QStringList{"Page 1 / 1"});
     // The printer gets its own font back.
     EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
 
