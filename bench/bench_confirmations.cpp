@@ -92,7 +92,7 @@ void confirmer(benchmark::State& state) {
         plan = FusionConfirmations::preparer(l.fichier, carnet);
         benchmark::DoNotOptimize(FusionConfirmations::apercu(plan));
         TextFile::rewriteLines(env.ctx.path(FusionConfirmations::nomFichierRapport(env.ctx.station)),
-                               FusionConfirmations::lignesRapport(plan));
+                               FusionConfirmations::rapport(plan).lignesFichier());
         benchmark::DoNotOptimize(FusionConfirmations::appliquer(plan, carnet));
     }
     state.counters["records"] = double(state.range(0) + 1);

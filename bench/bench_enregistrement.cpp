@@ -6,6 +6,7 @@
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
+#include "core/sauvegarde/Sauvegardes.h"
 #include "support/GrosLog.h"
 
 namespace {
@@ -84,5 +85,44 @@ static void BM_Delete_99999_target250ms(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Delete_99999_target250ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// An undo reads the file back to compare it, then rewrites: as fast as a save.
+static void BM_UndoDelete_99999_target250ms(benchmark::State& state) {
+    BenchEnv env;
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
+    const QString ligne = carnet.texte(50000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        carnet.supprimer(LigneQso::affichage(ligne, 50001));
+        state.ResumeTiming();
+        carnet.annuler();
+    }
+}
+BENCHMARK(BM_UndoDelete_99999_target250ms)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A verified backup of the log (written, synced, read back, compared) beside
+// its floor, the atomic rewrite of the same bytes. Target: at most 2x.
+static void BM_Backup_99999_target2xFloor(benchmark::State& state) {
+    BenchEnv env;
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
+    const Sauvegardes::Lieu lieu{env.ctx.path(QStringLiteral("Sauvegardes")), true, QStringLiteral("F5XYZ"), {}};
+    QDateTime t(QDate(2026, 12, 7), QTime(9, 0));
+    for (auto _ : state) {
+        Sauvegardes::sauvegarder(lieu, carnet.octets(), t);
+        t = t.addSecs(1);
+    }
+}
+BENCHMARK(BM_Backup_99999_target2xFloor)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+static void Plancher_Rewrite_99999(benchmark::State& state) {
+    BenchEnv env;
+    Carnet carnet;
+    carnet.ouvrir(env.ctx.logPath());
+    const QString copie = env.ctx.path(QStringLiteral("copie.log"));
+    for (auto _ : state) TextFile::rewrite(copie, carnet.octets());
+}
+BENCHMARK(Plancher_Rewrite_99999)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) { return benchMain(argc, argv); }

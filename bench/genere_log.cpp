@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString station = QStringLiteral("F5BENCH");
-    QtSettingsStore(a[2]).write(Keys::App, Keys::Global, Keys::Indicatif, station);
+    QtSettingsStore(a[2]).write(Reglages::App, Reglages::Global, Reglages::Indicatif, station);
     const QString log = a[1] + QStringLiteral("/") + station + QStringLiteral("_DCF.log");
     const int n = a[3].toInt();
     // The reference list: the log's 160 cathedrals and basilicas, and 40 more never worked.

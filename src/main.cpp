@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -11,6 +11,7 @@
 #include "core/LigneDeCommande.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/FichierAtomique.h"
+#include "core/sauvegarde/Sauvegardes.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DossierDonnees.h"
@@ -20,6 +21,7 @@
 #include "platform/WebView.h"
 #include "ui/AppContext.h"
 #include "ui/FenetrePrincipale.h"
+#include "ui/GestionSauvegardes.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer chrono;
@@ -28,8 +30,7 @@ int main(int argc, char** argv) {
     // display, and Qt aborts where there is none.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    const LigneDeCommande::Demande demande =
-        LigneDeCommande::lire(arguments, QProcessEnvironment::systemEnvironment());
+    const LigneDeCommande::Demande demande = LigneDeCommande::lire(arguments, QProcessEnvironment::systemEnvironment());
     if (demande.action != LigneDeCommande::Action::Lancer) {
         std::fputs(demande.texte.toLocal8Bit().constData(), demande.code == 0 ? stdout : stderr);
         return demande.code;
@@ -46,8 +47,8 @@ int main(int argc, char** argv) {
 
     // Qt's own dialogs (printing, buttons) in French.
     QTranslator qtFrancais;
-    if (qtFrancais.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtFrancais.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrancais);
 
     QtDialogs dialogs;
@@ -63,8 +64,11 @@ int main(int argc, char** argv) {
         dialogs.notice(QStringLiteral("Vitralog est déjà ouvert"));
         return 1;
     }
-    const QStringList deplaces = DossierDonnees::migrer(
-        DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
+    // Under the lock no writer of ours runs: what a killed save left is garbage.
+    FichierAtomique::nettoyer(dossier);
+    FichierAtomique::nettoyer(dossier + QStringLiteral("/Sauvegardes"));
+    const QStringList deplaces =
+        DossierDonnees::migrer(DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
     if (!deplaces.isEmpty())
         dialogs.notice(QStringLiteral("Vos fichiers ont été déplacés dans le dossier des données ") +
                        QDir::toNativeSeparators(dossier) + QStringLiteral(" :\r\n") +
@@ -85,11 +89,16 @@ int main(int argc, char** argv) {
     ctx.webViews = &webViews;
     ctx.printer = &printer;
     ctx.carnet = &carnet;
+    Sauvegardes sauvegardes;
+    ctx.sauvegardes = &sauvegardes;
+    GestionSauvegardes::relier(ctx);
 
     FenetrePrincipale fenetre(ctx);
     fenetre.demarrer();
     // Start-up timing for the benchmark script, once the first paint is queued.
     if (Chronos::actif())
         QTimer::singleShot(0, &fenetre, [&chrono] { Chronos::noter("demarrage_interne", chrono.elapsed()); });
-    return app.exec();
+    const int code = app.exec();
+    GestionSauvegardes::fermer(ctx);
+    return code;
 }

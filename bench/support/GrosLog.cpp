@@ -52,7 +52,7 @@ BenchEnv::BenchEnv(int n) {
     ctx.clock = &clock;
     ctx.carnet = &carnet;
     ctx.station = QStringLiteral("F5BENCH");
-    settings.write(Keys::App, Keys::Global, Keys::Indicatif, ctx.station);
+    settings.write(Reglages::App, Reglages::Global, Reglages::Indicatif, ctx.station);
     TextFile::rewriteLines(ctx.logPath(), genererLog(n));
     carnet.ouvrir(ctx.logPath());
 }

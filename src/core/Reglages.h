@@ -1,10 +1,9 @@
 #pragma once
 #include <QString>
 
-#include "core/Version.h"
-
-// Application, section and key names of the settings store.
-namespace Keys {
+// Application, section and key names of the settings store, exactly as
+// stored: every key of the program is here.
+namespace Reglages {
 inline const QString App = QStringLiteral("DCF");
 inline const QString ClusterApp = QStringLiteral("Polyvox");
 inline const QString Global = QStringLiteral("Setup ");
@@ -22,15 +21,22 @@ inline const QString ServeurListe = QStringLiteral("Serveur Liste DCF");
 inline const QString ServeurReglement = QStringLiteral("Serveur Reglement");
 inline const QString ServeurCluster = QStringLiteral("Serveur Cluster");
 
-inline const QString StationDefaut = QStringLiteral("FXXXX");
-}  // namespace Keys
+// The backup folder the user chose, in the global section; none: Sauvegardes/ of the data folder.
+inline const QString DossierSauvegardes = QStringLiteral("Dossier Sauvegardes");
 
-// The program's revision and history, shown in the caption and the about boxes.
-namespace Version {
-inline const QString Revision = QStringLiteral(" " VITRALOG_VERSION);
-inline const QString Historique = QStringLiteral(
-    "V1.0.0   le 08/01/2015 creation\r\n"
-    "V1.0.1  le 28/01/2015 Ajout mise à jour liste DCF\r\n"
-    "V1.0.2  le 13/08/2015 Ajout DBF à DCF\r\n"
-    "V1.0.3  le 11/12/2021 Nouveau Cluster\r\n");
-}  // namespace Version
+// Address of the DX-cluster node ("host:port"), in the global section.
+inline const QString NoeudCluster = QStringLiteral("Noeud Cluster");
+// Desktop alerts of the spots window, "Oui" or "Non", in the global section.
+inline const QString AlertesSpots = QStringLiteral("Alertes Spots");
+
+// The rig link, in the global section. Empty for no radio, or "host:port"
+// of a rigctld already running.
+inline const QString RadioAdresse = QStringLiteral("Radio");
+// Hamlib model number: when set and no address is, Vitralog runs rigctld itself.
+inline const QString RadioModele = QStringLiteral("Radio Modele");
+inline const QString RadioPort = QStringLiteral("Radio Port");              // serial device, "/dev/ttyUSB0"
+inline const QString RadioVitesse = QStringLiteral("Radio Vitesse");        // baud, empty for the rig's own
+inline const QString RadioIntervalle = QStringLiteral("Radio Intervalle");  // ms between two readings
+
+inline const QString StationDefaut = QStringLiteral("FXXXX");
+}  // namespace Reglages

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "core/Reglages.h"
+#include "core/Version.h"
 #include "core/diplomes/CarteLogic.h"
 
 // Texts of the program shown in more than one place.

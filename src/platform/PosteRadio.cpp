@@ -4,7 +4,6 @@
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
-#include "core/radio/ReglagesRadio.h"
 #include "platform/DemonRadio.h"
 #include "platform/LienRadio.h"
 #include "platform/SettingsStore.h"
@@ -41,10 +40,10 @@ PosteRadio::PosteRadio(SettingsStore& settings, QObject* parent)
 PosteRadio::~PosteRadio() = default;
 
 void PosteRadio::appliquerReglages() {
-    auto lire = [this](const QString& cle) { return settings_.read(Keys::App, Keys::Global, cle, QString()); };
+    auto lire = [this](const QString& cle) { return settings_.read(Reglages::App, Reglages::Global, cle, QString()); };
     const Radio::Configuration c =
-        Radio::configuration(lire(Keys::RadioAdresse), lire(Keys::RadioModele), lire(Keys::RadioPort),
-                             lire(Keys::RadioVitesse), lire(Keys::RadioIntervalle));
+        Radio::configuration(lire(Reglages::RadioAdresse), lire(Reglages::RadioModele), lire(Reglages::RadioPort),
+                             lire(Reglages::RadioVitesse), lire(Reglages::RadioIntervalle));
     lien_->setIntervalle(c.intervalle);
     Radio::Configuration avant = config_;
     avant.intervalle = c.intervalle;

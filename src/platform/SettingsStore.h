@@ -9,10 +9,10 @@ class QSettings;
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString read(const QString& app, const QString& section, const QString& key,
-                         const QString& def) = 0;
-    virtual void write(const QString& app, const QString& section, const QString& key,
-                       const QString& value) = 0;
+    virtual QString read(const QString& app, const QString& section, const QString& key, const QString& def) = 0;
+    virtual void write(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
+    // The file holding an application's settings, to back it up; none when not a file.
+    virtual QString fichier(const QString& /*app*/) { return {}; }
     // A list index: a text that is not a whole number reads as 0.
     int readIndex(const QString& app, const QString& section, const QString& key, int def = 0);
 };
@@ -23,10 +23,9 @@ class QtSettingsStore : public SettingsStore {
 public:
     explicit QtSettingsStore(QString configDir = {});
     ~QtSettingsStore() override;
-    QString read(const QString& app, const QString& section, const QString& key,
-                 const QString& def) override;
-    void write(const QString& app, const QString& section, const QString& key,
-               const QString& value) override;
+    QString read(const QString& app, const QString& section, const QString& key, const QString& def) override;
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    QString fichier(const QString& app) override;
 
 private:
     QSettings& store(const QString& app);

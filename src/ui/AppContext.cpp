@@ -5,15 +5,15 @@
 #include "platform/SettingsStore.h"
 
 QString AppContext::readStation(const QString& key, const QString& def) const {
-    return settings->read(Keys::App, stationSection(), key, def);
+    return settings->read(Reglages::App, stationSection(), key, def);
 }
 
 void AppContext::writeStation(const QString& key, const QString& value) const {
-    settings->write(Keys::App, stationSection(), key, value);
+    settings->write(Reglages::App, stationSection(), key, value);
 }
 
 int AppContext::readStationIndex(const QString& key) const {
-    return settings->readIndex(Keys::App, stationSection(), key, 0);
+    return settings->readIndex(Reglages::App, stationSection(), key, 0);
 }
 
 Carnet* AppContext::carnetAJour() const {

@@ -10,21 +10,23 @@ class HttpClient;
 class WebViewFactory;
 class Printer;
 class Carnet;
+class Sauvegardes;
 
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
     QString dataDir;                        // Chemin_Repertoire
-    QString station = Keys::StationDefaut;  // Indicatif_Station, stored form
+    QString station = Reglages::StationDefaut;  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;
     Clock* clock = nullptr;
     HttpClient* http = nullptr;
     WebViewFactory* webViews = nullptr;  // the web view of the rules and cluster windows
     Printer* printer = nullptr;
-    Carnet* carnet = nullptr;  // the station's log
+    Carnet* carnet = nullptr;            // the station's log
+    Sauvegardes* sauvegardes = nullptr;  // the session's backups; none in most tests
 
-    bool stationSet() const { return station != Keys::StationDefaut; }
+    bool stationSet() const { return station != Reglages::StationDefaut; }
     QString path(const QString& fileName) const { return dataDir + QLatin1Char('/') + fileName; }
     // Fichier_Log, built each time: the station may have changed.
     QString logPath() const { return path(station + QStringLiteral("_DCF.log")); }

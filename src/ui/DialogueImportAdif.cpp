@@ -110,7 +110,7 @@ void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
     }
     if (!proposerRefus(parent, ImportAdif::bilan(plan))) return;
     const QString nom = nomFichierRefus(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), ImportAdif::lignesRefus(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), ImportAdif::rapportRefus(plan).lignesFichier()))
         ctx.dialogs->notice(QStringLiteral("Les refus ont été enregistrés sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);

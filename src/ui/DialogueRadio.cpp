@@ -22,7 +22,6 @@
 
 #include "core/Reglages.h"
 #include "core/radio/Radio.h"
-#include "core/radio/ReglagesRadio.h"
 #include "platform/DemonRadio.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -162,10 +161,10 @@ QStringList DialogueRadio::portsSerie(const QString& dev, const QString& sys) {
 }
 
 void DialogueRadio::lireReglages() {
-    auto lire = [this](const QString& cle) { return settings_.read(Keys::App, Keys::Global, cle, QString()); };
-    const QString adresse = lire(Keys::RadioAdresse), modele = lire(Keys::RadioModele);
-    const QString port = lire(Keys::RadioPort), vitesse = lire(Keys::RadioVitesse);
-    const Radio::Configuration c = Radio::configuration(adresse, modele, port, vitesse, lire(Keys::RadioIntervalle));
+    auto lire = [this](const QString& cle) { return settings_.read(Reglages::App, Reglages::Global, cle, QString()); };
+    const QString adresse = lire(Reglages::RadioAdresse), modele = lire(Reglages::RadioModele);
+    const QString port = lire(Reglages::RadioPort), vitesse = lire(Reglages::RadioVitesse);
+    const Radio::Configuration c = Radio::configuration(adresse, modele, port, vitesse, lire(Reglages::RadioIntervalle));
     champAdresse->setText(adresse.trimmed());
     champPort->setCurrentText(port.trimmed());
     if (!vitesse.trimmed().isEmpty() && champVitesse->findData(vitesse.trimmed()) < 0)
@@ -230,7 +229,7 @@ void DialogueRadio::choisirModele(int numero) {
 
 void DialogueRadio::enregistrer() {
     auto ecrire = [this](const QString& cle, const QString& valeur) {
-        settings_.write(Keys::App, Keys::Global, cle, valeur);
+        settings_.write(Reglages::App, Reglages::Global, cle, valeur);
     };
     QString adresse, modele;
     if (choixAdresse->isChecked()) {
@@ -253,11 +252,11 @@ void DialogueRadio::enregistrer() {
             return;
         }
         modele = QString::number(filtre_->index(i.row(), 0).data(RoleNumero).toInt());
-        ecrire(Keys::RadioPort, champPort->currentText().trimmed());
-        ecrire(Keys::RadioVitesse, champVitesse->currentData().toString());
+        ecrire(Reglages::RadioPort, champPort->currentText().trimmed());
+        ecrire(Reglages::RadioVitesse, champVitesse->currentData().toString());
     }
-    ecrire(Keys::RadioAdresse, adresse);
-    ecrire(Keys::RadioModele, modele);
-    ecrire(Keys::RadioIntervalle, QString::number(champIntervalle->value()));
+    ecrire(Reglages::RadioAdresse, adresse);
+    ecrire(Reglages::RadioModele, modele);
+    ecrire(Reglages::RadioIntervalle, QString::number(champIntervalle->value()));
     accept();
 }

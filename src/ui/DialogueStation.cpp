@@ -88,10 +88,10 @@ void DialogueStation::valider() {
     }
 
     ctx_.station = candidat;
-    ctx_.settings->write(Keys::App, Keys::Global, Keys::Indicatif, candidat);
+    ctx_.settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, candidat);
     if (nouveau) {
-        ctx_.writeStation(Keys::Bande, QStringLiteral("0"));
-        ctx_.writeStation(Keys::Mode, QStringLiteral("0"));
+        ctx_.writeStation(Reglages::Bande, QStringLiteral("0"));
+        ctx_.writeStation(Reglages::Mode, QStringLiteral("0"));
     }
     emit stationChoisie();
     close();

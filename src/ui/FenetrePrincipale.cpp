@@ -26,6 +26,7 @@
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/Version.h"
 #include "core/Textes.h"
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
@@ -39,9 +40,11 @@
 #include "platform/Windows.h"
 #include "ui/DialogueImportAdif.h"
 #include "ui/DialogueRadio.h"
+#include "ui/DialogueRestauration.h"
 #include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
 #include "ui/FenetreRecherche.h"
+#include "ui/GestionSauvegardes.h"
 #include "ui/Guide.h"
 #include "ui/ImportConfirmations.h"
 #include "ui/MiseAJourListe.h"
@@ -69,10 +72,10 @@ const QString kAideListe =
 }  // namespace
 
 QString FenetrePrincipale::stationEnregistree() const {
-    const QString s = ctx_.settings->read(Keys::App, Keys::Global, Keys::Indicatif, Keys::StationDefaut);
+    const QString s = ctx_.settings->read(Reglages::App, Reglages::Global, Reglages::Indicatif, Reglages::StationDefaut);
     // A stored callsign names a file: one that a typed callsign could not be
     // ("../x") is taken as no station at all.
-    return StationLogic::refus(s).isEmpty() ? s : Keys::StationDefaut;
+    return StationLogic::refus(s).isEmpty() ? s : Reglages::StationDefaut;
 }
 
 FenetrePrincipale::FenetrePrincipale(AppContext& c, QWidget* parent) : QMainWindow(parent), ctx_(c) {
@@ -255,6 +258,14 @@ void FenetrePrincipale::connecterMenus() {
     m.actionOuvrirDossier->setToolTip(QDir::toNativeSeparators(ctx_.dataDir));
     connect(m.actionSpots, &QAction::triggered, this, &FenetrePrincipale::afficherSpots);
     connect(m.actionGuide, &QAction::triggered, this, [this] { ouvrirGuide(ctx_); });
+    connect(m.actionAnnuler, &QAction::triggered, this, [this] { GestionSauvegardes::annulerDerniere(ctx_); });
+    connect(ctx_.carnet, &Carnet::modifie, m.actionAnnuler,
+            [this] { GestionSauvegardes::suivreAnnulation(menus_.actionAnnuler, *ctx_.carnet); });
+    connect(m.actionRestaurer, &QAction::triggered, this, [this] {
+        Windows::openSingle<DialogueRestauration>([this] { return new DialogueRestauration(ctx_); });
+    });
+    connect(m.actionDossierSauvegardes, &QAction::triggered, this,
+            [this] { GestionSauvegardes::changerDossier(ctx_, this); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &FenetrePrincipale::ouvrirRecherche);
 }
@@ -366,7 +377,7 @@ void FenetrePrincipale::demarrer() {
     etiquetteStation_->setText(ctx_.station);
 
     saisie_->restaurerBandeEtMode();
-    const QString dateAuto = ctx_.readStation(Keys::DateAuto, QStringLiteral("Oui"));
+    const QString dateAuto = ctx_.readStation(Reglages::DateAuto, QStringLiteral("Oui"));
     if (dateAuto == QLatin1String("Oui")) {
         menus_.actionDateAutomatique->setChecked(true);
         menus_.actionDateManuelle->setChecked(false);
@@ -377,7 +388,7 @@ void FenetrePrincipale::demarrer() {
     saisie_->setDateAuto(menus_.actionDateAutomatique->isChecked());
     poste_->appliquerReglages();
 
-    ctx_.settings->write(Keys::App, Keys::Global, Keys::Chemin, ctx_.dataDir);
+    ctx_.settings->write(Reglages::App, Reglages::Global, Reglages::Chemin, ctx_.dataDir);
 
     if (!ctx_.stationSet()) {
         ctx_.dialogs->notice(QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n\r\n"));
@@ -394,7 +405,7 @@ void FenetrePrincipale::demarrer() {
 
     if (ctx_.stationSet()) chargerListe();
     saisie_->selectionnerDerniere();
-    ctx_.writeStation(Keys::Revision, Version::Revision);
+    ctx_.writeStation(Reglages::Revision, Version::Revision);
     saisie_->nouvelleSaisie();
 
     rafraichirHorloge();
@@ -453,14 +464,14 @@ void FenetrePrincipale::choisirDateAutomatique() {
     menus_.actionDateManuelle->setChecked(false);
     saisie_->setDateAuto(true);
     formulaire_.champDate->clear();
-    ctx_.writeStation(Keys::DateAuto, QStringLiteral("Oui"));
+    ctx_.writeStation(Reglages::DateAuto, QStringLiteral("Oui"));
 }
 
 void FenetrePrincipale::choisirDateManuelle() {
     menus_.actionDateAutomatique->setChecked(false);
     menus_.actionDateManuelle->setChecked(true);
     saisie_->setDateAuto(false);
-    ctx_.writeStation(Keys::DateAuto, QStringLiteral("Non"));
+    ctx_.writeStation(Reglages::DateAuto, QStringLiteral("Non"));
 }
 
 void FenetrePrincipale::afficherAPropos() { ctx_.dialogs->notice(Textes::aPropos()); }

@@ -58,7 +58,7 @@ Reponse montrerApercu(QWidget* parent, const FusionConfirmations::Plan& plan, bo
 
 void ecrireRapport(AppContext& ctx, const FusionConfirmations::Plan& plan) {
     const QString nom = FusionConfirmations::nomFichierRapport(ctx.station);
-    if (TextFile::rewriteLines(ctx.path(nom), FusionConfirmations::lignesRapport(plan)))
+    if (TextFile::rewriteLines(ctx.path(nom), FusionConfirmations::rapport(plan).lignesFichier()))
         ctx.dialogs->notice(QStringLiteral("Le rapport a été enregistré sous le nom : ") + nom);
     else
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);

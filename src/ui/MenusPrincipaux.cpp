@@ -26,10 +26,16 @@ void MenusPrincipaux::construire(QMainWindow* fenetre) {
     actionRadio = action(QStringLiteral("&Radio…"), "actionRadio");
     actionImporterListe = action(QStringLiteral("Importer une lis&te DCF…"), "actionImporterListe");
     actionOuvrirDossier = action(QStringLiteral("&Ouvrir le dossier des données"), "actionOuvrirDossier");
+    actionAnnuler = action(QStringLiteral("&Annuler la dernière modification"), "actionAnnuler",
+                           QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actionAnnuler->setEnabled(false);
+    actionRestaurer = action(QStringLiteral("Restaurer une &sauvegarde…"), "actionRestaurer");
+    actionDossierSauvegardes = action(QStringLiteral("&Dossier des sauvegardes…"), "actionDossierSauvegardes");
     actionQuitter = action(QStringLiteral("&Quitter Vitralog"), "actionQuitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    menuFichier = menu(QStringLiteral("&Fichier"), "menuFichier",
-                       {actionExporterAdif, actionImporterAdif, actionImporterConfirmations, actionImporterListe,
-                        actionSignaler, actionRadio, actionOuvrirDossier, actionQuitter});
+    menuFichier = menu(
+        QStringLiteral("&Fichier"), "menuFichier",
+        {actionExporterAdif, actionImporterAdif, actionImporterConfirmations, actionImporterListe, actionSignaler,
+         actionRadio, actionOuvrirDossier, actionAnnuler, actionRestaurer, actionDossierSauvegardes, actionQuitter});
 
     actionDateAutomatique = action(QStringLiteral("&Automatique"), "actionDateAutomatique");
     actionDateManuelle = action(QStringLiteral("&Manuelle"), "actionDateManuelle");

@@ -15,7 +15,8 @@ struct MenusPrincipaux {
             *actionCluster = nullptr, *actionSpots = nullptr, *actionReglement = nullptr,
             *actionMettreAJourListe = nullptr, *actionImporterListe = nullptr, *actionAPropos = nullptr,
             *actionHistorique = nullptr, *actionGuide = nullptr, *actionImporterConfirmations = nullptr,
-            *actionRadio = nullptr, *actionSignaler = nullptr;
+            *actionRadio = nullptr, *actionSignaler = nullptr, *actionAnnuler = nullptr, *actionRestaurer = nullptr,
+            *actionDossierSauvegardes = nullptr;
 
     // Builds the menus into the window's menu bar.
     void construire(QMainWindow* fenetre);

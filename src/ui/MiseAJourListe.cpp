@@ -66,14 +66,14 @@ Resultat ecrire(Dialogs& dialogs, const QString& cible, const QByteArray& liste)
 // The list on disk was just replaced: its revision against the one stored
 // at the previous update.
 void annoncerRevision(AppContext& ctx) {
-    const QString stockee = ctx.readStation(Keys::RevisionListe, RevisionParDefaut);
+    const QString stockee = ctx.readStation(Reglages::RevisionListe, RevisionParDefaut);
     const QString revision = ListeReference::revisionFichier(ctx.path(Fichier));
     if (revision == stockee)
         ctx.dialogs->notice(QStringLiteral("La liste des Cathédrales est à la derniere révision   (") + revision +
                             QStringLiteral(")"));
     else
         ctx.dialogs->notice(QStringLiteral("La liste des Cathédrales à été mise à jour ") + revision);
-    ctx.writeStation(Keys::RevisionListe, revision);
+    ctx.writeStation(Reglages::RevisionListe, revision);
 }
 
 QString choisirParDialogue() {

@@ -205,7 +205,7 @@ int Saisie::toucheMode(int code) {
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(f_.choixMode, Keys::Mode);
+    memoriserIndex(f_.choixMode, Reglages::Mode);
     return code == Enter ? 0 : code;
 }
 
@@ -221,7 +221,7 @@ int Saisie::toucheBande(int code) {
     } else {
         code = majuscule(code);
     }
-    memoriserIndex(f_.choixBande, Keys::Bande);
+    memoriserIndex(f_.choixBande, Reglages::Bande);
     return code == Enter ? 0 : code;
 }
 
@@ -343,8 +343,8 @@ void Saisie::rapportsParDefaut() {
 }
 
 void Saisie::restaurerBandeEtMode() {
-    Combos::selectionner(f_.choixBande, ctx_.readStationIndex(Keys::Bande));
-    Combos::selectionner(f_.choixMode, ctx_.readStationIndex(Keys::Mode));
+    Combos::selectionner(f_.choixBande, ctx_.readStationIndex(Reglages::Bande));
+    Combos::selectionner(f_.choixMode, ctx_.readStationIndex(Reglages::Mode));
 }
 
 void Saisie::selectionnerLigne(int row) {
@@ -384,7 +384,7 @@ void Saisie::suivreModeRadio(const QString& mode) {
 void Saisie::appliquerBandeRadio() {
     if (bandeRadio_.isEmpty() || bandeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
     Combos::montrerTexte(f_.choixBande, bandeRadio_);
-    memoriserIndex(f_.choixBande, Keys::Bande);
+    memoriserIndex(f_.choixBande, Reglages::Bande);
 }
 
 void Saisie::appliquerModeRadio() {
@@ -394,7 +394,7 @@ void Saisie::appliquerModeRadio() {
     const bool rapportsTapes = f_.champRstRecu->text() != ancien || f_.champRstEnvoye->text() != ancien;
     const bool auRepos = !saisieEnCours();
     Combos::montrerTexte(f_.choixMode, modeRadio_);
-    memoriserIndex(f_.choixMode, Keys::Mode);
+    memoriserIndex(f_.choixMode, Reglages::Mode);
     if (!rapportsTapes) rapportsParDefaut();
     if (auRepos) noterRepos();  // reports the rig changed were not typed
 }

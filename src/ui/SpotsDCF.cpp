@@ -68,7 +68,7 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
         nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this), QStringLiteral("nouvellesSeulement"));
     alertes = nomme(new QCheckBox(QStringLiteral("Alertes"), this), QStringLiteral("alertes"));
     alertes->setToolTip(QStringLiteral("Une notification du bureau pour chaque référence jamais contactée"));
-    alertes->setChecked(ctx.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, QStringLiteral("Oui")) !=
+    alertes->setChecked(ctx.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots, QStringLiteral("Oui")) !=
                         QLatin1String("Non"));
     boutonSignaler = nomme(new QPushButton(QStringLiteral("&Signaler…"), this), QStringLiteral("boutonSignaler"));
     boutonSignaler->setToolTip(QStringLiteral("Envoyer un spot au nœud DX-cluster"));
@@ -115,7 +115,7 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     connect(lien, &LienCluster::ligneRecue, this, &SpotsDCF::ligneRecue);
     connect(nouvellesSeulement, &QCheckBox::toggled, vue, &TriSpots::setNouvellesSeulement);
     connect(alertes, &QCheckBox::toggled, this, [this](bool oui) {
-        ctx.settings->write(Keys::App, Keys::Global, Keys::AlertesSpots,
+        ctx.settings->write(Reglages::App, Reglages::Global, Reglages::AlertesSpots,
                             oui ? QStringLiteral("Oui") : QStringLiteral("Non"));
     });
     connect(boutonNoeud, &QPushButton::clicked, this, &SpotsDCF::changerNoeud);
@@ -148,13 +148,13 @@ void SpotsDCF::demarrer() {
         etatLien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
         return;
     }
-    QString adresse = ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString());
+    QString adresse = ctx.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, QString());
     if (adresse.trimmed().isEmpty()) adresse = demanderAdresse(QString());
     connecter(adresse);
 }
 
 void SpotsDCF::changerNoeud() {
-    const QString actuelle = ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString());
+    const QString actuelle = ctx.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, QString());
     const QString adresse = demanderAdresse(actuelle);
     if (!adresse.trimmed().isEmpty()) connecter(adresse);
 }
@@ -171,7 +171,7 @@ void SpotsDCF::connecter(const QString& adresse) {
         etatLien->setText(QStringLiteral("Aucun nœud : cliquez sur « Nœud… »"));
         return;
     }
-    ctx.settings->write(Keys::App, Keys::Global, Keys::NoeudCluster, adresse.trimmed());
+    ctx.settings->write(Reglages::App, Reglages::Global, Reglages::NoeudCluster, adresse.trimmed());
     if (!ctx.stationSet()) {
         etatLien->setText(QStringLiteral("Choisissez d'abord l'indicatif de la station"));
         return;
@@ -256,7 +256,7 @@ void SpotsDCF::recalculer() {
     if (ctx.carnet) index.construire(*ctx.carnet);
     // Another station's log: the node must know the new callsign.
     if (!indicatifLien.isEmpty() && ctx.stationSet() && StationLogic::affichage(ctx.station) != indicatifLien)
-        connecter(ctx.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, QString()));
+        connecter(ctx.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, QString()));
     modele->remarquer([this](const Spots::Spot& s) { return index.marque(s.reference, s.bande); });
     titre();
 }

@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (i < 0 || i >= log->nombre() || LigneQso::estConfirmee(log->ligne(i))) std::abort();
     if (p.sansQso + p.ambigus != p.refus.size() || p.sansConfirmation > l.fichier.nombre()) std::abort();
     (void)FusionConfirmations::apercu(p);
-    (void)FusionConfirmations::lignesRapport(p);
+    (void)FusionConfirmations::rapport(p).lignesFichier();
     return 0;
 }

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "core/Reglages.h"
-#include "core/radio/ReglagesRadio.h"
 #include "platform/DemonRadio.h"
 #include "platform/LienRadio.h"
 #include "platform/PosteRadio.h"
@@ -143,7 +142,7 @@ TEST(LienRadio, DemonsHostiles) {
 TEST(PosteRadio, DemonLanceParVitralog) {
     QTemporaryDir dir;
     QtSettingsStore settings(dir.path());
-    auto ecrire = [&](const QString& cle, const QString& v) { settings.write(Keys::App, Keys::Global, cle, v); };
+    auto ecrire = [&](const QString& cle, const QString& v) { settings.write(Reglages::App, Reglages::Global, cle, v); };
     {
         PosteRadio poste(settings);
         QSignalSpy textes(&poste, &PosteRadio::texteChange), bandes(&poste, &PosteRadio::bandeLue),
@@ -152,8 +151,8 @@ TEST(PosteRadio, DemonLanceParVitralog) {
         EXPECT_EQ(poste.texte(), "");
         EXPECT_FALSE(poste.reglerSpot(14025.0, "DCF-018"));
 
-        ecrire(Keys::RadioModele, "1");
-        ecrire(Keys::RadioIntervalle, "200");
+        ecrire(Reglages::RadioModele, "1");
+        ecrire(Reglages::RadioIntervalle, "200");
         poste.appliquerReglages();
         ASSERT_TRUE(attendre([&] { return poste.texte() == "Radio : 145000.0 kHz FM"; }))
             << poste.texte().toStdString();
@@ -169,12 +168,12 @@ TEST(PosteRadio, DemonLanceParVitralog) {
         // Settings that do not change keep the daemon; a new model starts another.
         poste.appliquerReglages();
         EXPECT_EQ(poste.texte(), "Radio : 14025.0 kHz CW");
-        ecrire(Keys::RadioAdresse, "hote:99999");
+        ecrire(Reglages::RadioAdresse, "hote:99999");
         poste.appliquerReglages();
         EXPECT_EQ(poste.texte(), "Radio : réglage « hote:99999 » invalide");
         EXPECT_TRUE(attendre([] { return rigctldEnfants() == 0; }));
 
-        ecrire(Keys::RadioAdresse, "");
+        ecrire(Reglages::RadioAdresse, "");
         poste.appliquerReglages();
         ASSERT_TRUE(attendre([&] { return poste.texte() == "Radio : 145000.0 kHz FM"; }))
             << poste.texte().toStdString();

@@ -65,7 +65,7 @@ struct Maj : ::testing::Test {
         env.ctx.http = &http;
         serveur(srv.base());
     }
-    void serveur(const QString& adresse) { env.settings->write(Keys::App, Keys::Global, Keys::ServeurListe, adresse); }
+    void serveur(const QString& adresse) { env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurListe, adresse); }
     void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) { srv.servir("/Vitralog/Liste_DCF.csv", octets, fin); }
     // The download, or with a path (empty: the operator gave up) the import from that file.
     QStringList lancer(const QString& chemin = QString()) {
@@ -93,7 +93,7 @@ struct Maj : ::testing::Test {
     // The list on disk, the revision stored for the station, then any leftover temporary file.
     QStringList etat() {
         const QByteArray o = env.readFile("Liste_DCF.csv");
-        return QStringList{o == Rev002 ? "Rev002" : o == Rev003 ? "Rev003" : "autre", env.ctx.readStation(Keys::RevisionListe, "<absent>")} +
+        return QStringList{o == Rev002 ? "Rev002" : o == Rev003 ? "Rev003" : "autre", env.ctx.readStation(Reglages::RevisionListe, "<absent>")} +
                QDir(env.dir.path()).entryList({"Temporaire*"});
     }
 };
@@ -159,7 +159,7 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         env.writeFile("Liste_DCF.csv", Rev002);
-        env.ctx.writeStation(Keys::RevisionListe, "Rev 001 du 01/01/15");
+        env.ctx.writeStation(Reglages::RevisionListe, "Rev 001 du 01/01/15");
         http = QtHttpClient{1500};
         serveur(srv.base());
         servir(c.reponse, c.fin);

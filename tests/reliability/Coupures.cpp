@@ -120,9 +120,13 @@ Bilan couper(const QString& dossier, int nombreQso, int coupures, std::mt19937& 
             b.premierDefaut = QStringLiteral("coupure %1 : ").arg(k) + defaut;
         if (apres == nouveau) ancien = nouveau;
         // Leftovers stay a while, so that later saves run beside them; a
-        // few are enough (each may be as large as the log).
-        if (temporaires(dossier).size() > 3)
+        // few are enough (each may be as large as the log). Then the next
+        // start-up's cleanup must take them all.
+        if (temporaires(dossier).size() > 3) {
+            b.nettoyes += int(FichierAtomique::nettoyer(dossier).size());
+            b.restes += int(temporaires(dossier).size());
             for (const QString& r : temporaires(dossier)) QFile::remove(dossier + QLatin1Char('/') + r);
+        }
     }
     return b;
 }

@@ -17,9 +17,11 @@ struct Bilan {
     int fini = 0;              // the save ended before the kill
     int corrompu = 0;          // anything else: must stay 0
     int echecs = 0;            // a save that said it failed: must stay 0
+    int nettoyes = 0;          // leftovers the start-up cleanup removed
+    int restes = 0;            // leftovers it did not remove: must stay 0
     QString premierDefaut;     // what the first bad round saw
     double dureeSauvegardeMs = 0;
-    int qsoDepart = 0;         // the log's size before the first save
+    int qsoDepart = 0;  // the log's size before the first save
     int total() const { return ancien + ancienTemporaire + nouveau + fini + corrompu + echecs; }
 };
 

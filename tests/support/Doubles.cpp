@@ -7,7 +7,7 @@
 #include "core/journal/TextFile.h"
 
 void TestEnv::station(const QString& call, const QStringList& lines) {
-    settings->write(Keys::App, Keys::Global, Keys::Indicatif, call);
+    settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, call);
     ctx.station = call;
     writeFile(call + "_DCF.log", TextFile::joinLines(lines));
     carnet.ouvrir(ctx.logPath());

@@ -111,7 +111,7 @@ TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {
 
 // A callsign read back from the settings passes the rule of a typed one.
 TEST_F(Clavier, AStoredStationThatIsNoCallsignIsNoStation) {
-    env.settings->write(Keys::App, Keys::Global, Keys::Indicatif, "../../../tmp/x/PWN");
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, "../../../tmp/x/PWN");
     main = std::make_unique<FenetrePrincipale>(env.ctx);
-    EXPECT_EQ(main->stationEnregistree(), Keys::StationDefaut);
+    EXPECT_EQ(main->stationEnregistree(), Reglages::StationDefaut);
 }

@@ -18,7 +18,7 @@ namespace {
 class Demarrage : public FenetreTest {
 protected:
     QString reglage(const QString& section, const QString& key) {
-        return env.settings->read(Keys::App, section, key, "<absent>");
+        return env.settings->read(Reglages::App, section, key, "<absent>");
     }
     // Starts with no station; the station window is handed to `choix` once shown.
     void premierDemarrage(std::function<void(DialogueStation*)> choix) {

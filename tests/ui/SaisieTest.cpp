@@ -16,7 +16,7 @@ protected:
         env.station("F5XYZ", {ligne("F6AAA", "75", "", "DCF-012", "14/05/15", "10:00", "SSB", "14 Mhz")});
         env.writeFile("Liste_DCF.csv", "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bourges;18;Saint-Etienne;\r\n");
         env.writeFile("Liste_Prenom.txt", "F6ABC        13 JEAN\r\n");
-        env.settings->write(Keys::App, "Setup F5XYZ", Keys::Bande, "4");
+        env.settings->write(Reglages::App, "Setup F5XYZ", Reglages::Bande, "4");
         env.clock.utc = QDateTime(QDate(2026, 12, 6), QTime(10, 32, 17), Qt::UTC);
         ouvrir();
     }
@@ -38,7 +38,7 @@ TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
     EXPECT_EQ(focus(), c<QComboBox>("choixMode"));
     QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
     taper("cw");
-    EXPECT_EQ(env.ctx.readStation(Keys::Mode, ""), "1");
+    EXPECT_EQ(env.ctx.readStation(Reglages::Mode, ""), "1");
     for (const char* n : {"champRstRecu", "champRstEnvoye", "champNom"}) {
         EXPECT_EQ(focus(), c(n));
         taper();
@@ -77,7 +77,7 @@ TEST_F(SaisieQso, RefusalsKeepTheTextAndTheFocusAndAManualDateStays) {
 
     c<QAction>("actionDateManuelle")->trigger();
     EXPECT_FALSE(c<QAction>("actionDateAutomatique")->isChecked());
-    EXPECT_EQ(env.ctx.readStation(Keys::DateAuto, ""), "Non");
+    EXPECT_EQ(env.ctx.readStation(Reglages::DateAuto, ""), "Non");
     taper("f5abcdefghijk");
     EXPECT_EQ(messages(), QStringList{"12 caracteres maxi pour l'indicatif"});
     EXPECT_EQ(c("champIndicatif")->text(), "F5ABCDEFGHIJK");

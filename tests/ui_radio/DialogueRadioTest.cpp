@@ -9,7 +9,6 @@
 #include <QTreeView>
 
 #include "core/Reglages.h"
-#include "core/radio/ReglagesRadio.h"
 #include "support/Doubles.h"
 #include "ui/DialogueRadio.h"
 
@@ -26,8 +25,8 @@ void valider(QDialog& d) { controle<QDialogButtonBox>(d, "boutons")->buttons().f
 
 QStringList reglages(TestEnv& env) {
     QStringList v;
-    for (const QString& cle : {Keys::RadioAdresse, Keys::RadioModele, Keys::RadioPort, Keys::RadioVitesse})
-        v << env.settings->read(Keys::App, Keys::Global, cle, QStringLiteral("-"));
+    for (const QString& cle : {Reglages::RadioAdresse, Reglages::RadioModele, Reglages::RadioPort, Reglages::RadioVitesse})
+        v << env.settings->read(Reglages::App, Reglages::Global, cle, QStringLiteral("-"));
     return v;
 }
 
@@ -65,7 +64,7 @@ TEST(DialogueRadio, ModeleDeLaListe) {
 // replaces the model.
 TEST(DialogueRadio, Adresse) {
     TestEnv env;
-    env.settings->write(Keys::App, Keys::Global, Keys::RadioModele, "1");
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioModele, "1");
     DialogueRadio d(*env.settings, env.dialogs);
     QTest::keyClicks(controle<QLineEdit>(d, "champAdresse"), "shack:99999");
     EXPECT_TRUE(controle<QRadioButton>(d, "choixAdresse")->isChecked());
@@ -83,7 +82,7 @@ TEST(DialogueRadio, Adresse) {
 // model cannot be chosen: the settings stay as they were.
 TEST(DialogueRadio, SansRigctld) {
     TestEnv env;
-    env.settings->write(Keys::App, Keys::Global, Keys::RadioAdresse, "127.0.0.1:4532");
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, "127.0.0.1:4532");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", env.dir.path().toLocal8Bit());
     DialogueRadio d(*env.settings, env.dialogs);

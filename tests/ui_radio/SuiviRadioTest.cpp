@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "core/Reglages.h"
-#include "core/radio/ReglagesRadio.h"
 #include "support/FenetreTest.h"
 #include "support/Rigctld.h"
 
@@ -13,7 +12,7 @@ class SuiviRadio : public FenetreTest {
 protected:
     Rigctld rig;
     void SetUp() override {
-        env.settings->write(Keys::App, Keys::Global, Keys::RadioAdresse, "127.0.0.1:" + QString::number(rig.port));
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, "127.0.0.1:" + QString::number(rig.port));
         ouvrir();
     }
     QString etat() { return c<QLabel>("etatRadio")->text(); }
@@ -37,7 +36,7 @@ TEST_F(SuiviRadio, TheFormFollowsTheRigUntilTheOperatorChoosesAndTheLinkComesBac
         1500))
         << formulaire().join('|').toStdString();
     EXPECT_EQ(etat(), "Radio : 7012.0 kHz CW");
-    EXPECT_EQ(env.settings->read(Keys::App, env.ctx.stationSection(), Keys::Bande, {}), "2");
+    EXPECT_EQ(env.settings->read(Reglages::App, env.ctx.stationSection(), Reglages::Bande, {}), "2");
 
     // The operator picks a band: the rig's next frequency leaves it.
     QComboBox* bande = c<QComboBox>("choixBande");

@@ -162,13 +162,13 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     QObject::connect(lien, &LienCluster::etatChange, [&](const QString& e) { etats << e; });
     w.show();
     w.demarrer();
-    EXPECT_EQ(env.dialogs.notices << env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "rien"),
+    EXPECT_EQ(env.dialogs.notices << env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "rien"),
               QStringList({"Adresse de nœud invalide : noeud sans port: (attendu : hôte:port)", "rien"}));
     controle<QPushButton>(&w, "boutonNoeud")->click();
 
     // Login on the prompt with the callsign as shown; a telnet option request is refused.
     ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; })) << noeud.recu.toStdString();
-    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::NoeudCluster, "") + " " +
+    EXPECT_EQ(env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "") + " " +
                   controle<QLabel>(&w, "etatLien")->text(),
               noeud.adresse() + " Connecté à " + noeud.adresse());
     noeud.client->write("\xff\xfd\x01");
@@ -375,7 +375,7 @@ TEST_F(SpotsFenetre, Alertes) {
 
     auto* alertes = controle<QCheckBox>(w.get(), "alertes");
     alertes->click();
-    EXPECT_EQ(env.settings->read(Keys::App, Keys::Global, Keys::AlertesSpots, ""), "Non");
+    EXPECT_EQ(env.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots, ""), "Non");
     EXPECT_FALSE(controle<QCheckBox>(std::make_unique<SpotsDCF>(env.ctx).get(), "alertes")->isChecked());
     envoyer("DX de F5XYZ: 10120.0 F6FFF DBF-012B 1204Z\r\n", 6);
     alertes->click();

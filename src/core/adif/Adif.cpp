@@ -6,6 +6,7 @@
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
+#include "core/Version.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
 

@@ -320,7 +320,7 @@ QString question(const Plan& plan) { return QStringLiteral("Confirmer %1 QSO ?")
 
 QString bilan(const Plan& plan) { return QStringLiteral("%1 QSO confirmés").arg(plan.lignes.size()); }
 
-QStringList lignesRapport(const Plan& plan) {
+Rapport rapport(const Plan& plan) {
     QStringList out;
     out.reserve(plan.refus.size());
     for (const Refus& r : plan.refus) {
@@ -328,7 +328,9 @@ QStringList lignesRapport(const Plan& plan) {
         if (!r.qso.isEmpty()) l += r.qso + QStringLiteral(" : ");
         out.append(l + r.motif);
     }
-    return out;
+    Rapport r;
+    r.lignes = out;
+    return r;
 }
 
 QString nomFichierRapport(const QString& indicatif) { return indicatif + QStringLiteral("_Confirmations.txt"); }

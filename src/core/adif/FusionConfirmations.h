@@ -2,6 +2,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include "core/diplomes/Rapport.h"
 
 #include "core/journal/Carnet.h"
 
@@ -57,7 +58,7 @@ QString apercu(const Plan& plan);
 QString question(const Plan& plan);
 QString bilan(const Plan& plan);
 // One line per unmatched or ambiguous record, with the reason.
-QStringList lignesRapport(const Plan& plan);
+Rapport rapport(const Plan& plan);
 // "<indicatif>_Confirmations.txt", in the data folder.
 QString nomFichierRapport(const QString& indicatif);
 

@@ -301,7 +301,7 @@ QString bilan(const Plan& plan) {
         .arg(plan.refus.size());
 }
 
-QStringList lignesRefus(const Plan& plan) {
+Rapport rapportRefus(const Plan& plan) {
     QStringList out;
     out.reserve(plan.refus.size());
     for (const Refus& r : plan.refus) {
@@ -311,7 +311,9 @@ QStringList lignesRefus(const Plan& plan) {
         out.append(QStringLiteral("Enregistrement %1 : ").arg(r.numero) + qso.join(QLatin1Char(' ')) +
                    QStringLiteral(" : ") + r.motif);
     }
-    return out;
+    Rapport r;
+    r.lignes = out;
+    return r;
 }
 
 }  // namespace ImportAdif

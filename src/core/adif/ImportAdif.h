@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include "core/diplomes/Rapport.h"
 
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
@@ -75,6 +76,6 @@ bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* e
 QString resume(const Plan& plan);
 QString bilan(const Plan& plan);
 // One line per refused record, for the text file the operator may keep.
-QStringList lignesRefus(const Plan& plan);
+Rapport rapportRefus(const Plan& plan);
 
 }  // namespace ImportAdif

@@ -9,13 +9,6 @@
 
 class Carnet;
 
-namespace Keys {
-// Address of the DX-cluster node ("host:port"), application "DCF", global section.
-inline const QString NoeudCluster = QStringLiteral("Noeud Cluster");
-// Desktop alerts of the spots window, "Oui" or "Non"; application "DCF", global section.
-inline const QString AlertesSpots = QStringLiteral("Alertes Spots");
-}  // namespace Keys
-
 // Spots of a DX-cluster node read from its telnet lines, and what the log
 // says of each spotted reference.
 namespace Spots {

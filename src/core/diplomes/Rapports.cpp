@@ -130,32 +130,28 @@ QString nomFichierDiplome(const QString& station, const QString& niveau, const Q
     return station + QLatin1Char('_') + partieNiveau(niveau) + partieDate(aujourdhui) + QStringLiteral(".txt");
 }
 
-QStringList fichierDiplome(const QString& station, const QString& aujourdhui, const QStringList& entrees) {
-    QStringList out;
-    out.reserve(entrees.size() + 6);
-    out << station + QStringLiteral("   ") + QStringLiteral(" Liste alphanumerique des Cathédrales contactées") +
-               QStringLiteral(" au ") + aujourdhui
-        << QString() << EnteteFichierDiplome << QString();
-    for (qsizetype i = 0; i < entrees.size(); ++i) out << numero(int(i + 1)) + QLatin1Char(' ') + entrees[i];
-    out << QString() << Credit;
-    return out;
-}
-
 QString titreImpressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui) {
     const Niveau* n = niveauNomme(niveau);
     if (!n) return {};
     return QString(n->retraitTitre, QLatin1Char(' ')) + station + n->titre + dateImprimee(aujourdhui);
 }
 
-QStringList impressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
-                              const QStringList& entrees) {
-    QStringList out;
-    out.reserve(entrees.size() + 7);
-    out << titreImpressionDiplome(station, niveau, aujourdhui) << QString() << EnteteImpressionDiplome << QString();
+Rapport rapportDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
+                       const QStringList& entrees, Support support) {
+    Rapport r;
+    const bool papier = support == Support::Impression;
+    r.titre = papier ? titreImpressionDiplome(station, niveau, aujourdhui)
+                     : station + QStringLiteral("   ") +
+                           QStringLiteral(" Liste alphanumerique des Cathédrales contactées") + QStringLiteral(" au ") +
+                           aujourdhui;
+    r.entete = papier ? EnteteImpressionDiplome : EnteteFichierDiplome;
+    // Paper gets a left margin before the numbers.
+    const QString marge = papier ? QStringLiteral("    ") : QString();
+    r.lignes.reserve(entrees.size());
     for (qsizetype i = 0; i < entrees.size(); ++i)
-        out << QStringLiteral("    ") + numero(int(i + 1)) + QLatin1Char(' ') + entrees[i];
-    out << QString() << QString() << Credit;
-    return out;
+        r.lignes << marge + numero(int(i + 1)) + QLatin1Char(' ') + entrees[i];
+    r.credit = Credit;
+    return r;
 }
 
 // ---- Contacted list ----
@@ -203,22 +199,8 @@ QString titreContactes(const QString& station, const QString& aujourdhui) {
            station + QStringLiteral(" au ") + aujourdhui + QStringLiteral(" par ordre alphanumerique");
 }
 
-QStringList fichierContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees) {
-    QStringList out;
-    out.reserve(entrees.size() + 6);
-    out << titreContactes(station, aujourdhui) << QString() << EnteteFichierContactes << QString();
-    out << entrees;
-    out << QString() << Credit;
-    return out;
-}
-
-QStringList impressionContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees) {
-    QStringList out;
-    out.reserve(entrees.size() + 7);
-    out << titreContactes(station, aujourdhui) << QString() << EnteteFichierContactes << QString();
-    out << entrees;
-    out << QString() << QString() << Credit;
-    return out;
+Rapport rapportContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees) {
+    return {titreContactes(station, aujourdhui), EnteteFichierContactes, entrees, Credit};
 }
 
 }  // namespace Rapports

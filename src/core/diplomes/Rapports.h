@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/diplomes/Rapport.h"
+
 class Carnet;
 
 // What the award windows show, save and print, built from the log's bytes.
@@ -62,10 +64,12 @@ extern const QString Credit;
 // Empty for a word that is not one of the four levels.
 QString partieNiveau(const QString& niveau);
 QString nomFichierDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
-QStringList fichierDiplome(const QString& station, const QString& aujourdhui, const QStringList& entrees);
 QString titreImpressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui);
-QStringList impressionDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
-                              const QStringList& entrees);
+// Saved and printed, the award list differs in its title, header and margin.
+enum class Support { Fichier, Impression };
+// The numbered award list of a level.
+Rapport rapportDiplome(const QString& station, const QString& niveau, const QString& aujourdhui,
+                       const QStringList& entrees, Support support);
 
 // ---- Contacted list ----
 
@@ -81,7 +85,7 @@ extern const QString EnteteFichierContactes;
 
 QString nomFichierContactes(const QString& station, const QString& aujourdhui);
 QString titreContactes(const QString& station, const QString& aujourdhui);
-QStringList fichierContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
-QStringList impressionContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
+// The contacted list, the same saved or printed.
+Rapport rapportContactes(const QString& station, const QString& aujourdhui, const QStringList& entrees);
 
 }  // namespace Rapports

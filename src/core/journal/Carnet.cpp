@@ -19,8 +19,7 @@ namespace {
 QChar intenable(const QString& t) {
     for (QChar c : t) {
         const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || !TextFile::canEncode(QString(c)))
-            return c;
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || !TextFile::canEncode(QString(c))) return c;
     }
     return {};
 }
@@ -38,6 +37,13 @@ int deux(QByteArrayView l, int pos) {
     const char a = l[pos], b = l[pos + 1];
     if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
     return (a - '0') * 10 + (b - '0');
+}
+
+// "F5ABC DCF-018": who and which cathedral, as the operator reads them.
+QString qui(QByteArrayView ligne) {
+    return TextFile::decode(LigneQso::champ(ligne, LigneQso::Champ::Indicatif).trimmed().toByteArray()) +
+           QLatin1Char(' ') +
+           TextFile::decode(LigneQso::champ(ligne, LigneQso::Champ::Reference).trimmed().toByteArray());
 }
 
 }  // namespace
@@ -73,12 +79,17 @@ bool Carnet::ouvrir(const QString& chemin) {
     }
     indexer();
     noterFichier();
+    // The kept changes describe the bytes we last had, not these.
+    etapes_.clear();
+    tailleEtapes_ = 0;
     emit modifie();
     return lisible_;
 }
 
 void Carnet::charger(const QByteArray& octets) {
     octets_ = octets;
+    etapes_.clear();
+    tailleEtapes_ = 0;
     lisible_ = true;
     indexer();
     emit modifie();
@@ -199,7 +210,7 @@ Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne)
     return {};
 }
 
-Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
+Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes, const QString& modification) {
     qsizetype taille = 0;
     for (QByteArrayView l : lignes) taille += l.size() + 2;
     QByteArray contenu = TriRapide::grandTampon(taille);
@@ -215,14 +226,94 @@ Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes) {
         d[p++] = '\r';
         d[p++] = '\n';
     }
-    if (!TextFile::rewrite(chemin_, contenu))
-        return {Resultat::EchecEcriture, messageEcriture(chemin_, FichierAtomique::readOnly(chemin_)), Aucun};
+    return enregistrer(std::move(contenu), &places, modification);
+}
+
+Carnet::Resultat Carnet::enregistrer(QByteArray contenu, std::vector<Span>* places, const QString& modification) {
+    emit avantModification(octets_);
+    FichierAtomique f;
+    if (!f.open(chemin_) || !f.write(contenu) || !f.commit()) {
+        if (!f.renomme())
+            return {Resultat::EchecEcriture, messageEcriture(chemin_, FichierAtomique::readOnly(chemin_)), Aucun};
+        // The file holds the new log but the disk did not confirm it: say
+        // so, and show what the file holds.
+        ouvrir(chemin_);
+        return {Resultat::EchecEcriture,
+                QStringLiteral("Le log ") + QDir::toNativeSeparators(chemin_) +
+                    QStringLiteral(" a été modifié mais le disque n'a pas confirmé l'écriture : ") + f.errorText(),
+                Aucun};
+    }
+    if (!modification.isEmpty()) noterEtape(modification, octets_, contenu);
     octets_ = std::move(contenu);
-    lignes_ = std::move(places);
+    if (places)
+        lignes_ = std::move(*places);
+    else
+        indexer();
     noterFichier();
     lisible_ = true;
     emit modifie();
     return {};
+}
+
+void Carnet::noterEtape(const QString& modification, const QByteArray& avant, const QByteArray& apres) {
+    // Only the middle that differs is kept: a deletion in an 11 MB log keeps one line.
+    const qsizetype n = std::min(avant.size(), apres.size());
+    const qsizetype debut = std::mismatch(avant.cbegin(), avant.cbegin() + n, apres.cbegin()).first - avant.cbegin();
+    qsizetype fin = 0;
+    while (fin < n - debut && avant[avant.size() - 1 - fin] == apres[apres.size() - 1 - fin]) ++fin;
+    Etape e{modification, debut, apres.size() - fin - debut, avant.sliced(debut, avant.size() - fin - debut)};
+    tailleEtapes_ += e.ancien.size();
+    etapes_.push_back(std::move(e));
+    while (!etapes_.empty() && (qsizetype(etapes_.size()) > MaxAnnulations || tailleEtapes_ > PlafondAnnulations)) {
+        tailleEtapes_ -= etapes_.front().ancien.size();
+        etapes_.pop_front();
+    }
+}
+
+QString Carnet::questionAnnulation(const QString& modification) {
+    // Every name is feminine ("la suppression") or starts with a vowel ("l'ajout").
+    static const QString voyelles = QStringLiteral("aeiouéAEIOUÉ");
+    const bool elision = !modification.isEmpty() && voyelles.contains(modification.front());
+    return QStringLiteral("Annuler ") + (elision ? QStringLiteral("l'") : QStringLiteral("la ")) + modification +
+           QStringLiteral(" ?");
+}
+
+Carnet::Resultat Carnet::annuler() {
+    if (etapes_.empty()) return {Resultat::Refuse, QStringLiteral("Aucune modification à annuler"), Aucun};
+    // Compared byte for byte, not by size and date: another program may
+    // have written the same size within the same instant.
+    QFile f(chemin_);
+    const bool lu = f.open(QIODevice::ReadOnly);
+    const QByteArray disque = lu ? lireTout(f) : QByteArray();
+    if (!lu || f.error() != QFileDevice::NoError || disque != octets_) {
+        const QString nom = etapes_.back().nom;
+        ouvrir(chemin_);
+        return {Resultat::Refuse,
+                QStringLiteral("Le log a été modifié par un autre programme depuis la ") + nom +
+                    QStringLiteral(" : elle ne peut pas être annulée"),
+                Aucun};
+    }
+    Etape e = std::move(etapes_.back());
+    etapes_.pop_back();
+    tailleEtapes_ -= e.ancien.size();
+    QByteArray avant;
+    avant.reserve(octets_.size() - e.longueur + e.ancien.size());
+    avant.append(QByteArrayView(octets_).first(e.debut))
+        .append(e.ancien)
+        .append(QByteArrayView(octets_).sliced(e.debut + e.longueur));
+    const QByteArray apres = octets_;  // shares the buffer: tells whether it was replaced
+    Resultat r = enregistrer(std::move(avant), nullptr, {});
+    if (!r.fait() && octets_.constData() == apres.constData()) {
+        // Nothing written: the change can still be taken back later.
+        tailleEtapes_ += e.ancien.size();
+        etapes_.push_back(std::move(e));
+    }
+    return r;
+}
+
+Carnet::Resultat Carnet::restaurer(const QByteArray& octets, const QString& modification) {
+    if (!actualiser()) return {Resultat::EchecEcriture, messageEcriture(chemin_), Aucun};
+    return enregistrer(octets, nullptr, modification);
 }
 
 namespace {
@@ -240,7 +331,7 @@ Carnet::Resultat Carnet::ajouterEnFin(const Qso& q) {
     if (!r.fait()) return r;
     std::vector<QByteArrayView> v = vues(*this);
     v.push_back(l);
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("ajout de ") + qui(l));
 }
 
 Carnet::Resultat Carnet::insererParDate(const Qso& q) {
@@ -260,7 +351,7 @@ Carnet::Resultat Carnet::insererParDate(const Qso& q) {
         }
     }
     v.insert(ou, l);
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("insertion de ") + qui(l));
 }
 
 Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
@@ -299,7 +390,7 @@ Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
         v.push_back(ligne(i));
     }
     for (; k < nouvelles.size(); ++k) v.push_back(nouvelles[k].ligne);
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("importation ADIF de %1 QSO").arg(qsos.size()));
 }
 
 Carnet::Resultat Carnet::remplacer(const QString& ligneAffichee, const Qso& q) {
@@ -315,7 +406,7 @@ Carnet::Resultat Carnet::remplacer(const QString& ligneAffichee, const Qso& q) {
             trouve = true;
         }
     if (!trouve) v.push_back(l);
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("modification de ") + qui(l));
 }
 
 Carnet::Resultat Carnet::supprimer(const QString& ligneAffichee) {
@@ -324,7 +415,7 @@ Carnet::Resultat Carnet::supprimer(const QString& ligneAffichee) {
     const QByteArray ancienne = TextFile::encode(LigneQso::reconstruire(ligneAffichee, true));
     std::vector<QByteArrayView> v = vues(*this);
     std::erase_if(v, [&](QByteArrayView x) { return x == ancienne; });
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("suppression de ") + qui(ancienne));
 }
 
 std::optional<QString> Carnet::dejaContacte(const QString& ref, const QString& bande) const {
@@ -359,6 +450,7 @@ Carnet::Resultat Carnet::confirmer(const QList<qsizetype>& lignes) {
     QByteArray changees(place, ' ');
     std::vector<QByteArrayView> v = vues(*this);
     char* d = changees.data();
+    qsizetype marquees = 0;
     for (qsizetype i : lignes) {
         if (!aMarquer(i)) continue;
         const QByteArrayView l = ligne(i);
@@ -368,6 +460,7 @@ Carnet::Resultat Carnet::confirmer(const QList<qsizetype>& lignes) {
         d[qsl] = '*';
         v[size_t(i)] = QByteArrayView(d, n);
         d += n;
+        ++marquees;
     }
-    return ecrire(v);
+    return ecrire(v, QStringLiteral("confirmation de %1 QSO").arg(marquees));
 }

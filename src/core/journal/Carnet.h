@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <deque>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -78,6 +79,26 @@ public:
     // be read (years 50-99 are 19xx, 00-49 are 20xx).
     static std::optional<qint64> horodatage(QByteArrayView ligne);
 
+    // The changes of this session, newest last, can be taken back one by
+    // one: at most MaxAnnulations, and what they keep stays under
+    // PlafondAnnulations bytes (only the bytes a change replaced are kept).
+    static constexpr int MaxAnnulations = 20;
+    static constexpr qsizetype PlafondAnnulations = 32 * 1024 * 1024;
+    qsizetype annulationsPossibles() const { return qsizetype(etapes_.size()); }
+    qsizetype memoireAnnulations() const { return tailleEtapes_; }
+    // What the last change was ("suppression de F5ABC DCF-018"); empty when none.
+    QString derniereModification() const { return etapes_.empty() ? QString() : etapes_.back().nom; }
+    // "Annuler la suppression de F5ABC DCF-018 ?"
+    static QString questionAnnulation(const QString& modification);
+    // Puts the log back exactly as it was before the last change, through the
+    // atomic rewrite. Refused, and every change then kept forgotten, when the
+    // file changed on disk since our last write: nothing we did not write is
+    // overwritten.
+    Resultat annuler();
+    // The whole log replaced by these bytes (a backup brought back); it can be
+    // taken back like any change.
+    Resultat restaurer(const QByteArray& octets, const QString& modification);
+
     // A read-only log gets its own message.
     static QString messageEcriture(const QString& fichier, bool lectureSeule = false);
     // A new QSO past LigneQso::MaxQso.
@@ -85,10 +106,15 @@ public:
 
 signals:
     void modifie();
+    // Just before a change is written, with the log as it is on disk.
+    void avantModification(const QByteArray& octets);
 
 private:
     using Span = std::pair<qsizetype, qsizetype>;  // start, length
-    Resultat ecrire(const std::vector<QByteArrayView>& lignes);
+    Resultat ecrire(const std::vector<QByteArrayView>& lignes, const QString& modification);
+    // Writes these bytes as the new log; a named change can be taken back.
+    Resultat enregistrer(QByteArray contenu, std::vector<Span>* places, const QString& modification);
+    void noterEtape(const QString& modification, const QByteArray& avant, const QByteArray& apres);
     Resultat preparer(const Qso& q, bool nouveau, QByteArray* ligne);
     void indexer();
     void noterFichier();
@@ -99,6 +125,16 @@ private:
     bool lisible_ = true;
     qint64 taille_ = -1;
     QDateTime modifieLe_;
+
+    // One change, as what it replaced: the bytes after it equal the bytes
+    // before it outside [debut, debut + longueur), where they held `ancien`.
+    struct Etape {
+        QString nom;
+        qsizetype debut = 0, longueur = 0;
+        QByteArray ancien;
+    };
+    std::deque<Etape> etapes_;
+    qsizetype tailleEtapes_ = 0;
 
 public:
     // The QSL column of these lines (numbers as the log was read) set to "*",

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -32,14 +33,30 @@ mode_t masque() {
     return m;
 }
 
-// Makes the rename itself durable. Its failure is not the save's: once the
-// rename is done the file holds the new content, and "not modified" would be
-// untrue.
-void synchroniserDossier(const QString& dossier) {
+// Makes the rename itself durable; an I/O error here means the disk may
+// lose it, so it fails the commit like the file's own fsync. A folder we may
+// not open for reading (mode -wx) cannot be synced and is no error.
+bool synchroniserDossier(const QString& dossier) {
     const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
+    if (fd < 0) return true;
+    const bool fait = ::fsync(fd) == 0;
+    const int erreur = errno;
     ::close(fd);
+    errno = erreur;
+    return fait;
+}
+
+// The names open() gives: mkostemps fills the X's from [A-Za-z0-9].
+const QString Prefixe = QStringLiteral("Temporaire-"), Suffixe = QStringLiteral(".txt");
+constexpr int Aleatoires = 6;
+
+bool nomTemporaire(const QString& nom) {
+    if (nom.size() != Prefixe.size() + Aleatoires + Suffixe.size() || !nom.startsWith(Prefixe) ||
+        !nom.endsWith(Suffixe))
+        return false;
+    for (QChar c : nom.mid(Prefixe.size(), Aleatoires))
+        if (c.unicode() > 0x7F || !c.isLetterOrNumber()) return false;
+    return true;
 }
 
 }  // namespace
@@ -71,6 +88,7 @@ void FichierAtomique::ignorerLimiteTaille() { std::signal(SIGXFSZ, SIG_IGN); }
 bool FichierAtomique::open(const QString& target) {
     abandonner();
     erreur_.clear();
+    renomme_ = false;
     const QString reel = fichierReel(target);
     reel_ = QFile::encodeName(reel);
     struct stat avant;
@@ -79,9 +97,9 @@ bool FichierAtomique::open(const QString& target) {
 
     // A unique name beside the file: a temporary file left by a killed
     // writer, or one being written by another program, is never reused.
-    const QString suffixe = QStringLiteral(".txt");
-    temporaire_ = QFile::encodeName(QFileInfo(reel).absolutePath() + QStringLiteral("/Temporaire-XXXXXX") + suffixe);
-    fd_ = ::mkostemps(temporaire_.data(), int(suffixe.size()), O_CLOEXEC);
+    temporaire_ = QFile::encodeName(QFileInfo(reel).absolutePath() + QLatin1Char('/') + Prefixe +
+                                    QString(Aleatoires, QLatin1Char('X')) + Suffixe);
+    fd_ = ::mkostemps(temporaire_.data(), int(Suffixe.size()), O_CLOEXEC);
     if (fd_ < 0) return echec(systeme());
     // The new file gets the old one's owner and permissions. When the owner
     // cannot be kept (a file of another user), the save is refused rather
@@ -123,6 +141,19 @@ bool FichierAtomique::commit() {
         ::unlink(temporaire_.constData());
         return false;
     }
-    synchroniserDossier(QFileInfo(QFile::decodeName(reel_)).absolutePath());
+    renomme_ = true;
+    const QString dossier = QFileInfo(QFile::decodeName(reel_)).absolutePath();
+    if (!synchroniserDossier(dossier))
+        return echec(QStringLiteral("le dossier ") + dossier + QStringLiteral(" n'a pas pu être synchronisé (") +
+                     systeme() + QLatin1Char(')'));
     return true;
+}
+
+QStringList FichierAtomique::nettoyer(const QString& dossier) {
+    QStringList retires;
+    const QDir d(dossier);
+    // No links: a link of that name is not ours, whatever it points to.
+    for (const QString& nom : d.entryList({Prefixe + QStringLiteral("*") + Suffixe}, QDir::Files | QDir::NoSymLinks))
+        if (nomTemporaire(nom) && QFile::remove(d.filePath(nom))) retires << nom;
+    return retires;
 }

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 // One whole-file write that never leaves a half-written target: the bytes go
 // to a new temporary file of a unique name beside the file ("Temporaire-
@@ -40,6 +41,14 @@ public:
     // A file size limit (ulimit -f) makes a write fail with EFBIG instead of
     // killing the program with SIGXFSZ; called once at start-up.
     static void ignorerLimiteTaille();
+    // Removes from a folder the temporary files a killed writer left: only
+    // regular files named as open() names them. Only safe while no writer
+    // runs there (at start-up, under the data folder's lock). Gives the
+    // removed names.
+    static QStringList nettoyer(const QString& dossier);
+    // The rename was done by the last commit(), even when it failed after it
+    // (the folder could not be synced): the target then holds the new content.
+    bool renomme() const { return renomme_; }
 
 private:
     bool echec(const QString& pourquoi);
@@ -49,4 +58,5 @@ private:
     QByteArray temporaire_;  // the temporary file's name, encoded
     QByteArray reel_;        // the file the target names, links followed
     QString erreur_;
+    bool renomme_ = false;
 };

@@ -107,12 +107,11 @@ QStringList FenetreContactees::entreesTriees() const {
 void FenetreContactees::enregistrer() {
     const QString aujourdhui = ctx_.clock->todayShort();
     OutilsDiplomes::enregistrer(ctx_, Rapports::nomFichierContactes(ctx_.station, aujourdhui),
-                                Rapports::fichierContactes(ctx_.station, aujourdhui, entrees()),
+                                Rapports::rapportContactes(ctx_.station, aujourdhui, entrees()),
                                 QStringLiteral("Le log a été enregistré sous le nom : "));
 }
 
 void FenetreContactees::imprimer() {
     // 122 columns of 9-point Courier do not fit across a portrait page.
-    OutilsDiplomes::imprimer(ctx_, Rapports::impressionContactes(ctx_.station, ctx_.clock->todayShort(), entrees()),
-                             {Rapports::EnteteFichierContactes, QString()}, true);
+    OutilsDiplomes::imprimer(ctx_, Rapports::rapportContactes(ctx_.station, ctx_.clock->todayShort(), entrees()), true);
 }

@@ -87,13 +87,15 @@ QStringList FenetreListeDiplome::entrees() const { return modele_->entrees().tex
 
 void FenetreListeDiplome::enregistrer() {
     const QString aujourdhui = ctx_.clock->todayShort();
-    OutilsDiplomes::enregistrer(ctx_, Rapports::nomFichierDiplome(ctx_.station, niveau_, aujourdhui),
-                                Rapports::fichierDiplome(ctx_.station, aujourdhui, entrees()),
-                                QStringLiteral("Fichier enregistré sous le nom : "));
+    OutilsDiplomes::enregistrer(
+        ctx_, Rapports::nomFichierDiplome(ctx_.station, niveau_, aujourdhui),
+        Rapports::rapportDiplome(ctx_.station, niveau_, aujourdhui, entrees(), Rapports::Support::Fichier),
+        QStringLiteral("Fichier enregistré sous le nom : "));
 }
 
 void FenetreListeDiplome::imprimer() {
     OutilsDiplomes::imprimer(ctx_,
-                             Rapports::impressionDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees()),
-                             {Rapports::EnteteImpressionDiplome, QString()}, false);
+                             Rapports::rapportDiplome(ctx_.station, niveau_, ctx_.clock->todayShort(), entrees(),
+                                                      Rapports::Support::Impression),
+                             false);
 }

@@ -26,8 +26,8 @@ const Carnet* lireLog(AppContext& ctx) {
     return ctx.carnet;
 }
 
-bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes, const QString& message) {
-    if (!TextFile::rewriteLines(ctx.path(nom), lignes)) {
+bool enregistrer(AppContext& ctx, const QString& nom, const Rapport& rapport, const QString& message) {
+    if (!TextFile::rewriteLines(ctx.path(nom), rapport.lignesFichier())) {
         ctx.dialogs->notice(QStringLiteral("Impossible d'enregistrer le fichier ") + nom);
         return false;
     }
@@ -35,7 +35,7 @@ bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes,
     return true;
 }
 
-bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& entete, bool paysage) {
+bool imprimer(AppContext& ctx, const Rapport& rapport, bool paysage) {
     Printer* p = ctx.printer;
     if (!p) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
@@ -51,8 +51,8 @@ bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& ent
     } else if (!p->begin()) {
         ctx.dialogs->notice(QStringLiteral("Aucune imprimante n'est disponible"));
     } else {
-        p->setPageHeader(entete);
-        for (const QString& l : lignes) p->printLine(l);
+        p->setPageHeader(rapport.enteteDePage());
+        for (const QString& l : rapport.lignesImprimees()) p->printLine(l);
         imprime = p->endDoc();
         if (!imprime) ctx.dialogs->notice(QStringLiteral("L'impression a échoué"));
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include "core/diplomes/Rapport.h"
 
 #include "ui/widgets/EnteteColonnes.h"
 
@@ -23,13 +24,13 @@ const Carnet* lireLog(AppContext& ctx);
 
 // Writes a report into the data directory. Says "<message><name>" when it is
 // written, that it could not be otherwise.
-bool enregistrer(AppContext& ctx, const QString& nom, const QStringList& lignes, const QString& message);
+bool enregistrer(AppContext& ctx, const QString& nom, const Rapport& rapport, const QString& message);
 
-// Prints the lines in bold 9-point Courier New after the printer dialog;
-// Cancel prints nothing. The printer's font is given back afterwards.
-// `entete` heads every page after the first. Landscape is what the dialog
-// proposes, for lines too wide for a portrait page.
-bool imprimer(AppContext& ctx, const QStringList& lignes, const QStringList& entete, bool paysage);
+// Prints the report in bold 9-point Courier New after the printer dialog;
+// Cancel prints nothing. The printer's font is given back afterwards. The
+// column header heads every page after the first. Landscape is what the
+// dialog proposes, for lines too wide for a portrait page.
+bool imprimer(AppContext& ctx, const Rapport& rapport, bool paysage);
 
 // "Letter Gothic" when installed, else the system's fixed-pitch font.
 QFont policeFixe(qreal points);

@@ -61,13 +61,13 @@ FenetreCluster::FenetreCluster(AppContext& c, QWidget* parent) : QWidget(parent)
     connect(boutonAfficher, &QPushButton::clicked, this, &FenetreCluster::rafraichir);
 
     choixBande_->addItems(PagesCluster::entrees());
-    const int stockee = ctx_.settings->readIndex(Keys::ClusterApp, ctx_.stationSection(), Keys::BandeCluster, 0);
+    const int stockee = ctx_.settings->readIndex(Reglages::ClusterApp, ctx_.stationSection(), Reglages::BandeCluster, 0);
     choixBande_->setCurrentIndex(stockee >= 0 && stockee < choixBande_->count() ? stockee : -1);
 }
 
 void FenetreCluster::rafraichir() {
     const int index = Combos::indexDuTexte(choixBande_);
-    ctx_.settings->write(Keys::ClusterApp, ctx_.stationSection(), Keys::BandeCluster, QString::number(index));
+    ctx_.settings->write(Reglages::ClusterApp, ctx_.stationSection(), Reglages::BandeCluster, QString::number(index));
     const QString page = PagesCluster::page(index);
     if (page.isEmpty()) return;
     vueWeb_->navigate(Serveurs::adresse(Serveurs::cluster(ctx_), page));

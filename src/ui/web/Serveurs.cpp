@@ -9,17 +9,17 @@ namespace Serveurs {
 namespace {
 
 QString lire(const AppContext& ctx, const QString& key, const QString& def) {
-    const QString v = ctx.settings->read(Keys::App, Keys::Global, key, def).trimmed();
+    const QString v = ctx.settings->read(Reglages::App, Reglages::Global, key, def).trimmed();
     return v.isEmpty() ? def : v;
 }
 
 }  // namespace
 
-QString liste(const AppContext& ctx) { return lire(ctx, Keys::ServeurListe, ListeParDefaut); }
+QString liste(const AppContext& ctx) { return lire(ctx, Reglages::ServeurListe, ListeParDefaut); }
 QString reglement(const AppContext& ctx) {
-    return lire(ctx, Keys::ServeurReglement, ReglementParDefaut);
+    return lire(ctx, Reglages::ServeurReglement, ReglementParDefaut);
 }
-QString cluster(const AppContext& ctx) { return lire(ctx, Keys::ServeurCluster, ClusterParDefaut); }
+QString cluster(const AppContext& ctx) { return lire(ctx, Reglages::ServeurCluster, ClusterParDefaut); }
 
 QUrl adresse(const QString& serveur, const QString& chemin) {
     QString base = serveur;

@@ -67,7 +67,7 @@ TEST_F(Fusion, LotwReportConfirmsOnlyTheUnconfirmedMatchesAndOnlyOnce) {
               "Confirmations : 2 QSO à confirmer dont 2 nouvelles références confirmées, 1 déjà confirmés, "
               "1 sans QSO correspondant, 1 ambigus, 1 sans confirmation");
     EXPECT_EQ(FusionConfirmations::question(p), "Confirmer 2 QSO ?");
-    EXPECT_EQ(FusionConfirmations::lignesRapport(p),
+    EXPECT_EQ(FusionConfirmations::rapport(p).lignesFichier(),
               QStringList({"Enregistrement 4 : F9ZZZ 14 Mhz SSB 15/06/21 14:32 : sans QSO correspondant, "
                            "aucun QSO avec cet indicatif sur cette bande",
                            "Enregistrement 5 : F4GHI 144 Mhz FM 01/01/00 00:05 : ambigu, 2 QSO du log "

@@ -110,7 +110,7 @@ TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
                             rec({{"SIG", "DBF-012B"}, {"QSO_DATE", "20220101"}, {"BAND", "80m"}}) +
                             rec({{"SIG", "POTA"}, {"SIG_INFO", "FF-0001"}});
     const ImportAdif::Plan p = plan(adif, {existant});
-    EXPECT_EQ(ImportAdif::lignesRefus(p),
+    EXPECT_EQ(ImportAdif::rapportRefus(p).lignesFichier(),
               QStringList({"Enregistrement 2 : F6DEF DCF-001 15/06/21 14:32 : DCF-001 Cathédrale déja contacté le 15/06/21 sur 14 Mhz",
                            "Enregistrement 5 : F6DEF DBF-012B 15/06/21 14:32 : DBF-012B Cathédrale déja contacté le 01/01/20 sur 7.0 Mhz"}));
     EXPECT_EQ(ImportAdif::resume(p),

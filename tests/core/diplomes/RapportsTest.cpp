@@ -100,12 +100,12 @@ TEST(Rapports, AwardFileBytes) {
     for (int i = 2; i <= 12; ++i)
         attendu += QByteArray::number(i).rightJustified(5) +
                    "    DCF-001   75  NOTRE-DAME                      14/05/15  10:32  F5AAA       \r\n";
-    EXPECT_EQ(TextFile::joinLines(fichierDiplome("F5XYZ", kJour, diplome(log))),
+    EXPECT_EQ(TextFile::joinLines(rapportDiplome("F5XYZ", "de Base", kJour, diplome(log), Support::Fichier).lignesFichier()),
               attendu + "\r\nListe \xE9tablie par Vitralog, carnet de trafic du DCF\r\n");  // CR LF after the last line too
 }
 
 TEST(Rapports, PrintedAwardListHeadingPerLevel) {
-    EXPECT_EQ(impressionDiplome("F5XYZ", "de Base", kJour, diplome({confirme("F5AAA", "DCF-001")})),
+    EXPECT_EQ(rapportDiplome("F5XYZ", "de Base", kJour, diplome({confirme("F5AAA", "DCF-001")}), Support::Impression).lignesImprimees(),
               QStringList({QString(17, ' ') + "F5XYZ Diplome DCF De base du 05/12/26", "", EnteteImpressionDiplome, "",
                            "        1    DCF-001   75  NOTRE-DAME                      14/05/15  10:32  F5AAA       ", "", "", Credit}));
     EXPECT_EQ(titreImpressionDiplome("F5XYZ", "Excellence", kJour), QString(17, ' ') + "F5XYZ Diplome DCF Excellence du 05/12/26");
@@ -166,9 +166,9 @@ TEST(Rapports, DuplicateFilterMatchesTheSortedListOnAMixedLog) {
 }
 
 TEST(Rapports, ContactedFileOfAnEmptyLog) {
-    const QByteArray b = TextFile::joinLines(fichierContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()));
+    const QByteArray b = TextFile::joinLines(rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
     const QByteArray titre = "Liste des Cath\xE9" "drales et Basiliques contact\xE9" "es par F5XYZ au 05/12/2026 par ordre alphanumerique";
     EXPECT_EQ(b, QByteArray(19, ' ') + titre + "\r\n\r\n" + TextFile::encode(EnteteFichierContactes) + "\r\n\r\n\r\n" +
                      TextFile::encode(Credit) + "\r\n");
-    EXPECT_EQ(impressionContactes("F5XYZ", kJour, {}).mid(4), QStringList({"", "", Credit}));
+    EXPECT_EQ(rapportContactes("F5XYZ", kJour, {}).lignesImprimees().mid(4), QStringList({"", "", Credit}));
 }

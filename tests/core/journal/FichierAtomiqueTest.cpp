@@ -107,3 +107,36 @@ TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
     ASSERT_TRUE(TextFile::rewrite(lien, "encore\r\n"));
     EXPECT_TRUE(QFileInfo(reel).ownerId() == 65534 && QFileInfo(reel).groupId() == 65534);
 }
+
+// Start-up cleanup: only what open() names, as regular files; a name of
+// another shape, a link or a folder of that name is not ours and stays.
+TEST(FichierAtomique, CleanupRemovesOnlyOurOwnLeftovers) {
+    QTemporaryDir d;
+    const struct {
+        const char* nom;
+        bool retire;
+    } cas[] = {{"Temporaire-a1B2c3.txt", true},  {"Temporaire-ZZZZZZ.txt", true},   {"Temporaire.txt", false},
+               {"Temporaire-a1B2c.txt", false},  {"Temporaire-a1B2c3d.txt", false}, {"Temporaire-a1_2c3.txt", false},
+               {"Temporaire-a1B2c3.log", false}, {"temporaire-a1B2c3.txt", false},  {"F5XYZ_DCF.log", false}};
+    QStringList attendus;
+    for (const auto& c : cas) {
+        ecrire(d.filePath(c.nom), "x");
+        if (c.retire) attendus << c.nom;
+    }
+    ASSERT_TRUE(QDir(d.path()).mkdir("Temporaire-dossie.txt") &&
+                QFile::link(d.filePath("F5XYZ_DCF.log"), d.filePath("Temporaire-lien00.txt")));
+    // A killed write leaves its file under a real name of the writer.
+    QStringList avant = entrees(d.path());
+    FichierAtomique tue;
+    ASSERT_TRUE(tue.open(d.filePath("F5XYZ_DCF.log")) && tue.write("moitié"));
+    for (const QString& e : entrees(d.path()))
+        if (!avant.contains(e)) attendus << e;
+    avant = entrees(d.path());
+    QStringList retires = FichierAtomique::nettoyer(d.path());
+    retires.sort();
+    attendus.sort();
+    EXPECT_EQ(retires, attendus);
+    for (const QString& r : retires) avant.removeAll(r);
+    EXPECT_EQ(entrees(d.path()), avant);
+    EXPECT_EQ(attendus.size(), 3);
+}

@@ -43,8 +43,8 @@ protected:
 
     void SetUp() override {
         env.ctx.webViews = &fabrique;
-        env.settings->write(Keys::App, Keys::Global, Keys::ServeurCluster, cluster + "/");
-        env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, "http://127.0.0.1:8074");
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurCluster, cluster + "/");
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurReglement, "http://127.0.0.1:8074");
         ouvrir();
     }
     // Opens the cluster from the menu, the one before closed.
@@ -56,7 +56,7 @@ protected:
     }
     static QComboBox* bande(QWidget* w) { return dans<QComboBox>(w, "choixBande"); }
     QString bandeStockee() {
-        return env.settings->read(Keys::ClusterApp, env.ctx.stationSection(), Keys::BandeCluster, "<absent>");
+        return env.settings->read(Reglages::ClusterApp, env.ctx.stationSection(), Reglages::BandeCluster, "<absent>");
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(Pages, ClusterShowsEachBandsPageAndKeepsTheBandOfEachStationThenTheRules)
         "14 Mhz /ww20cw.html, 18 Mhz /ww17cw.html, 21 Mhz /ww15cw.html, 24 Mhz /ww12cw.html, 28 Mhz /ww10cw.html, "
         "50 Mhz /ww6cw.html, 144 Mhz /ww2cw.html, All VHF /euvhfcw.html 14");
     // The last band shown is stored under the cluster's own name only, and shown at the next opening.
-    EXPECT_EQ(bandeStockee() + env.ctx.readStation(Keys::BandeCluster, "<absent>"), "12<absent>");
+    EXPECT_EQ(bandeStockee() + env.ctx.readStation(Reglages::BandeCluster, "<absent>"), "12<absent>");
     EXPECT_EQ(adresses(w = rouvrir()), QStringList{cluster + "/euvhfcw.html"});
     env.station("F6ABC");
     EXPECT_EQ(bande(w = rouvrir())->currentText(), "All HF");

@@ -43,7 +43,7 @@ TEST(VueEmbarquee, ReglementShowsThePageOfTheServer) {
     srv.servir("/WEB/DCF.html",
                ServeurLocal::reponse(200, "<html><head><title>Reglement DCF local</title></head></html>",
                                      "text/html; charset=utf-8"));
-    env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, srv.base());
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurReglement, srv.base());
 
     FenetreReglement* w = ouvrirReglement(env.ctx);  // no factory in the context: the platform's view
     auto* vue = w->findChild<QWebEngineView*>();

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "core/journal/Carnet.h"
+#include "core/journal/TextFile.h"
+
+namespace {
+
+Qso qso(const QString& call, const QString& date, const QString& heure, const QString& ref = "DCF-018") {
+    return {call, "75", "jean", ref, date, heure, "SSB", "14 Mhz", "59", "59", "c. notre-dame", " "};
+}
+QString affichee(const Carnet& c, qsizetype i) { return LigneQso::affichage(c.texte(i), int(i + 1)); }
+
+struct Annulation : ::testing::Test {
+    QTemporaryDir dir;
+    Carnet carnet;
+    QString chemin() const { return dir.filePath("F5XYZ_DCF.log"); }
+    QByteArray disque() const {
+        QFile f(chemin());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
+    }
+    void poser(const QByteArray& b) {
+        QFile f(chemin());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
+    }
+    // A log as an editor may leave it: a mark, LF and CR LF ends, no last end.
+    QByteArray depart() const {
+        QByteArray b = "\xEF\xBB\xBF";
+        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F6AAA", "01/01/16", "10:00")))) + "\n";
+        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F5ABC", "02/01/16", "10:00")))) + "\r\n";
+        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F4CCC", "03/01/16", "10:00", "DCF-020"))));
+        return b;
+    }
+};
+
+}  // namespace
+
+// Each kind of change is named, and its undo gives back the file byte for
+// byte, even line ends the rewrite had made uniform; then all in a row,
+// undone newest first.
+TEST_F(Annulation, EachChangeUndoneByteForByte) {
+    const struct {
+        const char* nom;
+        std::function<Carnet::Resultat(Carnet&)> changer;
+    } cas[] = {
+        {"ajout de F1NEW DCF-018", [](Carnet& c) { return c.ajouterEnFin(qso("F1NEW", "04/01/16", "10:00")); }},
+        {"insertion de F2NEW DCF-018", [](Carnet& c) { return c.insererParDate(qso("F2NEW", "02/01/16", "09:00")); }},
+        {"modification de F5ABC DCF-019",
+         [](Carnet& c) { return c.remplacer(affichee(c, 1), qso("F5ABC", "02/01/16", "10:00", "DCF-019")); }},
+        {"suppression de F5ABC DCF-018", [](Carnet& c) { return c.supprimer(affichee(c, 1)); }},
+        {"importation ADIF de 2 QSO",
+         [](Carnet& c) {
+             return c.insererLot({qso("F3AAA", "05/01/16", "10:00"), qso("F3BBB", "01/01/15", "10:00")});
+         }},
+        {"confirmation de 2 QSO",
+         [](Carnet& c) {
+             return c.confirmer({0, 2});
+         }},
+        {"restauration de la sauvegarde",
+         [](Carnet& c) { return c.restaurer("X\r\n", "restauration de la sauvegarde"); }},
+    };
+    poser(depart());
+    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ASSERT_TRUE(c.changer(carnet).fait());
+        EXPECT_EQ(carnet.derniereModification().toStdString(), c.nom);
+        EXPECT_NE(disque(), depart());
+        ASSERT_TRUE(carnet.annuler().fait());
+        EXPECT_TRUE(disque() == depart() && carnet.octets() == depart() && carnet.nombre() == 3);
+        EXPECT_EQ(carnet.annulationsPossibles(), 0);
+    }
+    QList<QByteArray> etats{disque()};
+    for (const auto& c : cas) {
+        ASSERT_TRUE(c.changer(carnet).fait()) << c.nom;
+        etats << disque();
+    }
+    EXPECT_EQ(carnet.annulationsPossibles(), qsizetype(std::size(cas)));
+    while (etats.size() > 1) {
+        etats.removeLast();
+        ASSERT_TRUE(carnet.annuler().fait());
+        EXPECT_EQ(disque(), etats.last()) << etats.size();
+    }
+    EXPECT_EQ(carnet.annuler().message, "Aucune modification à annuler");
+    EXPECT_EQ(disque(), depart());
+}
+
+TEST(AnnulationQuestion, ArticleFollowsTheName) {
+    EXPECT_EQ(Carnet::questionAnnulation("suppression de F5ABC DCF-018"), "Annuler la suppression de F5ABC DCF-018 ?");
+    EXPECT_EQ(Carnet::questionAnnulation("ajout de F5ABC DCF-018"), "Annuler l'ajout de F5ABC DCF-018 ?");
+    EXPECT_EQ(Carnet::questionAnnulation("importation ADIF de 3 QSO"), "Annuler l'importation ADIF de 3 QSO ?");
+}
+
+// Twenty changes at most; a deletion keeps what it took, not the log.
+TEST_F(Annulation, TwentyStepsAndOnlyTheDifferenceKept) {
+    poser(depart());
+    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    QList<QByteArray> etats;
+    for (int i = 0; i < Carnet::MaxAnnulations + 2; ++i) {
+        etats << disque();
+        ASSERT_TRUE(carnet.ajouterEnFin(qso(QString("F%1ZZ").arg(i), "04/01/16", "10:00")).fait());
+    }
+    EXPECT_EQ(carnet.annulationsPossibles(), Carnet::MaxAnnulations);
+    for (int i = 0; i < Carnet::MaxAnnulations; ++i) ASSERT_TRUE(carnet.annuler().fait());
+    EXPECT_EQ(disque(), etats[2]);
+    EXPECT_FALSE(carnet.annuler().fait());
+
+    QByteArray grand;
+    for (int i = 0; i < 2000; ++i)
+        grand +=
+            TextFile::encode(LigneQso::format(Carnet::normaliser(qso(QString("F%1").arg(i), "01/01/16", "10:00")))) +
+            "\r\n";
+    poser(grand);
+    ASSERT_TRUE(carnet.ouvrir(chemin()) && carnet.supprimer(affichee(carnet, 1000)).fait());
+    EXPECT_LE(carnet.memoireAnnulations(), LigneQso::Longueur + 2);
+}
+
+// Another program wrote the file since: the undo is refused, the file stays
+// as the other program left it, and the earlier changes are forgotten.
+TEST_F(Annulation, RefusedAfterAnOutsideChange) {
+    poser(depart());
+    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    ASSERT_TRUE(carnet.ajouterEnFin(qso("F1AAA", "04/01/16", "10:00")).fait());
+    ASSERT_TRUE(carnet.supprimer(affichee(carnet, 0)).fait());
+    QByteArray autre = disque();
+    autre[autre.size() - 3] = 'Z';  // same size, same instant: only the bytes tell
+    poser(autre);
+    const Carnet::Resultat r = carnet.annuler();
+    EXPECT_EQ(r.message,
+              "Le log a été modifié par un autre programme depuis la suppression de F6AAA DCF-018 : elle ne peut pas "
+              "être annulée");
+    EXPECT_TRUE(disque() == autre && carnet.octets() == autre && carnet.annulationsPossibles() == 0);
+}
