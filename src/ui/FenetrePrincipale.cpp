@@ -26,8 +26,8 @@
 
 #include "core/Bandes.h"
 #include "core/Reglages.h"
-#include "core/Version.h"
 #include "core/Textes.h"
+#include "core/Version.h"
 #include "core/diplomes/CarteLogic.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
@@ -72,7 +72,8 @@ const QString kAideListe =
 }  // namespace
 
 QString FenetrePrincipale::stationEnregistree() const {
-    const QString s = ctx_.settings->read(Reglages::App, Reglages::Global, Reglages::Indicatif, Reglages::StationDefaut);
+    const QString s =
+        ctx_.settings->read(Reglages::App, Reglages::Global, Reglages::Indicatif, Reglages::StationDefaut);
     // A stored callsign names a file: one that a typed callsign could not be
     // ("../x") is taken as no station at all.
     return StationLogic::refus(s).isEmpty() ? s : Reglages::StationDefaut;
@@ -261,9 +262,8 @@ void FenetrePrincipale::connecterMenus() {
     connect(m.actionAnnuler, &QAction::triggered, this, [this] { GestionSauvegardes::annulerDerniere(ctx_); });
     connect(ctx_.carnet, &Carnet::modifie, m.actionAnnuler,
             [this] { GestionSauvegardes::suivreAnnulation(menus_.actionAnnuler, *ctx_.carnet); });
-    connect(m.actionRestaurer, &QAction::triggered, this, [this] {
-        Windows::openSingle<DialogueRestauration>([this] { return new DialogueRestauration(ctx_); });
-    });
+    connect(m.actionRestaurer, &QAction::triggered, this,
+            [this] { Windows::openSingle<DialogueRestauration>([this] { return new DialogueRestauration(ctx_); }); });
     connect(m.actionDossierSauvegardes, &QAction::triggered, this,
             [this] { GestionSauvegardes::changerDossier(ctx_, this); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,

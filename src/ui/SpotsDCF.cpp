@@ -68,8 +68,8 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
         nomme(new QCheckBox(QStringLiteral("Nouvelles seulement"), this), QStringLiteral("nouvellesSeulement"));
     alertes = nomme(new QCheckBox(QStringLiteral("Alertes"), this), QStringLiteral("alertes"));
     alertes->setToolTip(QStringLiteral("Une notification du bureau pour chaque référence jamais contactée"));
-    alertes->setChecked(ctx.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots, QStringLiteral("Oui")) !=
-                        QLatin1String("Non"));
+    alertes->setChecked(ctx.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots,
+                                           QStringLiteral("Oui")) != QLatin1String("Non"));
     boutonSignaler = nomme(new QPushButton(QStringLiteral("&Signaler…"), this), QStringLiteral("boutonSignaler"));
     boutonSignaler->setToolTip(QStringLiteral("Envoyer un spot au nœud DX-cluster"));
     boutonNoeud = nomme(new QPushButton(QStringLiteral("Nœud…"), this), QStringLiteral("boutonNoeud"));

@@ -162,8 +162,9 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     QObject::connect(lien, &LienCluster::etatChange, [&](const QString& e) { etats << e; });
     w.show();
     w.demarrer();
-    EXPECT_EQ(env.dialogs.notices << env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "rien"),
-              QStringList({"Adresse de nœud invalide : noeud sans port: (attendu : hôte:port)", "rien"}));
+    EXPECT_EQ(
+        env.dialogs.notices << env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "rien"),
+        QStringList({"Adresse de nœud invalide : noeud sans port: (attendu : hôte:port)", "rien"}));
     controle<QPushButton>(&w, "boutonNoeud")->click();
 
     // Login on the prompt with the callsign as shown; a telnet option request is refused.

@@ -82,7 +82,9 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Fichier enregistré sous le nom : " + nom});
     EXPECT_EQ(env.readFile(nom),
-              TextFile::joinLines(Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(), Rapports::Support::Fichier).lignesFichier()));
+              TextFile::joinLines(Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(),
+                                                           Rapports::Support::Fichier)
+                                      .lignesFichier()));
 
     // A hundred lines take two pages: the second under the column header too.
     ImprimantePdf imp(env.dir.filePath("diplome.pdf"));
@@ -90,7 +92,9 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     QTest::mouseClick(dans<QPushButton>(liste, "boutonImprimer"), Qt::LeftButton);
     const Impression lu = lireImpression(imp.pdf);
     ASSERT_EQ(lu.numeros, QStringList({"Page 1 / 2", "Page 2 / 2"}));
-    const QStringList imprimees = Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(), Rapports::Support::Impression).lignesImprimees();
+    const QStringList imprimees =
+        Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(), Rapports::Support::Impression)
+            .lignesImprimees();
     const qsizetype coupure = lu.pages[0].size();
     auto sansBlancs = [](QStringList l) {
         for (QString& x : l) x = x.trimmed();
@@ -124,13 +128,15 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
-    EXPECT_EQ(env.readFile(nom), TextFile::joinLines(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesFichier()));
+    EXPECT_EQ(env.readFile(nom),
+              TextFile::joinLines(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesFichier()));
 
     ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
     env.ctx.printer = &imp.printer;
     QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
     const Impression lu = lireImpression(imp.pdf);
-    EXPECT_EQ(lu.pages, QList<QStringList>{sansMarge(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesImprimees())});
+    EXPECT_EQ(lu.pages,
+              QList<QStringList>{sansMarge(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesImprimees())});
     EXPECT_EQ(lu.numeros, QStringList{"Page 1 / 1"});
     // The printer gets its own font back.
     EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
