@@ -1,15 +1,28 @@
 #pragma once
 #include <QUrl>
 #include <QWidget>
+#include <functional>
+
+#include "core/web/PageInaccessible.h"
 
 class QLabel;
 
 // A widget that shows the page at an address. Navigation only: nothing is
-// read back from the page.
+// read back from the page. Defined in this header alone: the engine's module
+// builds on it without linking the platform.
 class WebView : public QWidget {
 public:
     using QWidget::QWidget;
     virtual void navigate(const QUrl& url) = 0;
+
+    // The HTML shown in place of a page that could not be loaded, from its
+    // address, why, and the status or error number.
+    using PageEchec = std::function<QString(const QUrl&, PageInaccessible::Raison, int code)>;
+    void setPageEchec(PageEchec f) { pageEchec_ = std::move(f); }
+    const PageEchec& pageEchec() const { return pageEchec_; }
+
+private:
+    PageEchec pageEchec_;
 };
 
 class WebViewFactory {

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
@@ -171,7 +172,8 @@ void FenetrePrincipale::construire() {
     f.listeQso->setSelectionMode(QAbstractItemView::SingleSelection);
     f.listeQso->setFont(Apparence::policeListe());
     f.listeQso->setToolTip(kAideListe);
-    f.listeQso->setMinimumHeight(380);
+    // The list gives up its lines before the form any room: the window fits a laptop's screen.
+    f.listeQso->setMinimumHeight(QFontMetrics(f.listeQso->font()).lineSpacing() * 5);
     bas->addWidget(f.listeQso, 1);
     root->addWidget(cadreListe, 1);
     ajusterEntete();
@@ -199,6 +201,11 @@ void FenetrePrincipale::construire() {
     connect(boutonRechercher, &QPushButton::clicked, this, &FenetrePrincipale::ouvrirRecherche);
     connect(f.listeQso, &QListView::doubleClicked, saisie_, &Saisie::modifierLigne);
     f.listeQso->viewport()->installEventFilter(this);
+    f.listeQso->installEventFilter(this);
+    // The control the operator was in before the list, to go back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* maintenant) {
+        if (maintenant && maintenant != formulaire_.listeQso && isAncestorOf(maintenant)) avantListe_ = maintenant;
+    });
     connect(f.listeQso, &QListView::clicked, saisie_, &Saisie::afficherLigne);
     connect(f.listeQso->selectionModel(), &QItemSelectionModel::currentRowChanged, saisie_,
             [this](const QModelIndex& cur) {
@@ -213,11 +220,7 @@ void FenetrePrincipale::construire() {
 
 void FenetrePrincipale::ajusterEntete() {
     QListView* liste = formulaire_.listeQso;
-    QFont f = liste->font();
-    f.setBold(true);
-    enteteListe_->setFont(f);
-    enteteListe_->setColonnes(QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char('0')),
-                              OutilsDiplomes::margeTexte(liste));
+    enteteListe_->alignerSur(liste);
     // Wide enough for a whole line, the QSL mark included.
     liste->setMinimumWidth(OutilsDiplomes::largeurLignes(liste, liste->font(), LigneQso::LongueurAffichage + 1));
 }
@@ -275,7 +278,9 @@ void FenetrePrincipale::ouvrirDossier() {
 void FenetrePrincipale::afficherSpots() { ouvrirSpotsRelies(); }
 
 SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
+    const bool neuve = !Windows::ouverte<SpotsDCF>();
     SpotsDCF* w = ouvrirSpots(ctx_);
+    if (neuve) placerSpots(w);
     connect(w, &SpotsDCF::spotChoisi, saisie_, &Saisie::prendreSpot, Qt::UniqueConnection);
     connect(w, &SpotsDCF::spotARegler, poste_, &PosteRadio::reglerSpot, Qt::UniqueConnection);
     w->qsoCourant = [this] {
@@ -290,6 +295,26 @@ SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
     return w;
 }
 
+void FenetrePrincipale::placerSpots(QWidget* w) {
+    const QRect ecran = screen()->availableGeometry();
+    const QRect cadre = frameGeometry();
+    const QSize bords = cadre.size() - size();  // the window manager's frame, as it is around this window
+    const QSize taille = w->size() + bords;
+    // Beside the main window where the screen has room for it.
+    if (cadre.right() + taille.width() <= ecran.right()) {
+        w->move(cadre.right() + 1, std::max(cadre.top(), ecran.top()));
+        return;
+    }
+    // Otherwise over the log list, under the form, as tall as the screen lets it be.
+    const int haut = formulaire_.listeQso->parentWidget()->mapToGlobal(QPoint()).y();
+    const int hauteur =
+        std::max(w->minimumSizeHint().height(), std::min(w->height(), ecran.bottom() - haut - bords.height()));
+    w->resize(w->width(), hauteur);
+    const int x = std::clamp(cadre.left(), ecran.left(), std::max(ecran.left(), ecran.right() + 1 - taille.width()));
+    const int y = std::clamp(haut, ecran.top(), std::max(ecran.top(), ecran.bottom() + 1 - hauteur - bords.height()));
+    w->move(x, y);
+}
+
 void FenetrePrincipale::reglerRadio() {
     DialogueRadio d(*ctx_.settings, *ctx_.dialogs, this);
     if (d.exec() == QDialog::Accepted) poste_->appliquerReglages();
@@ -302,8 +327,32 @@ void FenetrePrincipale::montrerEtatRadio(const QString& texte) {
 }
 
 bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
-    // A double click where no line stands is still the list's double click.
     QListView* liste = formulaire_.listeQso;
+    // A click on a line, or Tab into the list, would show a stored QSO over
+    // the one being typed: the operator says first whether to drop it.
+    if (o == liste->viewport() && e->type() == QEvent::MouseButtonPress) {
+        const QModelIndex i = liste->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (i.isValid() && saisie_->saisieEnCours() && saisie_->etat() != EtatSaisie::Modification) {
+            if (saisie_->abandonnerSaisie()) {
+                saisie_->selectionnerLigne(i.row());
+                liste->setFocus(Qt::MouseFocusReason);
+            } else {
+                rendreFocus();
+            }
+            return true;  // the press is answered: no drag from it
+        }
+    }
+    if (o == liste && e->type() == QEvent::FocusIn) {
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if ((r == Qt::TabFocusReason || r == Qt::BacktabFocusReason) && saisie_->saisieEnCours() &&
+            saisie_->etat() != EtatSaisie::Modification) {
+            if (saisie_->abandonnerSaisie())
+                saisie_->afficherLigne();
+            else
+                rendreFocus();
+        }
+    }
+    // A double click where no line stands is still the list's double click.
     if (o == liste->viewport() && e->type() == QEvent::MouseButtonDblClick &&
         !liste->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).isValid())
         saisie_->modifierLigne();
@@ -312,6 +361,11 @@ bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
 
 void FenetrePrincipale::demarrer() {
     adjustSize();
+    // About twenty lines of the log where the screen has room, a title bar left for.
+    QListView* liste = formulaire_.listeQso;
+    const int plus = std::max(0, QFontMetrics(liste->font()).lineSpacing() * 20 - liste->sizeHint().height());
+    if (const QScreen* ecran = screen())
+        resize(width(), std::max(height(), std::min(height() + plus, ecran->availableGeometry().height() - 40)));
     Windows::centreOnScreen(this);
     FormulaireSaisie& f = formulaire_;
     f.choixBande->clear();
@@ -374,6 +428,12 @@ void FenetrePrincipale::appliquerStation() {
     chargerListe();
 }
 
+void FenetrePrincipale::rendreFocus() {
+    QWidget* w = avantListe_ ? avantListe_.data() : formulaire_.champIndicatif;
+    activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+}
+
 void FenetrePrincipale::selectionnerQso(int ligne) { saisie_->selectionnerLigne(ligne); }
 
 void FenetrePrincipale::ouvrirStation(bool modale) {
@@ -394,7 +454,7 @@ void FenetrePrincipale::ouvrirStation(bool modale) {
 void FenetrePrincipale::ouvrirRecherche() {
     Windows::openSingle<FenetreRecherche>([this] {
         auto* r = new FenetreRecherche(ctx_, formulaire_.listeQso->font());
-        connect(r, &FenetreRecherche::qsoChoisi, saisie_, &Saisie::selectionnerLigne);
+        connect(r, &FenetreRecherche::qsoChoisi, saisie_, &Saisie::prendreQsoTrouve);
         return r;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include "ui/AppContext.h"
@@ -50,6 +51,8 @@ private:
     void construire();
     void connecterMenus();
     bool eventFilter(QObject* o, QEvent* e) override;
+    // Back to the control the operator left for the list.
+    void rendreFocus();
     void ajusterEntete();
     void ouvrirStation(bool modale);
 
@@ -65,6 +68,8 @@ private:
     void afficherSpots();
     // The spots window, told how to tune the rig and what to announce.
     SpotsDCF* ouvrirSpotsRelies();
+    // A new spots window beside this one, or below the form: never over it.
+    void placerSpots(QWidget* w);
     void reglerRadio();
     void montrerEtatRadio(const QString& texte);
 
@@ -78,5 +83,6 @@ private:
     EnteteListe* enteteListe_ = nullptr;
     QTimer* minuterieHorloge_ = nullptr;
     PosteRadio* poste_ = nullptr;
-    QLabel* etatRadio_ = nullptr;  // status bar: the rig link, hidden without a radio
+    QPointer<QWidget> avantListe_;  // the control that had the focus before the list
+    QLabel* etatRadio_ = nullptr;   // status bar: the rig link, hidden without a radio
 };

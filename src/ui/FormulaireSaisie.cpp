@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
@@ -45,7 +46,15 @@ QGroupBox* FormulaireSaisie::construireChamps(const QFont& police) {
     champNom = nomme(new QLineEdit, "champNom");
     caseQsl = nomme(new QCheckBox(QStringLiteral("QSL")), "caseQsl");
     etiquetteEtat = nomme(new QLabel(QStringLiteral("Saisie QSO")), "etiquetteEtat");
-    etiquetteEtat->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); font-weight: bold;"));
+    etiquetteEtat->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+    QFont gras = police;
+    gras.setBold(true);
+    etiquetteEtat->setFont(gras);
+    // As wide as its longest text: a change of state moves no other control.
+    int largeurEtat = 0;
+    for (const char* etat : {"Saisie QSO", "Modification QSO", "Insertion QSO"})
+        largeurEtat = std::max(largeurEtat, QFontMetrics(gras).horizontalAdvance(QString::fromLatin1(etat)));
+    etiquetteEtat->setMinimumWidth(largeurEtat);
 
     // Each field under its caption, tied to it so that a screen reader names it.
     struct Champ {

@@ -29,6 +29,7 @@ constexpr int Enter = KeyPress::Enter;
 Saisie::Saisie(AppContext& x, FormulaireSaisie& formulaire, ModeleLog* m, QObject* parent)
     : QObject(parent), ctx_(x), f_(formulaire), modele_(m) {
     installer();
+    noterRepos();
 }
 
 QString Saisie::texteDate(const QDateTime& utc) { return utc.date().toString(QStringLiteral("dd/MM/yy")); }
@@ -258,12 +259,39 @@ int Saisie::toucheQsl(int code) {
 
 void Saisie::prendreSpot(const QString& bande, const QString& indicatif, const QString& reference) {
     if (etat_ == EtatSaisie::Modification) return;  // never over a QSO being edited
+    if (!abandonnerSaisie()) return;
     nouvelleSaisie();
     Combos::montrerTexte(f_.choixBande, bande);
     f_.champIndicatif->setText(indicatif);
     refSpot_ = reference;
-    f_.champIndicatif->window()->activateWindow();
+    noterRepos();
+    QWidget* fenetre = f_.champIndicatif->window();
+    fenetre->raise();
+    fenetre->activateWindow();
     f_.champIndicatif->setFocus();
+}
+
+void Saisie::prendreQsoTrouve(int ligne) {
+    if (!abandonnerSaisie()) return;
+    QWidget* fenetre = f_.listeQso->window();
+    fenetre->raise();
+    fenetre->activateWindow();
+    selectionnerLigne(ligne);
+}
+
+QStringList Saisie::textesRepos() const {
+    QStringList textes;
+    for (const QLineEdit* e : {f_.champIndicatif, f_.champPrenom, f_.champReference, f_.champDepartement, f_.champDate,
+                               f_.champHeure, f_.champRstRecu, f_.champRstEnvoye, f_.champNom})
+        textes << e->text();
+    return textes;
+}
+
+bool Saisie::saisieEnCours() const { return textesRepos() != repos_; }
+
+bool Saisie::abandonnerSaisie() {
+    if (etat_ == EtatSaisie::Modification || !saisieEnCours()) return true;
+    return ctx_.dialogs->question(QStringLiteral("Abandonner la saisie en cours ?"), Dialogs::Defaut::Non);
 }
 
 void Saisie::nouvelleSaisie(Apres apres) {
@@ -305,6 +333,7 @@ void Saisie::nouvelleSaisie(Apres apres) {
     Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
     f_.champIndicatif->setEnabled(true);
     f_.champIndicatif->setFocus();
+    noterRepos();
 }
 
 void Saisie::rapportsParDefaut() {
@@ -339,6 +368,7 @@ void Saisie::afficherLigne() {
     f_.boutonSupprimer->setEnabled(true);
     f_.remplir(ligneSelectionnee_);
     f_.champIndicatif->setEnabled(false);
+    noterRepos();
 }
 
 void Saisie::suivreBandeRadio(const QString& bande) {
@@ -362,9 +392,11 @@ void Saisie::appliquerModeRadio() {
     // Reports still at the old mode's default were not typed: they follow.
     const QString ancien = Controles::rapportParDefaut(f_.choixMode->currentText());
     const bool rapportsTapes = f_.champRstRecu->text() != ancien || f_.champRstEnvoye->text() != ancien;
+    const bool auRepos = !saisieEnCours();
     Combos::montrerTexte(f_.choixMode, modeRadio_);
     memoriserIndex(f_.choixMode, Reglages::Mode);
     if (!rapportsTapes) rapportsParDefaut();
+    if (auRepos) noterRepos();  // reports the rig changed were not typed
 }
 
 Saisie::QsoSignale Saisie::qsoASignaler() const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "ui/AppContext.h"
 
@@ -50,6 +51,17 @@ public:
     // A spot picked in the spots window: band and callsign now, the
     // reference when the reference field opens. Nothing is saved.
     void prendreSpot(const QString& bande, const QString& indicatif, const QString& reference);
+    // A QSO picked in the search window: its line selected and shown, the
+    // main window brought forward.
+    void prendreQsoTrouve(int ligne);
+
+    // Whether a field holds text the operator typed since the form was last
+    // reset or filled from a line, a spot or the rig.
+    bool saisieEnCours() const;
+    // Before a click, a spot or a search result replaces the form: true when
+    // nothing typed would be lost, or the operator answers Oui to "Abandonner
+    // la saisie en cours ?" (Non by default). An edit is never replaced.
+    bool abandonnerSaisie();
 
     // The rig's band and mode, followed while a new QSO is typed unless the
     // operator chose one by hand in this QSO; kept for the next QSO otherwise.
@@ -108,6 +120,10 @@ private:
     void appliquerBandeRadio();
     void appliquerModeRadio();
     QsoSignale dernierEnregistre_;
+    // What the text fields held when the form was last reset or filled.
+    QStringList textesRepos() const;
+    void noterRepos() { repos_ = textesRepos(); }
+    QStringList repos_;
     QString refSpot_;                // what the reference field gets when it opens empty
     bool listeAbsenteDite_ = false;  // the missing list is told once a session
 };

@@ -73,6 +73,7 @@ void Saisie::modifierLigne() {
     f_.remplir(ligneSelectionnee_);
     Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
     f_.champIndicatif->setFocus();
+    noterRepos();
 }
 
 void Saisie::supprimerQso() {
@@ -80,7 +81,7 @@ void Saisie::supprimerQso() {
         ctx_.dialogs->notice(QStringLiteral("Cliquez sur une ligne pour l'effacer"));
         return;
     }
-    if (ctx_.dialogs->question(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
+    if (ctx_.dialogs->question(QStringLiteral("Voulez vous Supprimer ce QSO ?"), Dialogs::Defaut::Non)) {
         const Carnet::Resultat r = ctx_.carnet->supprimer(ligneSelectionnee_);
         if (!r.fait())
             ctx_.dialogs->notice(r.message);

@@ -87,9 +87,10 @@ SpotsDCF::SpotsDCF(AppContext& c, QWidget* parent) : QWidget(parent), ctx(c) {
     listeSpots->setToolTip(QStringLiteral("Un double click sur un spot pour le saisir"));
     // Fixed widths: sizing to contents would measure every row at each spot.
     const int m = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int largeurs[Spots::NbColonnes] = {5, 7, 6, 9, 8, 24, 3, 9, 12};
+    const int largeurs[Spots::NbColonnes] = {5, 7, 6, 9, 8, 20, 3, 9, 11, 14};
     for (int i = 0; i < Spots::NbColonnes; ++i) listeSpots->setColumnWidth(i, largeurs[i] * m);
-    listeSpots->horizontalHeader()->setSectionResizeMode(Spots::Cathedrale, QHeaderView::Stretch);
+    // The spotter's comment ("up 1", "CW") takes what is left.
+    listeSpots->horizontalHeader()->setSectionResizeMode(Spots::Commentaire, QHeaderView::Stretch);
     // "Intérêt" first; a header click sorts by its column, a second one reverses.
     listeSpots->horizontalHeader()->setSortIndicator(Spots::Interet, Qt::AscendingOrder);
     listeSpots->setSortingEnabled(true);

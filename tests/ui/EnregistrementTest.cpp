@@ -1,3 +1,4 @@
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -19,14 +20,23 @@ protected:
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
     }
     QString modeAff() { return c<QLabel>("etiquetteEtat")->text(); }
+    // Where each control of the entry frame stands.
+    QList<QRect> grille() {
+        QApplication::processEvents();  // the layout follows a change of text when it is asked to
+        QList<QRect> g;
+        for (const QWidget* w : c<QGroupBox>("cadreSaisie")->findChildren<QWidget*>()) g << w->geometry();
+        return g;
+    }
 };
 
 }  // namespace
 
 TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
     ouvrir({A, B});
+    const QList<QRect> grilleSaisie = grille();
     doubleClic(1);
     EXPECT_EQ(modeAff(), "Modification QSO");
+    EXPECT_EQ(grille(), grilleSaisie);  // a change of state moves no control
     EXPECT_EQ(c("champIndicatif")->text(), "F6BBB");
     c("champHeure")->setText("11:45");
     c<QPushButton>("boutonValider")->click();
@@ -36,6 +46,7 @@ TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
     // Inserted by its date, even with the automatic date.
     c<QPushButton>("boutonInserer")->click();
     EXPECT_EQ(modeAff(), "Insertion QSO");
+    EXPECT_EQ(grille(), grilleSaisie);
     for (const char* t : {"f6ddd", "", "dcf-009", "31", "02/01/15", "09:00", "", "", "", "", ""}) taper(t);
     QTest::keyClick(focus(), Qt::Key_Space);
     ASSERT_EQ(log().size(), 3);

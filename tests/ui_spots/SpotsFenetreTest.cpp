@@ -193,7 +193,8 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     auto fond = [&](int r) { return m->index(r, 0).data(Qt::BackgroundRole).value<QColor>().name(); };
     EXPECT_EQ(colonne(m, 3) + colonne(m, 8) +
                   QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
-                               cellule(1, 7), cellule(0, 2), fond(4), fond(1), w.windowTitle()}),
+                               cellule(1, 7), cellule(1, Spots::Commentaire), cellule(0, 2), fond(4), fond(1),
+                               w.windowTitle()}),
               QStringList({"F6EEE",
                            "F6DDD",
                            "F6BBB",
@@ -211,10 +212,14 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
                            "C. Saint-Etienne à Bourges",
                            "18",
                            "K1TTT",
+                           "dcf003 tnx",
                            "",
                            FenetreCarte::VertPale.name(),
                            FenetreCarte::JaunePale.name(),
                            "Spots DCF — 2 nouvelles"}));
+    EXPECT_EQ(m->headerData(Spots::Commentaire, Qt::Horizontal).toString() + " " +
+                  QString::number(liste->columnWidth(Spots::Commentaire) > 0),
+              "Commentaire 1");
     EXPECT_EQ(noeud.recu, "F5ABC/P\r\n\xff\xfc\x01");  // nothing a node sends is ever run
 
     // A click on a header sorts by its column, a second click reverses; "Intérêt" again brings the ranking back.

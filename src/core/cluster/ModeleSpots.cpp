@@ -30,6 +30,7 @@ bool avant(const Entree& a, const Entree& b, int colonne) {
         case Dpt: c = QString::localeAwareCompare(a.cathedrale.dpt, b.cathedrale.dpt); break;
         case Spotteur: c = QString::localeAwareCompare(a.spot.spotteur, b.spot.spotteur); break;
         case Interet: c = comparer(int(a.marque), int(b.marque)); break;
+        case Commentaire: c = QString::localeAwareCompare(a.spot.commentaire, b.spot.commentaire); break;
         default: break;
     }
     return c != 0 ? c < 0 : a.numero > b.numero;
@@ -41,7 +42,7 @@ using namespace Spots;
 
 QVariant ModeleSpots::headerData(int section, Qt::Orientation o, int role) const {
     static const char* const titres[NbColonnes] = {"Heure",      "kHz", "Bande",       "Indicatif", "Référence",
-                                                   "Cathédrale", "Dpt", "Signalé par", "Intérêt"};
+                                                   "Cathédrale", "Dpt", "Signalé par", "Intérêt",   "Commentaire"};
     if (o != Qt::Horizontal || section < 0 || section >= NbColonnes) return {};
     if (role == Qt::DisplayRole) return QString::fromUtf8(titres[section]);
     // A first click on a header sorts up, whatever the Qt version's habit.
@@ -69,6 +70,7 @@ QVariant ModeleSpots::data(const QModelIndex& i, int role) const {
         case Dpt: return e->cathedrale.dpt;
         case Spotteur: return e->spot.spotteur;
         case Interet: return texte(e->marque);
+        case Commentaire: return e->spot.commentaire;
         default: return {};
     }
 }

@@ -8,7 +8,19 @@
 namespace Spots {
 
 // The columns of the board, in order.
-enum Colonne { Heure, Frequence, Bande, Indicatif, Reference, Cathedrale, Dpt, Spotteur, Interet, NbColonnes };
+enum Colonne {
+    Heure,
+    Frequence,
+    Bande,
+    Indicatif,
+    Reference,
+    Cathedrale,
+    Dpt,
+    Spotteur,
+    Interet,
+    Commentaire,
+    NbColonnes
+};
 // What the windows colour a row by: its Marque (as an int) and whether it is old.
 enum Role { RoleMarque = Qt::UserRole, RoleAncien };
 

@@ -70,11 +70,9 @@ QFont policeFixe(qreal points) {
     return f;
 }
 
-int margeTexte(const QAbstractItemView* liste) { return EnteteColonnes::margeTexte(liste); }
-
 int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n) {
-    return int(QFontMetricsF(police).horizontalAdvance(QString(n, QLatin1Char('0')))) + 2 * margeTexte(liste) +
-           liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return int(QFontMetricsF(police).horizontalAdvance(QString(n, QLatin1Char('0')))) +
+           2 * EnteteColonnes::margeTexte(liste) + liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 QHBoxLayout* rangeeBoutons(std::initializer_list<QPushButton*> boutons) {

@@ -35,8 +35,6 @@ bool imprimer(AppContext& ctx, const Rapport& rapport, bool paysage);
 // "Letter Gothic" when installed, else the system's fixed-pitch font.
 QFont policeFixe(qreal points);
 
-// Left offset of an item's text in a list view, from the view's edge.
-int margeTexte(const QAbstractItemView* liste);
 // The width a list needs to show lines of n characters of its fixed-pitch
 // font whole, beside its scroll bar.
 int largeurLignes(const QAbstractItemView* liste, const QFont& police, int n);

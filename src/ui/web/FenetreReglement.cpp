@@ -14,7 +14,10 @@ FenetreReglement::FenetreReglement(AppContext& c, QWidget* parent) : QWidget(par
     setWindowTitle(QStringLiteral("Règlement du diplôme DCF"));
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
-    vueWeb_ = nomme(VueWeb::creer(ctx_, this), "vueWeb");
+    vueWeb_ = nomme(VueWeb::creer(ctx_, this,
+                                  QStringLiteral("Le règlement se lit sur Internet ; la liste des Cathédrales et le "
+                                                 "log restent utilisables hors connexion.")),
+                    "vueWeb");
     lay->addWidget(vueWeb_);
 }
 

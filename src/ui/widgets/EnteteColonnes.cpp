@@ -15,16 +15,12 @@ int EnteteColonnes::margeTexte(const QAbstractItemView* liste) {
     return liste->frameWidth() + liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1;
 }
 
-void EnteteColonnes::setColonnes(qreal largeurCar, int marge) {
-    largeurCar_ = largeurCar;
-    marge_ = marge;
-    updateGeometry();
-    update();
-}
-
 void EnteteColonnes::alignerSur(const QAbstractItemView* liste) {
     setFont(liste->font());
-    setColonnes(QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char(' ')), margeTexte(liste));
+    largeurCar_ = QFontMetricsF(liste->font()).horizontalAdvance(QLatin1Char(' '));
+    marge_ = margeTexte(liste);
+    updateGeometry();
+    update();
 }
 
 QList<qreal> EnteteColonnes::positions() const {

@@ -17,8 +17,6 @@ public:
     };
     EnteteColonnes(const QString& texte, QList<Cible> cibles, QWidget* parent = nullptr);
     const QList<Cible>& cibles() const { return cibles_; }
-    // Each title at its column: characters of this width after `marge` pixels.
-    void setColonnes(qreal largeurCar, int marge);
     // Takes the font of the list it stands over, flush with its left edge,
     // and places each title where the list draws that column.
     void alignerSur(const QAbstractItemView* liste);

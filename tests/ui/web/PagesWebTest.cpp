@@ -27,6 +27,15 @@ QStringList adresses(QWidget* fenetre) {
     return vue ? static_cast<VueEnregistreuse*>(vue)->adresses : QStringList{"<pas de vue>"};
 }
 
+// The last line of what the view of a window shows for an address it could not reach.
+QString finPageEchec(QWidget* fenetre) {
+    auto* vue = fenetre ? static_cast<VueEnregistreuse*>(fenetre->findChild<QWidget*>("vueWeb")) : nullptr;
+    if (!vue || !vue->pageEchec()) return "<pas de page>";
+    const QString page =
+        vue->pageEchec()(QUrl("http://exemple.invalid/p.html"), PageInaccessible::Raison::NomInconnu, -105);
+    return page.contains("Page inaccessible : http://exemple.invalid/p.html") ? page.section("<p>", -1) : page;
+}
+
 class Pages : public FenetreTest {
 protected:
     FabriqueEnregistreuse fabrique;
@@ -83,9 +92,16 @@ TEST_F(Pages, ClusterShowsEachBandsPageAndKeepsTheBandOfEachStationThenTheRules)
     EXPECT_TRUE(bande(w = rouvrir())->currentText().isEmpty() && adresses(w).isEmpty());
     env.station("F5XYZ");
     EXPECT_EQ(bande(rouvrir())->currentText(), "All VHF");
-    // The rules page, from its menu.
+    // The rules page, from its menu; out of reach, it says the log works without it, which
+    // the cluster's leaves out.
     c<QAction>("actionReglement")->trigger();
     FenetreReglement* r = Windows::ouverte<FenetreReglement>();
     EXPECT_EQ(r ? r->windowTitle() + " " + adresses(r).join(",") : "aucune fenêtre",
               "Règlement du diplôme DCF http://127.0.0.1:8074/WEB/DCF.html");
+    EXPECT_EQ(finPageEchec(r),
+              "Le règlement se lit sur Internet ; la liste des Cathédrales et le log restent "
+              "utilisables hors connexion.</p></body></html>");
+    EXPECT_EQ(finPageEchec(Windows::ouverte<FenetreCluster>()),
+              "Le nom du serveur est introuvable : l'ordinateur n'est peut-être pas relié à Internet.</p>"
+              "</body></html>");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QTcpServer>
 #include <QTest>
 
 #include "core/Reglages.h"
@@ -51,6 +52,30 @@ TEST(VueEmbarquee, ReglementShowsThePageOfTheServer) {
         << vue->title().toStdString();
     EXPECT_EQ(vue->url(), QUrl(srv.base() + "/WEB/DCF.html"));
     EXPECT_TRUE(srv.requetes.value(0).startsWith("GET /WEB/DCF.html HTTP/1.1\r\n"));
+    delete w;
+}
+
+// Nothing listens on the port: the view shows a page of ours, in French.
+TEST(VueEmbarquee, AnUnreachableRulesPageSaysSoInFrenchWithTheOfflineHint) {
+    TestEnv env;
+    QTcpServer ferme;
+    ASSERT_TRUE(ferme.listen(QHostAddress::LocalHost));
+    const QString serveur = QString("http://127.0.0.1:%1").arg(ferme.serverPort());
+    ferme.close();
+    env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, serveur);
+
+    FenetreReglement* w = ouvrirReglement(env.ctx);
+    auto* vue = w->findChild<QWebEngineView*>();
+    ASSERT_NE(vue, nullptr);
+    const QString titre = "Page inaccessible : " + serveur + "/WEB/DCF.html";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->title() == titre; }, 30000)) << vue->title().toStdString();
+    QString texte;
+    vue->page()->toPlainText([&](const QString& t) { texte = t; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !texte.isEmpty(); }, 10000));
+    EXPECT_EQ(texte.split('\n', Qt::SkipEmptyParts),
+              QStringList({titre, "Le serveur a refusé la connexion.",
+                           "Le règlement se lit sur Internet ; la liste des Cathédrales et le log restent "
+                           "utilisables hors connexion."}));
     delete w;
 }
 #endif
