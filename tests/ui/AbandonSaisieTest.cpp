@@ -19,7 +19,7 @@ class AbandonSaisie : public FenetreTest {
 protected:
     void SetUp() override {
         // A node nobody answers: the spots window opens without asking for one.
-        env.settings->write(Keys::App, Keys::Global, Keys::NoeudCluster, "127.0.0.1:1");
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "127.0.0.1:1");
         ouvrir({A, B});
         main->move(0, 0);  // clicks land where the screen is
     }

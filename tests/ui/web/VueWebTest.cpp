@@ -62,7 +62,7 @@ TEST(VueEmbarquee, AnUnreachableRulesPageSaysSoInFrenchWithTheOfflineHint) {
     ASSERT_TRUE(ferme.listen(QHostAddress::LocalHost));
     const QString serveur = QString("http://127.0.0.1:%1").arg(ferme.serverPort());
     ferme.close();
-    env.settings->write(Keys::App, Keys::Global, Keys::ServeurReglement, serveur);
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurReglement, serveur);
 
     FenetreReglement* w = ouvrirReglement(env.ctx);
     auto* vue = w->findChild<QWebEngineView*>();
