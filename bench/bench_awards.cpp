@@ -1,8 +1,8 @@
 // Opening the award windows on a 99,999-line log, list fill and first paint
 // included. Target: each under 150 ms. The progression's figures alone: 10 ms.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDate>
-#include <benchmark/benchmark.h>
 
 #include "core/diplomes/Progression.h"
 #include "support/GrosLog.h"

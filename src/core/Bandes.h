@@ -9,11 +9,11 @@
 namespace Bandes {
 
 struct Bande {
-    const char* texte;   // as stored in the log, "14 Mhz"
-    const char* adif;    // "20m"
-    const char* cluster; // band code of the cluster page, empty when none
+    const char* texte;    // as stored in the log, "14 Mhz"
+    const char* adif;     // "20m"
+    const char* cluster;  // band code of the cluster page, empty when none
     double kHzMin, kHzMax;
-    bool liste;          // offered in the band box
+    bool liste;  // offered in the band box
 };
 
 inline constexpr std::array<Bande, 12> Table = {{

@@ -24,8 +24,8 @@ const QString Aide = QStringLiteral(
 // Options that QApplication takes from the same command line; they are
 // accepted here and left to it.
 constexpr const char* OptionsQtAvecValeur[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "display", "session", "style",
-    "stylesheet", "qwindowgeometry", "geometry", "qwindowtitle", "title", "qwindowicon", "icon"};
+    "platform",   "platformpluginpath", "platformtheme", "plugin",       "display", "session",     "style",
+    "stylesheet", "qwindowgeometry",    "geometry",      "qwindowtitle", "title",   "qwindowicon", "icon"};
 
 Demande erreur(int code, const QString& texte) {
     Demande d;
@@ -47,8 +47,7 @@ QString nomOption(const QString& argument) {
 
 // The parser tells what went wrong in English and without the dashes typed:
 // the argument at fault is looked up to be named as the user wrote it.
-Demande erreurDeSyntaxe(const QCommandLineParser& p, const QStringList& arguments,
-                        const QStringList& avecValeur) {
+Demande erreurDeSyntaxe(const QCommandLineParser& p, const QStringList& arguments, const QStringList& avecValeur) {
     const auto estOption = [](const QString& a) { return a.size() > 1 && a.startsWith(QLatin1Char('-')); };
     if (!p.unknownOptionNames().isEmpty()) {
         const QString nom = p.unknownOptionNames().constFirst();
@@ -62,7 +61,8 @@ Demande erreurDeSyntaxe(const QCommandLineParser& p, const QStringList& argument
         return erreur(QStringLiteral("il manque une valeur après « %1 »").arg(dernier));
     for (const QString& a : arguments.sliced(1))
         if (estOption(a) && a.contains(QLatin1Char('=')) && !avecValeur.contains(nomOption(a)))
-            return erreur(QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(a.section(QLatin1Char('='), 0, 0)));
+            return erreur(
+                QStringLiteral("l'option « %1 » ne prend pas de valeur").arg(a.section(QLatin1Char('='), 0, 0)));
     return erreur(QStringLiteral("ligne de commande incomprise"));
 }
 

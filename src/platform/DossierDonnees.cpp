@@ -10,8 +10,7 @@ QString choisir(const QString& ligneDeCommande) {
     if (!ligneDeCommande.isEmpty()) return QDir(ligneDeCommande).absolutePath();
     const QString env = qEnvironmentVariable("VITRALOG_DOSSIER");
     if (!env.isEmpty()) return QDir(env).absolutePath();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Vitralog");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vitralog");
 }
 
 std::unique_ptr<QLockFile> verrouiller(const QString& dossier) {
@@ -34,9 +33,10 @@ QStringList anciensDossiers(const QString& dossierProgramme) {
 
 QStringList migrer(const QStringList& anciens, const QString& dossier) {
     static const QStringList motifs = {
-        QStringLiteral("*_DCF.log"), QStringLiteral("*_DCF.adi"), QStringLiteral("Liste_Prenom.txt"),
-        QStringLiteral("Liste_DCF.csv"), QStringLiteral("*_Diplome_DCF_*.txt"),
-        QStringLiteral("Cathédrales_Contactes_*.txt"), QStringLiteral("*_Refus_ADIF.txt")};
+        QStringLiteral("*_DCF.log"),           QStringLiteral("*_DCF.adi"),
+        QStringLiteral("Liste_Prenom.txt"),    QStringLiteral("Liste_DCF.csv"),
+        QStringLiteral("*_Diplome_DCF_*.txt"), QStringLiteral("Cathédrales_Contactes_*.txt"),
+        QStringLiteral("*_Refus_ADIF.txt")};
     QStringList deplaces;
     const QString cible = QDir(dossier).canonicalPath();
     for (const QString& ancien : anciens) {

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -14,8 +14,7 @@ namespace {
 
 class Filter : public QObject {
 public:
-    Filter(QWidget* control, KeyPress::Handler h)
-        : QObject(control), control_(control), handler_(std::move(h)) {}
+    Filter(QWidget* control, KeyPress::Handler h) : QObject(control), control_(control), handler_(std::move(h)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* ev) override {
@@ -67,8 +66,7 @@ void install(QWidget* control, Handler handler) {
     control->installEventFilter(f);
     // An editable combo box keeps the focus itself and passes keys to its line
     // edit, which may also be sent keys directly.
-    if (auto* cb = qobject_cast<QComboBox*>(control); cb && cb->lineEdit())
-        cb->lineEdit()->installEventFilter(f);
+    if (auto* cb = qobject_cast<QComboBox*>(control); cb && cb->lineEdit()) cb->lineEdit()->installEventFilter(f);
 }
 
 }  // namespace KeyPress
@@ -80,8 +78,7 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() != QEvent::KeyPress) return false;
         const auto* k = static_cast<QKeyEvent*>(e);
-        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) ||
-            (k->modifiers() & ~Qt::KeypadModifier))
+        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) || (k->modifiers() & ~Qt::KeypadModifier))
             return false;
         auto* b = qobject_cast<QPushButton*>(o);
         if (!b || !b->isEnabled() || !b->isVisible() || !b->hasFocus()) return false;

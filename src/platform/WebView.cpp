@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QOpenGLContext>
 #include <cstdio>
-#include <unistd.h>
 
 // Qt's own hook, which Qt WebEngine declares the same way.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
@@ -27,8 +27,7 @@ BrowserWebView::BrowserWebView(QWidget* parent) : WebView(parent) {
 
 void BrowserWebView::navigate(const QUrl& url) {
     const QString lien = url.toString(QUrl::FullyEncoded).toHtmlEscaped();
-    adresse_->setText(QStringLiteral("La page est ouverte dans le navigateur :<br><a href=\"%1\">%1</a>")
-                          .arg(lien));
+    adresse_->setText(QStringLiteral("La page est ouverte dans le navigateur :<br><a href=\"%1\">%1</a>").arg(lien));
     QDesktopServices::openUrl(url);
 }
 
@@ -61,8 +60,8 @@ Fabrique moteur() {
     static Fabrique f = [] {
         contextePartage();
         const QString ici = QCoreApplication::applicationDirPath();
-        for (const QString& dossier : {ici + QStringLiteral("/" VITRALOG_MODULE_REL), ici,
-                                       QStringLiteral(VITRALOG_MODULE_BUILD)}) {
+        for (const QString& dossier :
+             {ici + QStringLiteral("/" VITRALOG_MODULE_REL), ici, QStringLiteral(VITRALOG_MODULE_BUILD)}) {
             QLibrary lib(dossier + QStringLiteral("/vitralog_vueweb"));
             if (auto g = reinterpret_cast<Fabrique>(lib.resolve("vitralog_vue_moteur"))) {
                 if (bacASableCoupe)

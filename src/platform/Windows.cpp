@@ -12,8 +12,7 @@ void centreOnScreen(QWidget* w) {
     if (!screen) return;
     const QRect avail = screen->geometry();
     const QSize size = w->frameGeometry().size().expandedTo(w->size());
-    w->move(avail.x() + (avail.width() - size.width()) / 2,
-            avail.y() + (avail.height() - size.height()) / 2);
+    w->move(avail.x() + (avail.width() - size.width()) / 2, avail.y() + (avail.height() - size.height()) / 2);
 }
 
 }  // namespace Windows

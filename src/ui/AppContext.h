@@ -15,7 +15,7 @@ class Sauvegardes;
 // What every window shares: the data directory, the station and the
 // platform services. Built in main.cpp; tests build their own with doubles.
 struct AppContext {
-    QString dataDir;                        // Chemin_Repertoire
+    QString dataDir;                            // Chemin_Repertoire
     QString station = Reglages::StationDefaut;  // Indicatif_Station, stored form
     SettingsStore* settings = nullptr;
     Dialogs* dialogs = nullptr;

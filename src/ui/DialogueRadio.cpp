@@ -164,7 +164,8 @@ void DialogueRadio::lireReglages() {
     auto lire = [this](const QString& cle) { return settings_.read(Reglages::App, Reglages::Global, cle, QString()); };
     const QString adresse = lire(Reglages::RadioAdresse), modele = lire(Reglages::RadioModele);
     const QString port = lire(Reglages::RadioPort), vitesse = lire(Reglages::RadioVitesse);
-    const Radio::Configuration c = Radio::configuration(adresse, modele, port, vitesse, lire(Reglages::RadioIntervalle));
+    const Radio::Configuration c =
+        Radio::configuration(adresse, modele, port, vitesse, lire(Reglages::RadioIntervalle));
     champAdresse->setText(adresse.trimmed());
     champPort->setCurrentText(port.trimmed());
     if (!vitesse.trimmed().isEmpty() && champVitesse->findData(vitesse.trimmed()) < 0)

@@ -17,8 +17,10 @@ namespace {
 QString ancre(const QString& titre) {
     QString out;
     for (const QChar c : titre.toLower()) {
-        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_')) out += c;
-        else if (c == QLatin1Char(' ')) out += QLatin1Char('-');
+        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))
+            out += c;
+        else if (c == QLatin1Char(' '))
+            out += QLatin1Char('-');
     }
     return out;
 }
@@ -49,8 +51,7 @@ Guide::Guide(const QString& fichier, QWidget* parent) : QTextBrowser(parent) {
 }
 
 QString fichierGuide() {
-    const QString installe = QCoreApplication::applicationDirPath() +
-                             QStringLiteral("/../share/doc/vitralog/guide.md");
+    const QString installe = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/vitralog/guide.md");
     for (const QString& f : {installe, QStringLiteral(VITRALOG_SOURCE_DIR "/docs/guide.md")})
         if (QFileInfo::exists(f)) return QDir::cleanPath(f);
     return {};
@@ -60,8 +61,8 @@ Guide* ouvrirGuide(AppContext& ctx) {
     const QString f = fichierGuide();
     if (f.isEmpty()) {
         ctx.dialogs->notice(QStringLiteral("Le guide de l'utilisateur est introuvable (guide.md dans ") +
-                            QDir::toNativeSeparators(QDir::cleanPath(
-                                QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/vitralog"))) +
+                            QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                                     QStringLiteral("/../share/doc/vitralog"))) +
                             QStringLiteral(")"));
         return nullptr;
     }

@@ -3,8 +3,7 @@
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
 
-ModeleLog::ModeleLog(const Carnet* carnet, QObject* parent)
-    : QAbstractListModel(parent), carnet_(carnet) {
+ModeleLog::ModeleLog(const Carnet* carnet, QObject* parent) : QAbstractListModel(parent), carnet_(carnet) {
     connect(carnet_, &Carnet::modifie, this, [this] {
         beginResetModel();
         endResetModel();
@@ -16,9 +15,7 @@ QString ModeleLog::affichage(int row) const {
     return LigneQso::affichage(carnet_->texte(row), row + 1);
 }
 
-int ModeleLog::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(carnet_->nombre());
-}
+int ModeleLog::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(carnet_->nombre()); }
 
 QVariant ModeleLog::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};

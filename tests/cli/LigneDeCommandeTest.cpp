@@ -44,8 +44,7 @@ TEST(LigneDeCommande, DisplayQtOptionsFolderAndMistakes) {
     };
     for (const Cas& c : table) {
         QProcessEnvironment env;
-        if (!c.environnement.isEmpty())
-            env.insert(c.environnement.section('=', 0, 0), c.environnement.section('=', 1));
+        if (!c.environnement.isEmpty()) env.insert(c.environnement.section('=', 0, 0), c.environnement.section('=', 1));
         const auto d = LigneDeCommande::lire(QStringList{"vitralog"} + c.arguments, env);
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + " with " + c.environnement.toStdString());
         EXPECT_EQ(d.action, c.action);

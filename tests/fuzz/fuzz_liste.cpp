@@ -1,12 +1,12 @@
 // libFuzzer target for the reference list reader: the first line of the
 // input is the reference looked up, the rest is Liste_DCF.csv. A row found
 // never gives a value the save would refuse for its characters or width.
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "core/journal/TextFile.h"
 #include "core/saisie/Cathedrales.h"

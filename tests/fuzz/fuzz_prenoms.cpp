@@ -1,12 +1,12 @@
 // libFuzzer target for the first-name reader: the first line of the input is
 // the callsign, the rest is Liste_Prenom.txt. A first name found always fits
 // its 15 columns and holds no control character.
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "core/journal/TextFile.h"
 #include "core/saisie/Prenoms.h"

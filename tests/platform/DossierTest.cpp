@@ -1,8 +1,8 @@
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include "platform/DossierDonnees.h"
 

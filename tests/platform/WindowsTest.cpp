@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/Windows.h"
 
@@ -12,7 +12,10 @@ class Fenetre : public QLabel {};
 
 TEST(Windows, OneInstancePerKindWhoeverOpensItCentredOnTheScreen) {
     int construites = 0;
-    auto fabrique = [&] { ++construites; return new Fenetre; };
+    auto fabrique = [&] {
+        ++construites;
+        return new Fenetre;
+    };
     Fenetre* a = Windows::openSingle<Fenetre>(fabrique);
     // Another place in the code, another factory: still the open window.
     EXPECT_EQ(Windows::openSingle<Fenetre>([] { return new Fenetre; }), a);

@@ -142,7 +142,9 @@ TEST(LienRadio, DemonsHostiles) {
 TEST(PosteRadio, DemonLanceParVitralog) {
     QTemporaryDir dir;
     QtSettingsStore settings(dir.path());
-    auto ecrire = [&](const QString& cle, const QString& v) { settings.write(Reglages::App, Reglages::Global, cle, v); };
+    auto ecrire = [&](const QString& cle, const QString& v) {
+        settings.write(Reglages::App, Reglages::Global, cle, v);
+    };
     {
         PosteRadio poste(settings);
         QSignalSpy textes(&poste, &PosteRadio::texteChange), bandes(&poste, &PosteRadio::bandeLue),

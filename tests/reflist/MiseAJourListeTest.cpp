@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -5,7 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
@@ -13,9 +13,9 @@
 #include "core/Reglages.h"
 #include "core/liste/ListeReference.h"
 #include "platform/HttpClient.h"
-#include "ui/MiseAJourListe.h"
 #include "reflist/ServeurLocal.h"
 #include "support/Doubles.h"
+#include "ui/MiseAJourListe.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ TEST(ListeReference, OnlyAWholeListIsAccepted) {
     const QByteArray r = "Rev 012 du 03/05/21";
     const std::pair<QByteArray, bool> cas[] = {
         {liste(r, 20), true},
-        {QByteArray(liste(r, 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"), true},  // LF, nothing after the revision
+        {QByteArray(liste(r, 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"),
+         true},                                             // LF, nothing after the revision
         {liste(r, 20, "Mise a jour par F6XYZ\r\n"), true},  // an odd line the lookup passes over
         {liste(r, 19), false},
         {liste(r, 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), false},  // a reference line with three ";"
@@ -49,7 +50,8 @@ TEST(ListeReference, OnlyAWholeListIsAccepted) {
         {liste(r, 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), false},
         {{}, false},
     };
-    for (const auto& [octets, accepte] : cas) EXPECT_EQ(ListeReference::estUneListe(octets), accepte) << octets.left(60).constData();
+    for (const auto& [octets, accepte] : cas)
+        EXPECT_EQ(ListeReference::estUneListe(octets), accepte) << octets.left(60).constData();
     EXPECT_EQ(ListeReference::revision("Rev 012 du 03/05/21 \xE9;;;;\r\nDCF-001;"), "Rev 012 du 03/05/21");
     EXPECT_EQ(ListeReference::revision("Rev 0\xE9\r\n"), "Rev 0é");
 }
@@ -65,8 +67,12 @@ struct Maj : ::testing::Test {
         env.ctx.http = &http;
         serveur(srv.base());
     }
-    void serveur(const QString& adresse) { env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurListe, adresse); }
-    void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) { srv.servir("/Vitralog/Liste_DCF.csv", octets, fin); }
+    void serveur(const QString& adresse) {
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurListe, adresse);
+    }
+    void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) {
+        srv.servir("/Vitralog/Liste_DCF.csv", octets, fin);
+    }
     // The download, or with a path (empty: the operator gave up) the import from that file.
     QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
@@ -93,7 +99,10 @@ struct Maj : ::testing::Test {
     // The list on disk, the revision stored for the station, then any leftover temporary file.
     QStringList etat() {
         const QByteArray o = env.readFile("Liste_DCF.csv");
-        return QStringList{o == Rev002 ? "Rev002" : o == Rev003 ? "Rev003" : "autre", env.ctx.readStation(Reglages::RevisionListe, "<absent>")} +
+        return QStringList{o == Rev002   ? "Rev002"
+                           : o == Rev003 ? "Rev003"
+                                         : "autre",
+                           env.ctx.readStation(Reglages::RevisionListe, "<absent>")} +
                QDir(env.dir.path()).entryList({"Temporaire*"});
     }
 };
@@ -124,10 +133,15 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
 
     // Each request to the list path, past any cache, with the old user agent.
-    EXPECT_EQ(std::count_if(srv.requetes.begin(), srv.requetes.end(), [](const QByteArray& r) {
-                  return r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") && r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
-                         r.contains("\r\nCache-Control: no-cache\r\n") && r.contains("\r\nPragma: no-cache\r\n");
-              }), 3) << srv.requetes.join().constData();
+    EXPECT_EQ(std::count_if(srv.requetes.begin(), srv.requetes.end(),
+                            [](const QByteArray& r) {
+                                return r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
+                                       r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
+                                       r.contains("\r\nCache-Control: no-cache\r\n") &&
+                                       r.contains("\r\nPragma: no-cache\r\n");
+                            }),
+              3)
+        << srv.requetes.join().constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing
@@ -137,8 +151,15 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
     const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
     const QString &NonValide = MiseAJourListe::MessageNonValide, &PasDAcces = MiseAJourListe::MessagePasDAcces,
                   &Annule = MiseAJourListe::MessageAnnule;
-    const QByteArray Coupee = ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
-    const struct { const char* nom; QByteArray reponse; ServeurLocal::Fin fin; QString message; std::function<void()> avant = {}; } cas[] = {
+    const QByteArray Coupee =
+        ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
+    const struct {
+        const char* nom;
+        QByteArray reponse;
+        ServeurLocal::Fin fin;
+        QString message;
+        std::function<void()> avant = {};
+    } cas[] = {
         {"NotFound", ServeurLocal::reponse(404, "<html>Introuvable</html>", "text/html"), Fermer, NonValide},
         {"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, NonValide},
         {"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer, NonValide},
@@ -153,7 +174,8 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
         {"CancelledByTheOperator", Coupee, Bloquer, Annule, [this] { annuler(false); }},
         {"EscapeCancelsToo", "", Bloquer, Annule, [this] { annuler(true); }},
         {"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
-         "Impossible d'écrire le fichier " + env.dir.path() + "/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
+         "Impossible d'écrire le fichier " + env.dir.path() +
+             "/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
          [this] { QFile::setPermissions(env.ctx.path("Liste_DCF.csv"), QFile::ReadOwner | QFile::ReadGroup); }},
     };
     for (const auto& c : cas) {

@@ -22,9 +22,7 @@ public:
         });
     }
 
-    QString base() const {
-        return QStringLiteral("http://127.0.0.1:") + QString::number(server_.serverPort());
-    }
+    QString base() const { return QStringLiteral("http://127.0.0.1:") + QString::number(server_.serverPort()); }
     void servir(const QByteArray& path, const QByteArray& octets, Fin fin = Fin::Fermer) {
         routes_[path] = {octets, fin};
     }
@@ -32,10 +30,9 @@ public:
     // An HTTP/1.1 answer. longueur: -2 announces the body's size, -1 nothing,
     // anything else is announced as it is.
     static QByteArray reponse(int status, const QByteArray& body,
-                              const QByteArray& type = "text/plain; charset=windows-1252",
-                              qint64 longueur = -2) {
-        QByteArray r = "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: " + type +
-                       "\r\nConnection: close\r\n";
+                              const QByteArray& type = "text/plain; charset=windows-1252", qint64 longueur = -2) {
+        QByteArray r =
+            "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: " + type + "\r\nConnection: close\r\n";
         if (longueur == -2) longueur = body.size();
         if (longueur >= 0) r += "Content-Length: " + QByteArray::number(longueur) + "\r\n";
         return r + "\r\n" + body;

@@ -20,10 +20,11 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     const Coupures::Bilan b = Coupures::couper(dossier.path(), qso, coupures, hasard);
-    std::printf("| %6d QSO | %5d coupures | graine %10u | sauvegarde %8.1f ms | ancien %4d | ancien + temporaire %4d "
-                "| nouveau %4d | fini avant %4d | corrompu %d | échec %d | %6.1f s |\n",
-                b.qsoDepart, b.total(), graine, b.dureeSauvegardeMs, b.ancien, b.ancienTemporaire, b.nouveau, b.fini,
-                b.corrompu, b.echecs, double(t.elapsed()) / 1000.0);
+    std::printf(
+        "| %6d QSO | %5d coupures | graine %10u | sauvegarde %8.1f ms | ancien %4d | ancien + temporaire %4d "
+        "| nouveau %4d | fini avant %4d | corrompu %d | échec %d | %6.1f s |\n",
+        b.qsoDepart, b.total(), graine, b.dureeSauvegardeMs, b.ancien, b.ancienTemporaire, b.nouveau, b.fini,
+        b.corrompu, b.echecs, double(t.elapsed()) / 1000.0);
     if (!b.premierDefaut.isEmpty()) std::printf("DÉFAUT : %s\n", qPrintable(b.premierDefaut));
     return b.corrompu == 0 && b.echecs == 0 && b.premierDefaut.isEmpty() ? 0 : 1;
 }

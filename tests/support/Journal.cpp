@@ -23,10 +23,19 @@ void DossierCarnet::writeFile(const QString& nom, const QByteArray& bytes) const
     f.write(bytes);
 }
 
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
-              const QString& date, const QString& heure, const QString& mode, const QString& bande,
-              const QString& nom, bool qsl) {
-    Qso q{call, dpt, prenom, ref, date, heure, mode, bande,
-          mode == "CW" ? "599" : "59", mode == "CW" ? "599" : "59", nom, qsl ? "*" : " "};
+QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
+              const QString& heure, const QString& mode, const QString& bande, const QString& nom, bool qsl) {
+    Qso q{call,
+          dpt,
+          prenom,
+          ref,
+          date,
+          heure,
+          mode,
+          bande,
+          mode == "CW" ? "599" : "59",
+          mode == "CW" ? "599" : "59",
+          nom,
+          qsl ? "*" : " "};
     return LigneQso::format(q);
 }

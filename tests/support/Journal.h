@@ -22,6 +22,6 @@ struct DossierCarnet {
 };
 
 // A log line from its fields, through the real formatter.
-QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref,
-              const QString& date, const QString& heure, const QString& mode = "SSB",
-              const QString& bande = "14 Mhz", const QString& nom = "", bool qsl = false);
+QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
+              const QString& heure, const QString& mode = "SSB", const QString& bande = "14 Mhz",
+              const QString& nom = "", bool qsl = false);

@@ -1,5 +1,5 @@
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 // The logic layer's tests run without a window system.
 int main(int argc, char** argv) {

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "support/Doubles.h"
 #include "ui/ExportAdif.h"
@@ -48,7 +48,8 @@ TEST(ExportAdif, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {
     EXPECT_TRUE(ExportAdif::exporter(env.ctx));
     EXPECT_EQ(env.readFile("F5XYZ_DCF.adi"),
               "Exportation du log de la station F5XYZ au format ADIF\r\n\r\n"
-              "Cr\xE9\xE9 par Vitralog R\xE9vision 1.0.3, carnet de trafic du Dipl\xF4me des Cath\xE9" "drales de France\r\n"
+              "Cr\xE9\xE9 par Vitralog R\xE9vision 1.0.3, carnet de trafic du Dipl\xF4me des Cath\xE9"
+              "drales de France\r\n"
               "\r\n\r\n<eoh>\r\n");
     ASSERT_TRUE(QFile::remove(env.ctx.path("F5XYZ_DCF.adi")) && QDir(env.dir.path()).mkdir("F5XYZ_DCF.adi"));
     EXPECT_FALSE(ExportAdif::exporter(env.ctx));  // a directory cannot be replaced by a file

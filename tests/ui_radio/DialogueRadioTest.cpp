@@ -25,7 +25,8 @@ void valider(QDialog& d) { controle<QDialogButtonBox>(d, "boutons")->buttons().f
 
 QStringList reglages(TestEnv& env) {
     QStringList v;
-    for (const QString& cle : {Reglages::RadioAdresse, Reglages::RadioModele, Reglages::RadioPort, Reglages::RadioVitesse})
+    for (const QString& cle :
+         {Reglages::RadioAdresse, Reglages::RadioModele, Reglages::RadioPort, Reglages::RadioVitesse})
         v << env.settings->read(Reglages::App, Reglages::Global, cle, QStringLiteral("-"));
     return v;
 }

@@ -12,7 +12,8 @@ class SuiviRadio : public FenetreTest {
 protected:
     Rigctld rig;
     void SetUp() override {
-        env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, "127.0.0.1:" + QString::number(rig.port));
+        env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse,
+                            "127.0.0.1:" + QString::number(rig.port));
         ouvrir();
     }
     QString etat() { return c<QLabel>("etatRadio")->text(); }

@@ -166,7 +166,8 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
     contactes.reserve(log.nombre());
     for (qsizetype i = 0; i < log.nombre(); ++i) {
         using LigneQso::Champ;
-        const QByteArrayView ref = log.champ(i, Champ::Reference).trimmed(), bande = log.champ(i, Champ::Bande).trimmed();
+        const QByteArrayView ref = log.champ(i, Champ::Reference).trimmed(),
+                             bande = log.champ(i, Champ::Bande).trimmed();
         const QByteArrayView date = log.champ(i, Champ::Date);
         presents.insert(cle({log.champ(i, Champ::Indicatif).trimmed(), ref, bande, date, log.champ(i, Champ::Heure)}));
         const QByteArray k = cle({ref, bande});
@@ -237,8 +238,7 @@ Plan preparer(const LecteurAdif::Fichier& f, const Carnet& log, const QString& l
         }
         const QByteArray kc = cle({bRef, bBande});
         if (const auto it = contactes.constFind(kc); it != contactes.cend()) {
-            refuser(q.ref + QStringLiteral(" Cathédrale déja contacté le ") + *it + QStringLiteral(" sur ") +
-                    q.bande);
+            refuser(q.ref + QStringLiteral(" Cathédrale déja contacté le ") + *it + QStringLiteral(" sur ") + q.bande);
             continue;
         }
         if (log.nombre() + plan.qsos.size() >= LigneQso::MaxQso) {
@@ -284,8 +284,9 @@ bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* e
 }
 
 QString resume(const Plan& plan) {
-    QString t = QStringLiteral("Le fichier contient %1 enregistrement(s), dont %2 avec une référence "
-                               "de cathédrale ou de basilique.\n%3 déjà présent(s) dans le log, %4 refusé(s).\n\n")
+    QString t = QStringLiteral(
+                    "Le fichier contient %1 enregistrement(s), dont %2 avec une référence "
+                    "de cathédrale ou de basilique.\n%3 déjà présent(s) dans le log, %4 refusé(s).\n\n")
                     .arg(plan.enregistrements)
                     .arg(plan.avecReference)
                     .arg(plan.presents)

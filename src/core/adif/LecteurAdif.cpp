@@ -24,9 +24,7 @@ bool caractereDeNom(char c) { return kNom[static_cast<unsigned char>(c)]; }
 
 bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool egal(const char* a, qsizetype n, const char* b) {
-    return qstrnicmp(a, n, b, qsizetype(std::strlen(b))) == 0;
-}
+bool egal(const char* a, qsizetype n, const char* b) { return qstrnicmp(a, n, b, qsizetype(std::strlen(b))) == 0; }
 
 // Valid UTF-8 (no overlong forms, no surrogates); *ascii when all bytes are below 0x80.
 bool utf8Valide(const unsigned char* s, qsizetype n, bool* ascii) {
@@ -41,10 +39,14 @@ bool utf8Valide(const unsigned char* s, qsizetype n, bool* ascii) {
         int suite;
         unsigned min;
         unsigned cp;
-        if ((c & 0xE0) == 0xC0) suite = 1, min = 0x80, cp = c & 0x1F;
-        else if ((c & 0xF0) == 0xE0) suite = 2, min = 0x800, cp = c & 0x0F;
-        else if ((c & 0xF8) == 0xF0) suite = 3, min = 0x10000, cp = c & 0x07;
-        else return false;
+        if ((c & 0xE0) == 0xC0)
+            suite = 1, min = 0x80, cp = c & 0x1F;
+        else if ((c & 0xF0) == 0xE0)
+            suite = 2, min = 0x800, cp = c & 0x0F;
+        else if ((c & 0xF8) == 0xF0)
+            suite = 3, min = 0x10000, cp = c & 0x07;
+        else
+            return false;
         if (n - i <= suite) return false;
         for (int k = 1; k <= suite; ++k) {
             if ((s[i + k] & 0xC0) != 0x80) return false;
@@ -63,9 +65,7 @@ int longueurSequence(unsigned char c) {
     return 4;
 }
 
-QString nomLisible(const char* s, qsizetype n) {
-    return QString::fromLatin1(s, n).toUpper();
-}
+QString nomLisible(const char* s, qsizetype n) { return QString::fromLatin1(s, n).toUpper(); }
 
 }  // namespace
 
@@ -160,8 +160,9 @@ Lecture Analyse::lire(const QByteArray& octets) {
             if (i <= n && suiviDUnTag(i)) fin = i;
         }
         if (fin > n) {
-            r.erreur = QStringLiteral("Le champ <%1> annonce %2 caractères, au-delà de la fin du fichier : "
-                                      "le fichier est incomplet ou abîmé.")
+            r.erreur = QStringLiteral(
+                           "Le champ <%1> annonce %2 caractères, au-delà de la fin du fichier : "
+                           "le fichier est incomplet ou abîmé.")
                            .arg(nomLisible(d + nom, nomTaille))
                            .arg(longueur);
             return r;
@@ -170,16 +171,18 @@ Lecture Analyse::lire(const QByteArray& octets) {
         p = qsizetype(fin);
     }
     if (qsizetype(f.champs_.size()) > f.debuts_.back()) {
-        r.erreur = f.nombre() == 0 && !entete
-                       ? QStringLiteral("Ce fichier ne contient aucune fin d'enregistrement <EOR> : "
-                                        "ce n'est pas un fichier ADIF.")
-                       : QStringLiteral("Le fichier se termine au milieu d'un enregistrement, sans <EOR> : "
-                                        "il est incomplet.");
+        r.erreur = f.nombre() == 0 && !entete ? QStringLiteral(
+                                                    "Ce fichier ne contient aucune fin d'enregistrement <EOR> : "
+                                                    "ce n'est pas un fichier ADIF.")
+                                              : QStringLiteral(
+                                                    "Le fichier se termine au milieu d'un enregistrement, sans <EOR> : "
+                                                    "il est incomplet.");
         return r;
     }
     if (f.nombre() == 0 && !entete)
-        r.erreur = QStringLiteral("Ce fichier n'est pas un fichier ADIF : il ne contient ni en-tête <EOH> "
-                                  "ni enregistrement <EOR>.");
+        r.erreur = QStringLiteral(
+            "Ce fichier n'est pas un fichier ADIF : il ne contient ni en-tête <EOH> "
+            "ni enregistrement <EOR>.");
     return r;
 }
 

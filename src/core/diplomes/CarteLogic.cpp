@@ -54,9 +54,7 @@ Carte colorier(const Carnet& log) {
     return c;
 }
 
-int nonContactes(int nonConfirmes, int confirmes) {
-    return NbDepartements - (nonConfirmes + confirmes);
-}
+int nonContactes(int nonConfirmes, int confirmes) { return NbDepartements - (nonConfirmes + confirmes); }
 
 QString texteConfirmes(int confirmes) {
     return QLatin1Char(' ') + QString::number(confirmes) + QStringLiteral(" Dpt confirmés");
@@ -64,13 +62,10 @@ QString texteConfirmes(int confirmes) {
 
 QString texteNonContactes(int nonConfirmes, int confirmes) {
     const int n = nonContactes(nonConfirmes, confirmes);
-    return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) +
-           QStringLiteral(" Dpt non contactés");
+    return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + QStringLiteral(" Dpt non contactés");
 }
 
-bool caseVisible(int index) {
-    return index > 0 && index < NbCases && index != 20 && index != 98 && index != 99;
-}
+bool caseVisible(int index) { return index > 0 && index < NbCases && index != 20 && index != 98 && index != 99; }
 
 QString texteCase(int index) {
     if (index == 0) return QStringLiteral("00");

@@ -8,10 +8,10 @@ class Carnet;
 // The département map's colouring and counts, from the lines of a log.
 namespace CarteLogic {
 
-constexpr int NbCases = 100;          // boxes 0 to 99
-constexpr int NbDepartements = 96;    // départements drawn on the map
-constexpr int CaseCorseSud = 96;      // "2a"
-constexpr int CaseHauteCorse = 97;    // "2b"
+constexpr int NbCases = 100;        // boxes 0 to 99
+constexpr int NbDepartements = 96;  // départements drawn on the map
+constexpr int CaseCorseSud = 96;    // "2a"
+constexpr int CaseHauteCorse = 97;  // "2b"
 
 enum class Etat : unsigned char {
     NonContacte,  // pale yellow

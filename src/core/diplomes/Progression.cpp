@@ -196,9 +196,7 @@ QString projection(const Figures& f) {
         .arg(suivant->mot, texteMois(f.mois(n - 1).addMonths(mois)));
 }
 
-QString libelleSeuil(const Rapports::Niveau& n) {
-    return QStringLiteral("Niveau %1 : %2").arg(n.mot).arg(n.seuil);
-}
+QString libelleSeuil(const Rapports::Niveau& n) { return QStringLiteral("Niveau %1 : %2").arg(n.mot).arg(n.seuil); }
 
 QString resume(const Figures& f) {
     return QStringLiteral("Diplome DCF : %1 QSO confirmés ; références : %2 contactées, %3 confirmées")

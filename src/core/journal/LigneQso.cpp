@@ -9,9 +9,9 @@ const QString Entete = QStringLiteral(
 namespace {
 
 // The Qso member holding each field, in the schema's order.
-constexpr QString Qso::* const Membres[] = {&Qso::indicatif, &Qso::dpt,   &Qso::prenom, &Qso::ref,
-                                            &Qso::date,      &Qso::heure, &Qso::mode,   &Qso::bande,
-                                            &Qso::rstR,      &Qso::rstE,  &Qso::nom,    &Qso::qsl};
+constexpr QString Qso::*const Membres[] = {&Qso::indicatif, &Qso::dpt,   &Qso::prenom, &Qso::ref,
+                                           &Qso::date,      &Qso::heure, &Qso::mode,   &Qso::bande,
+                                           &Qso::rstR,      &Qso::rstE,  &Qso::nom,    &Qso::qsl};
 static_assert(std::size(Membres) == Schema.size());
 
 // The blanks between a field and the next one, in either kind of line.

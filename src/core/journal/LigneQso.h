@@ -23,7 +23,7 @@ struct Qso {
 
 namespace LigneQso {
 
-constexpr int Longueur = 107;        // a stored line
+constexpr int Longueur = 107;           // a stored line
 constexpr int LongueurAffichage = 126;  // a line of the log list
 constexpr int MaxQso = 99999;           // the running number is 6 wide
 

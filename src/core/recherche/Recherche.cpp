@@ -41,12 +41,9 @@ QString controleDepartement(const QString& texte) {
 
 QString messageCritereVide(int option) {
     switch (option) {
-    case ParReference:
-        return QStringLiteral("Entrez une référence");
-    case ParDepartement:
-        return QStringLiteral("Entrez un departement");
-    default:
-        return QStringLiteral("Entrez un indicatif");
+        case ParReference: return QStringLiteral("Entrez une référence");
+        case ParDepartement: return QStringLiteral("Entrez un departement");
+        default: return QStringLiteral("Entrez un indicatif");
     }
 }
 

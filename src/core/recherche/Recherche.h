@@ -1,7 +1,7 @@
 #pragma once
-#include <QString>
 #include <QByteArrayList>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 class Carnet;

@@ -21,8 +21,8 @@ Trouve chercher(const QString& fichier, const QString& indicatif) {
 }
 
 QString enregistrement(const QString& indicatif, const QString& dpt, const QString& prenom) {
-    return indicatif.leftJustified(12, QLatin1Char(' ')) + QLatin1Char(' ') +
-           dpt.leftJustified(2, QLatin1Char(' ')) + QLatin1Char(' ') + prenom;
+    return indicatif.leftJustified(12, QLatin1Char(' ')) + QLatin1Char(' ') + dpt.leftJustified(2, QLatin1Char(' ')) +
+           QLatin1Char(' ') + prenom;
 }
 
 bool memoriser(const QString& fichier, const QString& ligne, QString* erreur) {

@@ -7,8 +7,8 @@ namespace Prenoms {
 
 struct Trouve {
     bool trouve = false;
-    QString prenom;          // upper case
-    bool dptVide = false;    // the remembered département was blank
+    QString prenom;        // upper case
+    bool dptVide = false;  // the remembered département was blank
 };
 // The last line whose first 12 characters, trimmed, equal the callsign.
 Trouve chercher(const QString& fichier, const QString& indicatif);

@@ -14,9 +14,7 @@ QString refus(const QString& candidat) {
     for (QChar c : candidat) {
         const bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
                         (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('_');
-        if (!ok)
-            return QStringLiteral(
-                "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+        if (!ok) return QStringLiteral("L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
     }
     return {};
 }

@@ -16,8 +16,8 @@
 #include "platform/Printer.h"
 #include "platform/Windows.h"
 #include "ui/diplomes/FenetreCarte.h"
-#include "ui/diplomes/OutilsDiplomes.h"
 #include "ui/diplomes/GraphiquesProgression.h"
+#include "ui/diplomes/OutilsDiplomes.h"
 
 using Windows::nomme;
 

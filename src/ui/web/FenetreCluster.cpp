@@ -61,7 +61,8 @@ FenetreCluster::FenetreCluster(AppContext& c, QWidget* parent) : QWidget(parent)
     connect(boutonAfficher, &QPushButton::clicked, this, &FenetreCluster::rafraichir);
 
     choixBande_->addItems(PagesCluster::entrees());
-    const int stockee = ctx_.settings->readIndex(Reglages::ClusterApp, ctx_.stationSection(), Reglages::BandeCluster, 0);
+    const int stockee =
+        ctx_.settings->readIndex(Reglages::ClusterApp, ctx_.stationSection(), Reglages::BandeCluster, 0);
     choixBande_->setCurrentIndex(stockee >= 0 && stockee < choixBande_->count() ? stockee : -1);
 }
 

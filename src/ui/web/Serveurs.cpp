@@ -1,8 +1,8 @@
 #include "ui/web/Serveurs.h"
 
-#include "ui/AppContext.h"
 #include "core/Reglages.h"
 #include "platform/SettingsStore.h"
+#include "ui/AppContext.h"
 
 namespace Serveurs {
 
@@ -16,9 +16,7 @@ QString lire(const AppContext& ctx, const QString& key, const QString& def) {
 }  // namespace
 
 QString liste(const AppContext& ctx) { return lire(ctx, Reglages::ServeurListe, ListeParDefaut); }
-QString reglement(const AppContext& ctx) {
-    return lire(ctx, Reglages::ServeurReglement, ReglementParDefaut);
-}
+QString reglement(const AppContext& ctx) { return lire(ctx, Reglages::ServeurReglement, ReglementParDefaut); }
 QString cluster(const AppContext& ctx) { return lire(ctx, Reglages::ServeurCluster, ClusterParDefaut); }
 
 QUrl adresse(const QString& serveur, const QString& chemin) {

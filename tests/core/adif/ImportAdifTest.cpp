@@ -1,5 +1,5 @@
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 #include <tuple>
 #include <vector>
 
@@ -16,22 +16,27 @@ using Champs = std::vector<std::pair<QString, QString>>;
 // A record of this program's own export convention with changes (a null value drops the field),
 // as a UTF-8 file holds it: lengths in bytes.
 QByteArray rec(const Champs& changes = {}) {
-    Champs c = {{"CALL", "F5ABC"}, {"STATE", "75"}, {"NAME", "René"}, {"SIG", "DCF-001"}, {"QSO_DATE", "20210615"},
-                {"TIME_ON", "1432"}, {"MODE", "SSB"}, {"BAND", "20m"}, {"RST_RCVD", "59"}, {"RST_SENT", "59"},
-                {"SIG_INFO", "C. DE PARIS"}, {"QSL_RCVD", "N"}};
+    Champs c = {
+        {"CALL", "F5ABC"},           {"STATE", "75"},  {"NAME", "René"}, {"SIG", "DCF-001"}, {"QSO_DATE", "20210615"},
+        {"TIME_ON", "1432"},         {"MODE", "SSB"},  {"BAND", "20m"},  {"RST_RCVD", "59"}, {"RST_SENT", "59"},
+        {"SIG_INFO", "C. DE PARIS"}, {"QSL_RCVD", "N"}};
     for (const auto& [nom, valeur] : changes) {
         std::erase_if(c, [&](const auto& p) { return p.first == nom; });
         if (!valeur.isNull()) c.emplace_back(nom, valeur);
     }
     QByteArray s;
-    for (const auto& [nom, v] : c) s += "<" + nom.toUtf8() + ":" + QByteArray::number(v.toUtf8().size()) + ">" + v.toUtf8() + " ";
+    for (const auto& [nom, v] : c)
+        s += "<" + nom.toUtf8() + ":" + QByteArray::number(v.toUtf8().size()) + ">" + v.toUtf8() + " ";
     return s + "<EOR>\r\n";
 }
 
 struct ImportTest : ::testing::Test {
     DossierCarnet env;
-    void SetUp() override { env.writeFile("Liste_DCF.csv", TextFile::encode("DCF-001;Paris;75;Notre-Dame;x\r\nDBF-012B;Lisieux;14;"
-                                          "Sainte-Thérèse;x\r\nDCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n")); }
+    void SetUp() override {
+        env.writeFile("Liste_DCF.csv",
+                      TextFile::encode("DCF-001;Paris;75;Notre-Dame;x\r\nDBF-012B;Lisieux;14;"
+                                       "Sainte-Thérèse;x\r\nDCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n"));
+    }
     ImportAdif::Plan plan(const QByteArray& adif, const QStringList& log = {}) {
         env.station("F5XYZ", log);
         return ImportAdif::preparer(LecteurAdif::lire(adif).fichier, env.carnet, env.path("Liste_DCF.csv"));
@@ -43,33 +48,45 @@ struct ImportTest : ::testing::Test {
 TEST_F(ImportTest, ReadingARecordAndTurningItIntoALogLine) {
     // Bytes, a field, its value in the last record, the number of records.
     const std::tuple<QByteArray, const char*, QString, qsizetype> lus[] = {
-        {"Journal <de> F5XYZ\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n<Call:5:S>F5ABC <EoR>", "CALL", "F5ABC", 1},  // names in any case
+        {"Journal <de> F5XYZ\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n<Call:5:S>F5ABC <EoR>", "CALL", "F5ABC",
+         1},                                                                        // names in any case
         {"x <ADIF_VER:5>3.1.4 <EOH><CALL:5>F5ABC<EOR>", "ADIF_VER", QString(), 1},  // header fields stay there
-        {"<CALL:3>F5ABC<EOR>", "CALL", "F5A", 1}, {"<CALL:5>F5ABC <COMMENT:4>a<b> <EOR>", "COMMENT", "a<b>", 1},  // the length decides
-        {"<CALL:0><EOR><CALL:4>F5AB<EOR>", "CALL", "F5AB", 2}, {"<EOH>", "CALL", QString(), 0},
-        {"<NAME:4>REN\xC9<EOR>", "NAME", "RENÉ", 1}, {"<NAME:5>REN\xC3\x89<EOR>", "NAME", "RENÉ", 1},  // Windows-1252; UTF-8 in bytes
-        {"<NAME:4>REN\xC3\x89 <CALL:2>F5<EOR>", "NAME", "RENÉ", 1}, {"\xEF\xBB\xBF<CALL:2>F5<EOR>", "CALL", "F5", 1},  // or characters
+        {"<CALL:3>F5ABC<EOR>", "CALL", "F5A", 1},
+        {"<CALL:5>F5ABC <COMMENT:4>a<b> <EOR>", "COMMENT", "a<b>", 1},  // the length decides
+        {"<CALL:0><EOR><CALL:4>F5AB<EOR>", "CALL", "F5AB", 2},
+        {"<EOH>", "CALL", QString(), 0},
+        {"<NAME:4>REN\xC9<EOR>", "NAME", "RENÉ", 1},
+        {"<NAME:5>REN\xC3\x89<EOR>", "NAME", "RENÉ", 1},  // Windows-1252; UTF-8 in bytes
+        {"<NAME:4>REN\xC3\x89 <CALL:2>F5<EOR>", "NAME", "RENÉ", 1},
+        {"\xEF\xBB\xBF<CALL:2>F5<EOR>", "CALL", "F5", 1},  // or characters
     };
     for (const auto& [octets, champ, valeur, nombre] : lus) {
         const LecteurAdif::Lecture l = LecteurAdif::lire(octets);
         EXPECT_EQ(std::make_tuple(l.erreur, l.fichier.nombre(), l.fichier.valeur(nombre - 1, champ)),
-                  std::make_tuple(QString(), nombre, valeur)) << octets.constData();
+                  std::make_tuple(QString(), nombre, valeur))
+            << octets.constData();
     }
     const std::pair<QByteArray, QString> mauvais[] = {
-        {"", "n'est pas un fichier ADIF"}, {"Bonjour, ceci est une lettre.", "n'est pas un fichier ADIF"},
-        {QByteArray("<CALL:5>F5\0BC<EOR>", 18), "pas un fichier texte"}, {"<CALL:5>F5ABC <BAND:3>20m", "aucune fin d'enregistrement"},
+        {"", "n'est pas un fichier ADIF"},
+        {"Bonjour, ceci est une lettre.", "n'est pas un fichier ADIF"},
+        {QByteArray("<CALL:5>F5\0BC<EOR>", 18), "pas un fichier texte"},
+        {"<CALL:5>F5ABC <BAND:3>20m", "aucune fin d'enregistrement"},
         {"<CALL:5>F5ABC<EOR><NAME:99999999999>", "<NAME> annonce 99999999999 caractères, au-delà de la fin"},
     };
-    for (const auto& [octets, message] : mauvais) EXPECT_TRUE(LecteurAdif::lire(octets).erreur.contains(message)) << octets.constData();
+    for (const auto& [octets, message] : mauvais)
+        EXPECT_TRUE(LecteurAdif::lire(octets).erreur.contains(message)) << octets.constData();
     QFile gros(env.dir.path() + "/gros.adi");
     ASSERT_TRUE(gros.open(QIODevice::WriteOnly) && gros.resize(LecteurAdif::TailleMax + 1));
     EXPECT_EQ(LecteurAdif::lireFichier(gros.fileName()).erreur,
               "Le fichier gros.adi dépasse 64 Mo : ce n'est pas un journal ADIF qui puisse être importé.");
-    EXPECT_EQ(LecteurAdif::lireFichier(env.dir.path() + "/absent.adi").erreur, "Impossible de lire le fichier absent.adi");
+    EXPECT_EQ(LecteurAdif::lireFichier(env.dir.path() + "/absent.adi").erreur,
+              "Impossible de lire le fichier absent.adi");
     // The reference in each convention, then the record as a log line or a refusal.
     const std::tuple<Champs, QString, QString> refs[] = {
-        {{{"SIG", "dbf-012b"}, {"SIG_INFO", "Lisieux"}}, "DBF-012B", "Lisieux"}, {{{"SIG", "DCF"}, {"SIG_INFO", "DCF-045"}}, "DCF-045", ""},
-        {{{"SIG", "dbf"}, {"SIG_INFO", "012"}}, "DBF-012B", ""}, {{{"SIG", "DCF-1234"}, {"COMMENT", "DCF-0456 XDCF-001"}}, "", ""},
+        {{{"SIG", "dbf-012b"}, {"SIG_INFO", "Lisieux"}}, "DBF-012B", "Lisieux"},
+        {{{"SIG", "DCF"}, {"SIG_INFO", "DCF-045"}}, "DCF-045", ""},
+        {{{"SIG", "dbf"}, {"SIG_INFO", "012"}}, "DBF-012B", ""},
+        {{{"SIG", "DCF-1234"}, {"COMMENT", "DCF-0456 XDCF-001"}}, "", ""},
         {{{"SIG", "POTA"}, {"SIG_INFO", "FF-1234"}, {"COMMENT", "Cathédrale dcf-045, portable"}}, "DCF-045", ""},
         {{{"SIG", QString()}, {"SIG_INFO", QString()}, {"NOTES", "ref DBF-012B"}}, "DBF-012B", ""},
     };
@@ -82,37 +99,52 @@ TEST_F(ImportTest, ReadingARecordAndTurningItIntoALogLine) {
         {{{"RST_RCVD", "57"}, {"RST_SENT", "55"}}, paris.left(67) + "57  55" + paris.mid(73)},
         {{{"MODE", "USB"}, {"RST_RCVD", QString()}, {"RST_SENT", QString()}, {"QSL_RCVD", "y"}}, paris.left(106) + "*"},
         // The list gives the département and the name the record lacks, cut to 30.
-        {{{"SIG", "DCF"}, {"SIG_INFO", "045"}, {"STATE", "CA"}, {"BAND", QString()}, {"FREQ", "7.074"},
-          {"MODE", "cw"}, {"RST_RCVD", "599"}, {"RST_SENT", "599"}, {"TIME_ON", "143259"}, {"NAME", ""}},
+        {{{"SIG", "DCF"},
+          {"SIG_INFO", "045"},
+          {"STATE", "CA"},
+          {"BAND", QString()},
+          {"FREQ", "7.074"},
+          {"MODE", "cw"},
+          {"RST_RCVD", "599"},
+          {"RST_SENT", "599"},
+          {"TIME_ON", "143259"},
+          {"NAME", ""}},
          ligne("F5ABC", "31", "", "DCF-045", "15/06/21", "14:32", "CW", "7.0 Mhz", "C. DE SAINT-BERTRAND-DE-COMMIN")},
         // The save's checks run on every record: a digital mode's dB report is refused.
-        {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}, {"RST_RCVD", "-05"}}, "R (de RST)doit etre compris entre 0 et 5"},
+        {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}, {"RST_RCVD", "-05"}},
+         "R (de RST)doit etre compris entre 0 et 5"},
         {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}},
          ligne("F5ABC", "2a", "RENÉ", "DCF-001", "15/06/21", "14:32", "FT8", "432 Mhz", "C. DE PARIS")},
-        {{{"BAND", "23cm"}}, "Bande inconnue du log : 23cm"}, {{{"QSO_DATE", "20210231"}}, "Date illisible (QSO_DATE \"20210231\")"},
+        {{{"BAND", "23cm"}}, "Bande inconnue du log : 23cm"},
+        {{{"QSO_DATE", "20210231"}}, "Date illisible (QSO_DATE \"20210231\")"},
         {{{"BAND", QString()}, {"FREQ", "5.3515"}}, "Fréquence hors des bandes du log : 5.3515"},
-        {{{"BAND", QString()}}, "Ni bande (BAND) ni fréquence (FREQ)"}, {{{"TIME_ON", "2460"}}, "Heure illisible (TIME_ON \"2460\")"},
+        {{{"BAND", QString()}}, "Ni bande (BAND) ni fréquence (FREQ)"},
+        {{{"TIME_ON", "2460"}}, "Heure illisible (TIME_ON \"2460\")"},
     };
     for (const auto& [changes, attendu] : cas) {
         const ImportAdif::Plan p = plan(rec(changes));
-        EXPECT_EQ(p.qsos.isEmpty() ? p.refus.value(0).motif : LigneQso::format(p.qsos[0]), attendu) << rec(changes).constData();
+        EXPECT_EQ(p.qsos.isEmpty() ? p.refus.value(0).motif : LigneQso::format(p.qsos[0]), attendu)
+            << rec(changes).constData();
     }
 }
 
 TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     auto l = [](const char* ref, const char* date, const char* bande, const char* prenom = "RENÉ") {
-        return ligne("F5ABC", "75", prenom, ref, date, "14:32", "SSB", bande, "C. DE PARIS"); };
+        return ligne("F5ABC", "75", prenom, ref, date, "14:32", "SSB", bande, "C. DE PARIS");
+    };
     const QString existant = l("DCF-001", "15/06/21", "14 Mhz", "");
     const Champs dbf2020 = {{"SIG", "DBF-012B"}, {"QSO_DATE", "20200101"}, {"BAND", "40m"}};
     // Already in the log; DCF-001 on 20m worked; twice in the file; worked just before; new; no reference.
-    const QByteArray adif = "F5XYZ <EOH>\r\n" + rec({{"NAME", "X"}}) + rec({{"CALL", "F6DEF"}}) + rec(dbf2020) + rec(dbf2020) +
-                            rec({{"SIG", "DBF-012B"}, {"CALL", "F6DEF"}, {"BAND", "40m"}}) +
+    const QByteArray adif = "F5XYZ <EOH>\r\n" + rec({{"NAME", "X"}}) + rec({{"CALL", "F6DEF"}}) + rec(dbf2020) +
+                            rec(dbf2020) + rec({{"SIG", "DBF-012B"}, {"CALL", "F6DEF"}, {"BAND", "40m"}}) +
                             rec({{"SIG", "DBF-012B"}, {"QSO_DATE", "20220101"}, {"BAND", "80m"}}) +
                             rec({{"SIG", "POTA"}, {"SIG_INFO", "FF-0001"}});
     const ImportAdif::Plan p = plan(adif, {existant});
     EXPECT_EQ(ImportAdif::rapportRefus(p).lignesFichier(),
-              QStringList({"Enregistrement 2 : F6DEF DCF-001 15/06/21 14:32 : DCF-001 Cathédrale déja contacté le 15/06/21 sur 14 Mhz",
-                           "Enregistrement 5 : F6DEF DBF-012B 15/06/21 14:32 : DBF-012B Cathédrale déja contacté le 01/01/20 sur 7.0 Mhz"}));
+              QStringList({"Enregistrement 2 : F6DEF DCF-001 15/06/21 14:32 : DCF-001 Cathédrale déja contacté le "
+                           "15/06/21 sur 14 Mhz",
+                           "Enregistrement 5 : F6DEF DBF-012B 15/06/21 14:32 : DBF-012B Cathédrale déja contacté le "
+                           "01/01/20 sur 7.0 Mhz"}));
     EXPECT_EQ(ImportAdif::resume(p),
               "Le fichier contient 7 enregistrement(s), dont 6 avec une référence de cathédrale ou de basilique.\n"
               "2 déjà présent(s) dans le log, 2 refusé(s).\n\nImporter 2 QSO ?");
@@ -120,19 +152,23 @@ TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     const QStringList apres = {l("DBF-012B", "01/01/20", "7.0 Mhz"), existant, l("DBF-012B", "01/01/22", "3.5 Mhz")};
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines(apres));
     // Imported again: all there already, nothing to do.
-    EXPECT_TRUE(ImportAdif::resume(plan(adif, apres)).endsWith("4 déjà présent(s) dans le log, 2 refusé(s).\n\nAucun QSO à importer."));
+    EXPECT_TRUE(ImportAdif::resume(plan(adif, apres))
+                    .endsWith("4 déjà présent(s) dans le log, 2 refusé(s).\n\nAucun QSO à importer."));
     // A cancelled plan writes nothing.
     qsizetype vu = 0;  // told at 0, then at 512 where it stops
-    const ImportAdif::Plan annule = ImportAdif::preparer(LecteurAdif::lire(rec().repeated(600)).fichier, env.carnet, {},
-                                                    [&](qsizetype fait, qsizetype total) { return (vu = fait + total, fait == 0); });
+    const ImportAdif::Plan annule =
+        ImportAdif::preparer(LecteurAdif::lire(rec().repeated(600)).fichier, env.carnet, {},
+                             [&](qsizetype fait, qsizetype total) { return (vu = fait + total, fait == 0); });
     EXPECT_TRUE(vu == 512 + 600 && annule.annule && annule.qsos.isEmpty());
-    EXPECT_TRUE(ImportAdif::appliquer(annule, env.carnet).fait() && env.readFile("F5XYZ_DCF.log") == TextFile::joinLines(apres));
+    EXPECT_TRUE(ImportAdif::appliquer(annule, env.carnet).fait() &&
+                env.readFile("F5XYZ_DCF.log") == TextFile::joinLines(apres));
     // Exported then imported: the same log; the first names remembered.
-    env.station("F5XYZ", {
-        ligne("F5ABC", "75", "RENÉ", "DCF-001", "03/01/15", "08:05", "SSB", "14 Mhz", "C. DE PARIS", true),
-        ligne("F5ABC", "14", "RENÉ", "DBF-012B", "03/01/15", "08:05", "CW", "1.8 Mhz", "B. SAINTE-THÉRÈSE À LISIEUX"),
-        ligne("ON4XX", "2a", "", "DCF-045", "28/02/16", "23:59", "FM", "144 Mhz", ""),
-        ligne("F6DEF", "", "ÉLODIE", "DCF-001", "31/12/21", "00:00", "SSB", "432 Mhz", "C. DE PARIS")});
+    env.station(
+        "F5XYZ",
+        {ligne("F5ABC", "75", "RENÉ", "DCF-001", "03/01/15", "08:05", "SSB", "14 Mhz", "C. DE PARIS", true),
+         ligne("F5ABC", "14", "RENÉ", "DBF-012B", "03/01/15", "08:05", "CW", "1.8 Mhz", "B. SAINTE-THÉRÈSE À LISIEUX"),
+         ligne("ON4XX", "2a", "", "DCF-045", "28/02/16", "23:59", "FM", "144 Mhz", ""),
+         ligne("F6DEF", "", "ÉLODIE", "DCF-001", "31/12/21", "00:00", "SSB", "432 Mhz", "C. DE PARIS")});
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
     env.writeFile("Liste_Prenom.txt", "F5ABC        75 JEAN\r\nF6DEF           ANNIE\r\nF6DEF           X\r\n");
     env.writeFile("Liste_DCF.csv", "");  // no list: names and départements come from the file alone
@@ -140,7 +176,8 @@ TEST_F(ImportTest, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     ASSERT_TRUE(ImportAdif::appliquer(retour, env.carnet).fait());
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
     ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.path("Liste_Prenom.txt")));
-    EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5ABC        14 REN\xC9\r\nF6DEF           \xC9LODIE\r\nF6DEF           \xC9LODIE\r\n");
+    EXPECT_EQ(env.readFile("Liste_Prenom.txt"),
+              "F5ABC        14 REN\xC9\r\nF6DEF           \xC9LODIE\r\nF6DEF           \xC9LODIE\r\n");
     // The cap: one place left for three new QSOs.
     const ImportAdif::Plan cap = plan(rec({{"SIG", "DCF-002"}}) + rec({{"SIG", "DCF-003"}}) + rec({{"SIG", "DCF-004"}}),
                                       QStringList(LigneQso::MaxQso - 1, l("DCF-999", "01/01/15", "14 Mhz")));

@@ -97,7 +97,9 @@ TEST(Spots, ListeEnMemoire) {
     EXPECT_EQ(Spots::chercher(liste, "DCF-001").nom, "C. Saint-Etienne à Bourges");
     for (const char* ref : {"DCF-001", "DBF-007B", "DBF-007", "DCF-003", "DCF-002", "DCF-999"}) {
         const auto a = Spots::chercher(liste, ref), b = Cathedrales::chercher(chemin, ref);
-        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}), QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt})) << ref;
+        EXPECT_EQ(QStringList({a.trouve ? "oui" : "non", a.nom, a.dpt}),
+                  QStringList({b.trouve ? "oui" : "non", b.nom, b.dpt}))
+            << ref;
     }
     EXPECT_TRUE(Spots::chargerListe(env.path("absente.csv")).isEmpty());
 }

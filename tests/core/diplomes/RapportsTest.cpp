@@ -13,8 +13,8 @@ namespace {
 
 const QString kJour = "05/12/2026";
 
-QString confirme(const QString& call, const QString& ref, const QString& dpt = "75",
-                 const QString& nom = "NOTRE-DAME", const QString& date = "14/05/15") {
+QString confirme(const QString& call, const QString& ref, const QString& dpt = "75", const QString& nom = "NOTRE-DAME",
+                 const QString& date = "14/05/15") {
     return ligne(call, dpt, "JEAN", ref, date, "10:32", "SSB", "14 Mhz", nom, true);
 }
 
@@ -33,9 +33,13 @@ TEST(Rapports, ConfirmedCountReadsOnlyColumn107) {
     QString autre = confirme("F5AAA", "DCF-001");
     autre[106] = 'x';
     // The same reference counts twice; a blank QSL, another mark, a line short of column 107 do not count.
-    const QStringList lignes = {confirme("F5AAA", "DCF-001"), confirme("F5AAA", "DCF-001"), confirme("F6BBB", "DBF-002B"),
-                                ligne("F5CCC", "75", "", "DCF-003", "01/01/20", "10:00"), autre,
-                                confirme("F5AAA", "DCF-001").left(106), ""};
+    const QStringList lignes = {confirme("F5AAA", "DCF-001"),
+                                confirme("F5AAA", "DCF-001"),
+                                confirme("F6BBB", "DBF-002B"),
+                                ligne("F5CCC", "75", "", "DCF-003", "01/01/20", "10:00"),
+                                autre,
+                                confirme("F5AAA", "DCF-001").left(106),
+                                ""};
     EXPECT_EQ(compteConfirmes(Log(lignes).c), 3);
     EXPECT_EQ(texteCompte(10, 0), "il vous manque 10 Cathédrales confirmées");
     EXPECT_EQ(texteCompte(100, 99), "il vous manque 1 Cathédrales confirmées");
@@ -48,13 +52,19 @@ TEST(Rapports, HeadersPutTheirCaptionsAtTheirColumns) {
     EXPECT_EQ(EnteteFichierDiplome, "   N°    Ref     Dpt    Nom de la cathédrale            Date    Heure  Indicatif");
     // A header, its width, a caption and its 1-based column.
     const std::tuple<QString, qsizetype, const char*, qsizetype> cas[] = {
-        {EnteteListeDiplome, 73, "Heure Indicatif", 59},         {EnteteImpressionDiplome, 84, "Nom de la Cathédrale", 29},
-        {EnteteImpressionDiplome, 84, "Indicatif", 76},          {EnteteListeContactes, 184, "Prénom", 55},
-        {EnteteListeContactes, 184, "QSL", 182},                 {EnteteFichierContactes, 122, "Prenom", 35},
-        {EnteteFichierContactes, 122, "Nom de la Cathédrale", 91}, {EnteteFichierContactes, 122, "QSL", 120},
+        {EnteteListeDiplome, 73, "Heure Indicatif", 59},
+        {EnteteImpressionDiplome, 84, "Nom de la Cathédrale", 29},
+        {EnteteImpressionDiplome, 84, "Indicatif", 76},
+        {EnteteListeContactes, 184, "Prénom", 55},
+        {EnteteListeContactes, 184, "QSL", 182},
+        {EnteteFichierContactes, 122, "Prenom", 35},
+        {EnteteFichierContactes, 122, "Nom de la Cathédrale", 91},
+        {EnteteFichierContactes, 122, "QSL", 120},
     };
     for (const auto& [entete, largeur, titre, colonne] : cas)
-        EXPECT_EQ(std::make_pair(entete.size(), entete.indexOf(QString::fromUtf8(titre)) + 1), std::make_pair(largeur, colonne)) << titre;
+        EXPECT_EQ(std::make_pair(entete.size(), entete.indexOf(QString::fromUtf8(titre)) + 1),
+                  std::make_pair(largeur, colonne))
+            << titre;
 }
 
 TEST(Rapports, AwardEntriesAreConfirmedQsosInByteOrder) {
@@ -94,41 +104,53 @@ TEST(Rapports, DatePartsAndFileNames) {
 TEST(Rapports, AwardFileBytes) {
     QStringList log(11, confirme("F5AAA", "DCF-001"));
     log << confirme("F6BBB", "DBF-002B", "13", "SAINT-ÉTIENNE");
-    QByteArray attendu = "F5XYZ    Liste alphanumerique des Cath\xE9" "drales contact\xE9" "es au 05/12/2026\r\n\r\n"
-                         "   N\xB0    Ref     Dpt    Nom de la cath\xE9" "drale            Date    Heure  Indicatif\r\n\r\n"
-                         "    1    DBF-002B  13  SAINT-\xC9TIENNE                   14/05/15  10:32  F6BBB       \r\n";
+    QByteArray attendu =
+        "F5XYZ    Liste alphanumerique des Cath\xE9"
+        "drales contact\xE9"
+        "es au 05/12/2026\r\n\r\n"
+        "   N\xB0    Ref     Dpt    Nom de la cath\xE9"
+        "drale            Date    Heure  Indicatif\r\n\r\n"
+        "    1    DBF-002B  13  SAINT-\xC9TIENNE                   14/05/15  10:32  F6BBB       \r\n";
     for (int i = 2; i <= 12; ++i)
         attendu += QByteArray::number(i).rightJustified(5) +
                    "    DCF-001   75  NOTRE-DAME                      14/05/15  10:32  F5AAA       \r\n";
-    EXPECT_EQ(TextFile::joinLines(rapportDiplome("F5XYZ", "de Base", kJour, diplome(log), Support::Fichier).lignesFichier()),
-              attendu + "\r\nListe \xE9tablie par Vitralog, carnet de trafic du DCF\r\n");  // CR LF after the last line too
+    EXPECT_EQ(
+        TextFile::joinLines(rapportDiplome("F5XYZ", "de Base", kJour, diplome(log), Support::Fichier).lignesFichier()),
+        attendu + "\r\nListe \xE9tablie par Vitralog, carnet de trafic du DCF\r\n");  // CR LF after the last line too
 }
 
 TEST(Rapports, PrintedAwardListHeadingPerLevel) {
-    EXPECT_EQ(rapportDiplome("F5XYZ", "de Base", kJour, diplome({confirme("F5AAA", "DCF-001")}), Support::Impression).lignesImprimees(),
+    EXPECT_EQ(rapportDiplome("F5XYZ", "de Base", kJour, diplome({confirme("F5AAA", "DCF-001")}), Support::Impression)
+                  .lignesImprimees(),
               QStringList({QString(17, ' ') + "F5XYZ Diplome DCF De base du 05/12/26", "", EnteteImpressionDiplome, "",
-                           "        1    DCF-001   75  NOTRE-DAME                      14/05/15  10:32  F5AAA       ", "", "", Credit}));
-    EXPECT_EQ(titreImpressionDiplome("F5XYZ", "Excellence", kJour), QString(17, ' ') + "F5XYZ Diplome DCF Excellence du 05/12/26");
+                           "        1    DCF-001   75  NOTRE-DAME                      14/05/15  10:32  F5AAA       ",
+                           "", "", Credit}));
+    EXPECT_EQ(titreImpressionDiplome("F5XYZ", "Excellence", kJour),
+              QString(17, ' ') + "F5XYZ Diplome DCF Excellence du 05/12/26");
     EXPECT_EQ(titreImpressionDiplome("F5XYZ", "Trophé", kJour), QString(22, ' ') + "F5XYZ Trophé DCF du 05/12/26");
 }
 
 TEST(Rapports, ContactedEntryCarriesEveryField) {
-    const QString l = LigneQso::format(Qso{"F5XYZ/P", "2a", "RENÉ", "DCF-001", "14/05/15", "10:32", "CW",
-                                          "144 Mhz", "599", "579", "AJACCIO", "*"});
+    const QString l = LigneQso::format(
+        Qso{"F5XYZ/P", "2a", "RENÉ", "DCF-001", "14/05/15", "10:32", "CW", "144 Mhz", "599", "579", "AJACCIO", "*"});
     // A hand-shortened line keeps the columns of what it has; an empty one is all blanks.
-    const QStringList e = contactes({l, ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00"),
-                                     "F6ABC        13 PAUL", ""});
-    EXPECT_EQ(e, QStringList({QString(122, ' '), QString("               F6ABC         13 PAUL").leftJustified(122),
-        QString("      DBF-001B F5AAA         75                 01/01/20  10:00  SSB  14 Mhz   59   59").leftJustified(122),
-        "      DCF-001  F5XYZ/P       2a RENÉ            14/05/15  10:32  CW   144 Mhz  599  579  AJACCIO                         *"}));
+    const QStringList e =
+        contactes({l, ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00"), "F6ABC        13 PAUL", ""});
+    EXPECT_EQ(e, QStringList(
+                     {QString(122, ' '), QString("               F6ABC         13 PAUL").leftJustified(122),
+                      QString("      DBF-001B F5AAA         75                 01/01/20  10:00  SSB  14 Mhz   59   59")
+                          .leftJustified(122),
+                      "      DCF-001  F5XYZ/P       2a RENÉ            14/05/15  10:32  CW   144 Mhz  599  579  "
+                      "AJACCIO                         *"}));
 }
 
 TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
     // The third line, the same callsign confirmed, sorts after the second's blank QSL.
-    const Log log(QStringList{confirme("F5BBB", "DCF-001"),
-                              ligne("F5AAA", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "NOTRE-DAME"),
-                              confirme("F5AAA", "DCF-001"), confirme("F6CCC", "DCF-001"), confirme("F5AAA", "DBF-001B"),
-                              confirme("F5AAA", "DCF-002")});
+    const Log log(
+        QStringList{confirme("F5BBB", "DCF-001"),
+                    ligne("F5AAA", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "NOTRE-DAME"),
+                    confirme("F5AAA", "DCF-001"), confirme("F6CCC", "DCF-001"), confirme("F5AAA", "DBF-001B"),
+                    confirme("F5AAA", "DCF-002")});
     const Entrees triees = entreesContactes(log.c);
     ASSERT_EQ(triees.taille(), 6);
     const QStringList vues = sansDoublons(triees).textes();
@@ -144,13 +166,16 @@ TEST(Rapports, DuplicateFilterMatchesTheSortedListOnAMixedLog) {
     // dates, QSL marks and cut lines decide which one is the smallest.
     QStringList lignes;
     quint32 x = 12345;
-    const auto tirer = [&x](quint32 n) { x = x * 1103515245u + 12345u; return (x >> 16) % n; };
+    const auto tirer = [&x](quint32 n) {
+        x = x * 1103515245u + 12345u;
+        return (x >> 16) % n;
+    };
     for (int i = 0; i < 3000; ++i) {
         const QString ref = QString(tirer(2) ? "DCF-%1" : "DBF-%1B").arg(tirer(12) + 1, 3, 10, QChar('0'));
         const QString call = QString("F%1%2").arg(tirer(3) + 4).arg(QChar('A' + int(tirer(3)))) + "XY";
         QString l = ligne(call, "75", tirer(2) ? "JEAN" : "", ref,
-                          QString("%1/0%2/1%3").arg(tirer(18) + 10).arg(tirer(9) + 1).arg(tirer(9)), "10:32",
-                          "SSB", "14 Mhz", "NOTRE-DAME", tirer(3) == 0);
+                          QString("%1/0%2/1%3").arg(tirer(18) + 10).arg(tirer(9) + 1).arg(tirer(9)), "10:32", "SSB",
+                          "14 Mhz", "NOTRE-DAME", tirer(3) == 0);
         if (tirer(10) == 0) l.truncate(int(tirer(107)));
         lignes << l;
     }
@@ -166,8 +191,12 @@ TEST(Rapports, DuplicateFilterMatchesTheSortedListOnAMixedLog) {
 }
 
 TEST(Rapports, ContactedFileOfAnEmptyLog) {
-    const QByteArray b = TextFile::joinLines(rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
-    const QByteArray titre = "Liste des Cath\xE9" "drales et Basiliques contact\xE9" "es par F5XYZ au 05/12/2026 par ordre alphanumerique";
+    const QByteArray b = TextFile::joinLines(
+        rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
+    const QByteArray titre =
+        "Liste des Cath\xE9"
+        "drales et Basiliques contact\xE9"
+        "es par F5XYZ au 05/12/2026 par ordre alphanumerique";
     EXPECT_EQ(b, QByteArray(19, ' ') + titre + "\r\n\r\n" + TextFile::encode(EnteteFichierContactes) + "\r\n\r\n\r\n" +
                      TextFile::encode(Credit) + "\r\n");
     EXPECT_EQ(rapportContactes("F5XYZ", kJour, {}).lignesImprimees().mid(4), QStringList({"", "", Credit}));

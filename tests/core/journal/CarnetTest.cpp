@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <tuple>
 
@@ -29,7 +29,10 @@ struct Log : ::testing::Test {
         ASSERT_TRUE(f.open(mode) && f.write(b) == b.size() && f.flush());
         ASSERT_TRUE(mode != QIODevice::WriteOnly || carnet.ouvrir(chemin()));
     }
-    QByteArray disque() const { QFile f(chemin()); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>"; }
+    QByteArray disque() const {
+        QFile f(chemin());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
+    }
     // The file after a change that says it was made.
     QByteArray apres(const Carnet::Resultat& r) const { return r.fait() ? disque() : "<refusé> " + r.message.toUtf8(); }
 };
@@ -38,34 +41,45 @@ struct Log : ::testing::Test {
 
 TEST(Horodatage, CenturyWindowAndUnreadableDates) {
     constexpr qint64 illisible = -1;
-    const auto t = [&](const QString& d, const QString& h) { return Carnet::horodatage(l("A", d, h)).value_or(illisible); };
+    const auto t = [&](const QString& d, const QString& h) {
+        return Carnet::horodatage(l("A", d, h)).value_or(illisible);
+    };
     // In time order: 50 to 99 are in the 1900s, 00 to 49 in the 2000s.
-    const std::pair<const char*, const char*> ordre[] = {{"01/01/50", "00:00"}, {"15/03/99", "10:00"}, {"31/12/99", "23:59"},
-        {"01/01/00", "00:00"}, {"01/01/16", "09:59"}, {"01/01/16", "10:00"}, {"29/02/24", "10:00"}, {"31/12/49", "00:00"}};
+    const std::pair<const char*, const char*> ordre[] = {
+        {"01/01/50", "00:00"}, {"15/03/99", "10:00"}, {"31/12/99", "23:59"}, {"01/01/00", "00:00"},
+        {"01/01/16", "09:59"}, {"01/01/16", "10:00"}, {"29/02/24", "10:00"}, {"31/12/49", "00:00"}};
     for (size_t i = 0; i < std::size(ordre); ++i)
         EXPECT_LT(i ? t(ordre[i - 1].first, ordre[i - 1].second) : illisible, t(ordre[i].first, ordre[i].second)) << i;
-    EXPECT_EQ(QList<qint64>({t("31/02/15", "10:00"), t("29/02/23", "10:00"), t("01/01/15", "24:00")}), QList<qint64>(3, illisible));
+    EXPECT_EQ(QList<qint64>({t("31/02/15", "10:00"), t("29/02/23", "10:00"), t("01/01/15", "24:00")}),
+              QList<qint64>(3, illisible));
     EXPECT_FALSE(Carnet::horodatage("F6AAA        75 COURT"));
 }
 
 TEST_F(Log, ReadsAnyLineEndAndAppendsTheExactLine) {
-    ecrire("\xEF\xBB\xBF" "A\r\nB\nC\rD");
+    ecrire(
+        "\xEF\xBB\xBF"
+        "A\r\nB\nC\rD");
     ASSERT_EQ(carnet.nombre(), 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(carnet.ligne(i), QByteArrayView("ABCD").sliced(i, 1)) << i;
     EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Departement), "");
     ecrire(l("A", "01/01/16", "10:00").left(20));
     EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Prenom).size(), 4);  // a short line gives what it has
     // The next save writes CR LF lines, without the mark.
-    ecrire("\xEF\xBB\xBF" "X\nY\r");
-    EXPECT_EQ(apres(carnet.ajouterEnFin(qso("N", "01/01/16", "10:00"))), "X\r\nY\r\n" + l("N", "01/01/16", "10:00") + "\r\n");
+    ecrire(
+        "\xEF\xBB\xBF"
+        "X\nY\r");
+    EXPECT_EQ(apres(carnet.ajouterEnFin(qso("N", "01/01/16", "10:00"))),
+              "X\r\nY\r\n" + l("N", "01/01/16", "10:00") + "\r\n");
     // An append writes the exact line and tells the readers.
     ecrire({});
     QSignalSpy modifie(&carnet, &Carnet::modifie);
     EXPECT_EQ(apres(carnet.ajouterEnFin(qso("F6ABC", "01/02/16", "08:05", "*"))),
-              "F6ABC        75 JEAN            DCF-001 01/02/16 08:05 SSB 14 Mhz  59  59  C. NOTRE-DAME                  *\r\n");
+              "F6ABC        75 JEAN            DCF-001 01/02/16 08:05 SSB 14 Mhz  59  59  C. NOTRE-DAME                "
+              "  *\r\n");
     EXPECT_EQ(std::make_pair(carnet.nombre(), modifie.count()), std::make_pair(qsizetype(1), qsizetype(1)));
     EXPECT_EQ(carnet.dejaContacte(" DCF-001 ", "14 Mhz"), QString("01/02/16"));
-    EXPECT_FALSE(carnet.dejaContacte("DCF-001", "7.0 Mhz") || carnet.dejaContacte("DCF-001", "14 Mhz "));  // the band as it stands
+    EXPECT_FALSE(carnet.dejaContacte("DCF-001", "7.0 Mhz") ||
+                 carnet.dejaContacte("DCF-001", "14 Mhz "));  // the band as it stands
 }
 
 TEST_F(Log, InsertionGoesBeforeTheFirstLineAtOrAfterIt) {
@@ -80,7 +94,9 @@ TEST_F(Log, InsertionGoesBeforeTheFirstLineAtOrAfterIt) {
     };
     for (auto [date, heure, attendu] : cas) {
         ecrire(fichier({court, mauvais, a, b, d}));
-        EXPECT_EQ(apres(carnet.insererParDate(qso("N", date, heure))), attendu.replace("N\r\n", l("N", date, heure) + "\r\n")) << date;
+        EXPECT_EQ(apres(carnet.insererParDate(qso("N", date, heure))),
+                  attendu.replace("N\r\n", l("N", date, heure) + "\r\n"))
+            << date;
     }
     // A batch merges by date, keeping the given order of equal times.
     const QByteArray p = l("P", "01/01/16", "10:00"), c = l("C", "03/01/16", "10:00");
@@ -106,7 +122,6 @@ TEST_F(Log, ReplaceAndDeleteActOnEveryIdenticalLine) {
     EXPECT_EQ(apres(carnet.supprimer(LigneQso::affichage(TextFile::decode(minuscule), 1))), fichier({b}));
 }
 
-
 TEST_F(Log, SaveRefusalsNameTheFieldAndNothingIsWritten) {
     ecrire(fichier({l("A", "01/01/16", "10:00")}));
     const QByteArray avant = disque();
@@ -124,7 +139,8 @@ TEST_F(Log, SaveRefusalsNameTheFieldAndNothingIsWritten) {
         q.*membre = valeur;
         lot << q;
         const Carnet::Resultat r = carnet.ajouterEnFin(q);
-        EXPECT_EQ(std::make_tuple(r.etat, r.champ, r.message), std::make_tuple(Carnet::Resultat::Refuse, champ, message));
+        EXPECT_EQ(std::make_tuple(r.etat, r.champ, r.message),
+                  std::make_tuple(Carnet::Resultat::Refuse, champ, message));
     }
     EXPECT_EQ(carnet.insererLot(lot).etat, Carnet::Resultat::Refuse);  // one bad QSO: none of the batch
     EXPECT_EQ(disque(), avant);
@@ -149,6 +165,8 @@ TEST_F(Log, WhatHappensOnDiskIsTakenIntoAccount) {
     ASSERT_TRUE(QDir().rename(ici, ailleurs));
     const Carnet::Resultat r = carnet.ajouterEnFin(qso("N", "02/01/16", "10:00"));
     ASSERT_TRUE(QDir().rename(ailleurs, ici));
-    EXPECT_EQ(std::make_pair(r.etat, r.message), std::make_pair(Carnet::Resultat::EchecEcriture, Carnet::messageEcriture(chemin())));
-    EXPECT_EQ(disque(), fichier({l("A", "01/01/16", "10:00"), l("B", "01/01/16", "11:00"), l("C", "01/01/16", "12:00")}));
+    EXPECT_EQ(std::make_pair(r.etat, r.message),
+              std::make_pair(Carnet::Resultat::EchecEcriture, Carnet::messageEcriture(chemin())));
+    EXPECT_EQ(disque(),
+              fichier({l("A", "01/01/16", "10:00"), l("B", "01/01/16", "11:00"), l("C", "01/01/16", "12:00")}));
 }

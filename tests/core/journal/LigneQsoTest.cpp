@@ -11,7 +11,8 @@ TEST(LigneQso, StoredAndDisplayedColumnsRoundTrip) {
         Qso q;
         QString stocke, affiche;
     } cas[] = {
-        {{"F5XYZ", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "59", "57", "NOTRE-DAME DE PARIS", "*"},
+        {{"F5XYZ", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "59", "57", "NOTRE-DAME DE PARIS",
+          "*"},
          "F5XYZ        75 JEAN            DCF-001 14/05/15 10:32 SSB 14 Mhz  59  57  NOTRE-DAME DE PARIS            *",
          "     1  F5XYZ         75  JEAN             DCF-001  14/05/15  10:32  SSB  14 Mhz   59   57   "
          "NOTRE-DAME DE PARIS             *"},
@@ -43,16 +44,17 @@ TEST(LigneQso, StoredAndDisplayedColumnsRoundTrip) {
                                      LigneQso::champ("F6ABC        13 PAUL", Champ::Prenom),
                                      LigneQso::champ("F6ABC", Champ::Date)}),
               QList<QByteArrayView>({"DCF-001 ", "DBF-001B", "14 Mhz ", "5  ", "NOTRE-DAME DE PARIS", "PAUL", ""}));
-    EXPECT_EQ(std::make_tuple(LigneQso::estConfirmee(b0), LigneQso::estConfirmee(b1), LigneQso::estConfirmee(b0.left(106))),
-              std::make_tuple(true, false, false));
+    EXPECT_EQ(
+        std::make_tuple(LigneQso::estConfirmee(b0), LigneQso::estConfirmee(b1), LigneQso::estConfirmee(b0.left(106))),
+        std::make_tuple(true, false, false));
     EXPECT_EQ(QStringView(cas[0].affiche).sliced(LigneQso::position(Champ::Mode).affichee, 3), u"SSB");
 }
 
 // The rebuild upper-cases the name; the delete takes it as shown. An accented
 // letter is one byte in the file.
 TEST(LigneQso, NameCaseOnRebuildAndOneBytePerLetter) {
-    const QString l = LigneQso::format({"F5XYZ", "75", "RENÉ", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz",
-                                        "59", "57", "Cathédrale", " "});
+    const QString l = LigneQso::format(
+        {"F5XYZ", "75", "RENÉ", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "59", "57", "Cathédrale", " "});
     const QString d = LigneQso::affichage(l, 1);
     EXPECT_EQ(LigneQso::parse(LigneQso::reconstruire(d)).nom.trimmed(), "CATHÉDRALE");
     EXPECT_EQ(LigneQso::reconstruire(d, true), l);

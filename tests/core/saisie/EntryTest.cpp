@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <tuple>
-#include <gtest/gtest.h>
 
 #include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
@@ -11,29 +11,53 @@
 
 TEST(Controles, EachFieldsRefusalMessage) {
     // 0 for a valid date or time, 1 for any other text.
-    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"}) EXPECT_TRUE(Controles::dateValide(ok)) << ok;
-    for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15", "01/13/15", "1/1/2015",
-                            "0a/01/15", "01/01/1x"})
+    for (const char* ok : {"29/02/24", "29/02/00", "01/01/99", "31/12/49", "31/01/15"})
+        EXPECT_TRUE(Controles::dateValide(ok)) << ok;
+    for (const char* bad : {"00/01/15", "01/00/15", "31/02/15", "29/02/23", "29/02/99", "31/04/15", "32/01/15",
+                            "01/13/15", "1/1/2015", "0a/01/15", "01/01/1x"})
         EXPECT_FALSE(Controles::dateValide(bad)) << bad;
     for (const char* ok : {"00:00", "23:59"}) EXPECT_TRUE(Controles::heureValide(ok)) << ok;
     for (const char* bad : {"24:00", "12:60", "12h30", "1:300"}) EXPECT_FALSE(Controles::heureValide(bad)) << bad;
 
     using namespace Controles;
-    const QString r = "R (de RST)doit etre compris entre 0 et 5", ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
+    const QString r = "R (de RST)doit etre compris entre 0 et 5",
+                  ref = "7 ou 8 caracteres pour la reference ex: DCF-001 ou DBF-001B";
     const std::tuple<QString (*)(const QString&), QString, QString> cas[] = {
-        {date, "", "Entrez une date"}, {date, "1/1/15", "8 caracteres pour la date ex: 01/02/08"},
-        {date, "01-01-15", "Le format de la date doit etre JJ/MM/AA"}, {heure, "", "Entrez une Heure"},
-        {heure, "8:45", "5 caracteres pour l'heure ex: 08:45"}, {heure, "12h30", "Le format de l'heure doit etre HH:MM"},
-        {indicatif, "", "Entrez un indicatif"}, {indicatif, "F5XYZABCDEFG", ""}, {prenom, "", ""}, {prenom, QString(15, 'A'), ""},
-        {indicatif, "F5XYZABCDEFGH", "12 caracteres maxi pour l'indicatif"}, {prenom, QString(16, 'A'), "15 caracteres maxi pour le Prenom"},
-        {reference, "", "Entrez une reférence"}, {reference, "DBF-001B", ""}, {reference, "DCF-01", ref}, {reference, "DBF-0001BB", ref},
-        {departement, "", ""}, {departement, "2a", ""}, {departement, "123", "2 caracteres maxi pour le Departement"},
-        {mode, "", "Entrez un Mode"}, {mode, "RTTY", "3 caracteres maxi pour le Mode"}, {bande, "", "Entrez une QRG"},
-        {bande, "144 Mhz", ""}, {bande, "1296 Mhz", "7 caracteres maxi pour la QRG"}, {nom, QString(30, 'X'), ""},
+        {date, "", "Entrez une date"},
+        {date, "1/1/15", "8 caracteres pour la date ex: 01/02/08"},
+        {date, "01-01-15", "Le format de la date doit etre JJ/MM/AA"},
+        {heure, "", "Entrez une Heure"},
+        {heure, "8:45", "5 caracteres pour l'heure ex: 08:45"},
+        {heure, "12h30", "Le format de l'heure doit etre HH:MM"},
+        {indicatif, "", "Entrez un indicatif"},
+        {indicatif, "F5XYZABCDEFG", ""},
+        {prenom, "", ""},
+        {prenom, QString(15, 'A'), ""},
+        {indicatif, "F5XYZABCDEFGH", "12 caracteres maxi pour l'indicatif"},
+        {prenom, QString(16, 'A'), "15 caracteres maxi pour le Prenom"},
+        {reference, "", "Entrez une reférence"},
+        {reference, "DBF-001B", ""},
+        {reference, "DCF-01", ref},
+        {reference, "DBF-0001BB", ref},
+        {departement, "", ""},
+        {departement, "2a", ""},
+        {departement, "123", "2 caracteres maxi pour le Departement"},
+        {mode, "", "Entrez un Mode"},
+        {mode, "RTTY", "3 caracteres maxi pour le Mode"},
+        {bande, "", "Entrez une QRG"},
+        {bande, "144 Mhz", ""},
+        {bande, "1296 Mhz", "7 caracteres maxi pour la QRG"},
+        {nom, QString(30, 'X'), ""},
         {nom, QString(31, 'X'), "30 caracteres maxi pour le nom de la Cathédrale"},
         // Reports are judged by their first character.
-        {report, "", "Entrez un Report"}, {report, "5999", "3 caracteres maxi pour le Report"}, {report, "599", ""}, {report, "4x", ""},
-        {report, "0", ""}, {report, "699", r}, {report, "x59", r}, {report, " 59", r},
+        {report, "", "Entrez un Report"},
+        {report, "5999", "3 caracteres maxi pour le Report"},
+        {report, "599", ""},
+        {report, "4x", ""},
+        {report, "0", ""},
+        {report, "699", r},
+        {report, "x59", r},
+        {report, " 59", r},
     };
     for (const auto& [f, texte, message] : cas) EXPECT_EQ(f(texte), message) << texte.toStdString();
     EXPECT_EQ(majuscule('a'), 'A');
@@ -45,7 +69,8 @@ namespace {
 // A data folder holding the reference list, the first-name memory and the log.
 struct Fichiers : ::testing::Test {
     DossierCarnet env;
-    const QString csv = env.path("Liste_DCF.csv"), prenoms = env.path("Liste_Prenom.txt"), tmp = env.path("Temporaire.txt");
+    const QString csv = env.path("Liste_DCF.csv"), prenoms = env.path("Liste_Prenom.txt"),
+                  tmp = env.path("Temporaire.txt");
 };
 
 }  // namespace
@@ -54,15 +79,23 @@ struct Fichiers : ::testing::Test {
 // the short form past thirty characters; a damaged file gives values without
 // control characters, cut to their field's width.
 TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
-    env.writeFile("Liste_DCF.csv", "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bour\x81ges;18;Saint-Etienne;\r\n"
-                "DCF-007;Bayeux;140;Notre-Dame;x;y\r\nDBF-007B;Lisieux;14;Sainte-Therese;\r\nDCF-099;Nulle part\r\n"
-                "DCF-001;Autre;99;Doublon;\r\nDCF-040;Ajaccio;2a;Notre-Dame-de-l'Assomption-\xE9;\r\n"
-                "DCF-041;Bourges;18;Saint-Etienne-Abc;\r\nDCF-002;" + QByteArray(200000, 'x') + ";18\x9D;Notre-Dame;\r\n");
-    const std::tuple<const char*, QString, QString> cas[] = {  // nom null: not found
-        {"DCF-001", "C. Saint-Etienne à Bourges", "18"}, {"XYZ-001", "C. Saint-Etienne à Bourges", "18"},
-        {"DBF-007B", "B. Sainte-Therese à Lisieux", "14"}, {"DBF-007", "C. Notre-Dame à Bayeux", "14"},
-        {"DCF-040", "C. de Ajaccio", "2a"}, {"DCF-041", "C. Saint-Etienne-Abc à Bourges", "18"},
-        {"DCF-002", "C. de " + QString(24, 'x'), "18"}, {"DCF-099", {}, {}}, {"DCF-500", {}, {}},
+    env.writeFile("Liste_DCF.csv",
+                  "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bour\x81ges;18;Saint-Etienne;\r\n"
+                  "DCF-007;Bayeux;140;Notre-Dame;x;y\r\nDBF-007B;Lisieux;14;Sainte-Therese;\r\nDCF-099;Nulle part\r\n"
+                  "DCF-001;Autre;99;Doublon;\r\nDCF-040;Ajaccio;2a;Notre-Dame-de-l'Assomption-\xE9;\r\n"
+                  "DCF-041;Bourges;18;Saint-Etienne-Abc;\r\nDCF-002;" +
+                      QByteArray(200000, 'x') + ";18\x9D;Notre-Dame;\r\n");
+    const std::tuple<const char*, QString, QString> cas[] = {
+        // nom null: not found
+        {"DCF-001", "C. Saint-Etienne à Bourges", "18"},
+        {"XYZ-001", "C. Saint-Etienne à Bourges", "18"},
+        {"DBF-007B", "B. Sainte-Therese à Lisieux", "14"},
+        {"DBF-007", "C. Notre-Dame à Bayeux", "14"},
+        {"DCF-040", "C. de Ajaccio", "2a"},
+        {"DCF-041", "C. Saint-Etienne-Abc à Bourges", "18"},
+        {"DCF-002", "C. de " + QString(24, 'x'), "18"},
+        {"DCF-099", {}, {}},
+        {"DCF-500", {}, {}},
     };
     for (const auto& [ref, nom, dpt] : cas) {
         const Cathedrales::Cathedrale t = Cathedrales::chercher(csv, ref);
@@ -72,18 +105,28 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     EXPECT_FALSE(Cathedrales::chercher(env.path("absent.csv"), "DCF-001").trouve);
 
     // The first-name memory: looked up, then updated.
-    env.writeFile("Liste_Prenom.txt", "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
-                    "F6DEF        75 je\x81" "an\x8D\x09\r\nF6GHI        75 " + QByteArray(15, '\xDF') + "\r\n"
-                    "F6JKL        75 " + QByteArray(200000, 'a') + "\r\n");
+    env.writeFile("Liste_Prenom.txt",
+                  "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
+                  "F6DEF        75 je\x81"
+                  "an\x8D\x09\r\nF6GHI        75 " +
+                      QByteArray(15, '\xDF') +
+                      "\r\n"
+                      "F6JKL        75 " +
+                      QByteArray(200000, 'a') + "\r\n");
     // Found, first name, empty département.
     const std::tuple<const char*, bool, QString, bool> fiches[] = {
-        {"F5XYZ", true, "JACQUES", false}, {"F5XY", true, "PAUL", false}, {"f5xyz", false, "", false},
-        {"F6ABC", true, "", true}, {"F6DEF", true, "JEAN", false}, {"F6JKL", true, QString(15, 'A'), false},
+        {"F5XYZ", true, "JACQUES", false},
+        {"F5XY", true, "PAUL", false},
+        {"f5xyz", false, "", false},
+        {"F6ABC", true, "", true},
+        {"F6DEF", true, "JEAN", false},
+        {"F6JKL", true, QString(15, 'A'), false},
         {"F6GHI", true, QString(15, 'S'), false},  // found by fuzzing: cut after the capitals
     };
     for (const auto& [indicatif, trouve, prenom, dptVide] : fiches) {
         const Prenoms::Trouve t = Prenoms::chercher(prenoms, indicatif);
-        EXPECT_EQ(std::make_tuple(t.trouve, t.prenom, t.dptVide), std::make_tuple(trouve, prenom, dptVide)) << indicatif;
+        EXPECT_EQ(std::make_tuple(t.trouve, t.prenom, t.dptVide), std::make_tuple(trouve, prenom, dptVide))
+            << indicatif;
     }
 
     // Every line of the callsign is replaced, else the record is appended; a
@@ -91,7 +134,8 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     env.writeFile("Liste_Prenom.txt", "F6ABC        01 A\r\nF1AAA        02 B\r\nF6ABC        03 C\r\n");
     ASSERT_TRUE(Prenoms::memoriser(prenoms, Prenoms::enregistrement("F6ABC", "04", "D")));
     ASSERT_TRUE(Prenoms::memoriser(prenoms, Prenoms::enregistrement("F5XY", "", "RENÉ")));
-    EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
+    EXPECT_EQ(env.readFile("Liste_Prenom.txt"),
+              "F6ABC        04 D\r\nF1AAA        02 B\r\nF6ABC        04 D\r\nF5XY            REN\xC9\r\n");
     ASSERT_TRUE(QFile::remove(prenoms) && Prenoms::memoriser(prenoms, Prenoms::enregistrement("F5XYZ", "75", "JEAN")));
     EXPECT_EQ(env.readFile("Liste_Prenom.txt"), "F5XYZ        75 JEAN\r\n");
 
