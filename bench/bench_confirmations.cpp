@@ -110,10 +110,10 @@ void plancherEcriture(benchmark::State& state) {
 
 }  // namespace
 
-static void BM_Confirmations_target1s(benchmark::State& s) { confirmer(s); }
+static void BM_Confirmations(benchmark::State& s) { confirmer(s); }
 static void Plancher_Ecriture(benchmark::State& s) { plancherEcriture(s); }
 
-BENCHMARK(BM_Confirmations_target1s)->Arg(1000)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Confirmations)->Arg(1000)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(Plancher_Ecriture)->Arg(1000)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) { return benchMain(argc, argv); }

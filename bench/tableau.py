@@ -21,6 +21,8 @@ CIBLES = {
     "Sauvegarde_Remplacement": ECRITURE, "Sauvegarde_Suppression": ECRITURE,
     "ChargementListe": (None, None, 20.0),
     "Progression": (None, None, 10.0),
+    # 100,000 confirmation records read, matched, previewed and written.
+    "Confirmations": (None, None, 1000.0),
 }
 FENETRE = (None, None, 150.0)
 E2E = {"demarrage_vide": None, "demarrage_99999": 400.0, "demarrage_interne": 400.0, "oui_liste": 100.0, "vmhwm_mb": 100.0}
