@@ -23,6 +23,10 @@ CIBLES = {
     "Progression": (None, None, 10.0),
     # 100,000 confirmation records read, matched, previewed and written.
     "Confirmations": (None, None, 1000.0),
+    # The rig link against rigctld -m 1: a reading, a tune, and the CPU ms of 60 s idle (0.5%).
+    "Radio_LectureFrequence": (None, None, 1000.0),
+    "Radio_Reglage": (None, None, 100.0),
+    "Radio_CpuRepos60s": (None, None, 300.0),
 }
 FENETRE = (None, None, 150.0)
 E2E = {"demarrage_vide": None, "demarrage_99999": 400.0, "demarrage_interne": 400.0, "oui_liste": 100.0, "vmhwm_mb": 100.0}
