@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         total += l.size();
         (void)c.champ(i, LigneQso::Champ::Reference);
         (void)LigneQso::estConfirmee(l);
-        (void)Carnet::horodatage(l);
+        (void)LigneQso::horodatage(l);
         (void)c.texte(i);
     }
     if (total > octets.size()) std::abort();

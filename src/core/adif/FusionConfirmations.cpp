@@ -110,7 +110,7 @@ std::optional<qint64> commeLeLog(qint64 minutes) {
     deuxChiffres(heure, m / 60);
     heure[2] = ':';
     deuxChiffres(heure + 3, m % 60);
-    return Carnet::horodatage(QByteArrayView(l, sizeof l));
+    return LigneQso::horodatage(QByteArrayView(l, sizeof l));
 }
 
 // The log's lines by callsign and band: each key leads to its last line, and
@@ -125,7 +125,7 @@ public:
             const QByteArrayView l = log.ligne(i);
             if (LigneQso::estConfirmee(l)) referencesConfirmees_.insert(referenceDuLog(l));
             const Bandes::Bande* b = bandeDuLog(LigneQso::champ(l, Champ::Bande));
-            const std::optional<qint64> t = Carnet::horodatage(l);
+            const std::optional<qint64> t = LigneQso::horodatage(l);
             const std::optional<Cle> k = b ? cle(LigneQso::champ(l, Champ::Indicatif), b) : std::nullopt;
             if (!k || !t) continue;  // a line the log cannot date or place on a band is never matched
             temps_[size_t(i)] = *t;

@@ -27,10 +27,10 @@ static_assert(Autres < 16, "a reference's bands are kept in 16 bits");
 int numeroMois(QDate d) { return d.year() * 12 + d.month() - 1; }
 QDate moisDuNumero(int n) { return QDate(n / 12, n % 12 + 1, 1); }
 
-// The month of a line, with the century Carnet::horodatage reads; it packs
+// The month of a line, with the century LigneQso::horodatage reads; it packs
 // ((year * 13 + month) * 32 + day) * 24 * 60 + minutes.
 int moisDe(QByteArrayView ligne) {
-    const std::optional<qint64> t = Carnet::horodatage(ligne);
+    const std::optional<qint64> t = LigneQso::horodatage(ligne);
     if (!t) return SansDate;
     const int anneeMois = int(*t / (32 * 24 * 60));
     return anneeMois / 13 * 12 + anneeMois % 13 - 1;

@@ -1,6 +1,5 @@
 #include "core/journal/Carnet.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,31 +12,6 @@
 #include "core/saisie/Controles.h"
 
 namespace {
-
-// The first character the log cannot hold (outside Windows-1252, or a
-// control character), or a null QChar when there is none.
-QChar intenable(const QString& t) {
-    for (QChar c : t) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || !TextFile::canEncode(QString(c))) return c;
-    }
-    return {};
-}
-
-QByteArray lireTout(QFile& f) {
-    QByteArray b = TriRapide::grandTampon(f.size());
-    const qint64 lu = f.read(b.data(), b.size());
-    if (lu < 0) return {};  // the caller sees f.error()
-    b.truncate(lu);
-    b += f.readAll();  // what was added since its size was taken
-    return b;
-}
-
-int deux(QByteArrayView l, int pos) {
-    const char a = l[pos], b = l[pos + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
-    return (a - '0') * 10 + (b - '0');
-}
 
 // "F5ABC DCF-018": who and which cathedral, as the operator reads them.
 QString qui(QByteArrayView ligne) {
@@ -69,7 +43,7 @@ bool Carnet::ouvrir(const QString& chemin) {
     QFile f(chemin);
     lisible_ = true;
     if (f.open(QIODevice::ReadOnly)) {
-        octets_ = lireTout(f);
+        octets_ = TextFile::lireTout(f);
         if (f.error() != QFileDevice::NoError) {
             octets_.clear();
             lisible_ = false;
@@ -80,16 +54,14 @@ bool Carnet::ouvrir(const QString& chemin) {
     indexer();
     noterFichier();
     // The kept changes describe the bytes we last had, not these.
-    etapes_.clear();
-    tailleEtapes_ = 0;
+    historique_.vider();
     emit modifie();
     return lisible_;
 }
 
 void Carnet::charger(const QByteArray& octets) {
     octets_ = octets;
-    etapes_.clear();
-    tailleEtapes_ = 0;
+    historique_.vider();
     lisible_ = true;
     indexer();
     emit modifie();
@@ -142,18 +114,6 @@ QByteArrayView Carnet::champ(qsizetype i, LigneQso::Champ c) const { return Lign
 
 QString Carnet::texte(qsizetype i) const { return TextFile::decode(ligne(i).toByteArray()); }
 
-std::optional<qint64> Carnet::horodatage(QByteArrayView l) {
-    using LigneQso::Champ;
-    const QByteArrayView date = LigneQso::champ(l, Champ::Date), heure = LigneQso::champ(l, Champ::Heure);
-    if (heure.size() < 5 || date[2] != '/' || date[5] != '/' || heure[2] != ':') return std::nullopt;
-    const int jour = deux(date, 0), mois = deux(date, 3), an = deux(date, 6);
-    const int heures = deux(heure, 0), minutes = deux(heure, 3);
-    if (jour < 0 || mois < 0 || an < 0 || heures < 0 || minutes < 0) return std::nullopt;
-    const int annee = an >= 50 ? 1900 + an : 2000 + an;
-    if (!QDate::isValid(annee, mois, jour) || heures > 23 || minutes > 59) return std::nullopt;
-    return ((((qint64(annee) * 13 + mois) * 32 + jour) * 24 + heures) * 60) + minutes;
-}
-
 Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
     struct Regle {
         Champ champ;
@@ -176,7 +136,7 @@ Carnet::Resultat Carnet::verifier(const Qso& q, bool nouveau) const {
     };
     for (const Regle& r : regles) {
         QString refus;
-        const QChar x = intenable(r.texte);
+        const QChar x = TextFile::premierIntenable(r.texte);
         if (!x.isNull()) {
             const QString montre = x.unicode() < 0x20 || x.unicode() == 0x7F
                                        ? QStringLiteral("U+%1").arg(x.unicode(), 4, 16, QLatin1Char('0')).toUpper()
@@ -209,31 +169,6 @@ Carnet::Resultat Carnet::preparer(const Qso& q, bool nouveau, QByteArray* ligne)
     *ligne = TextFile::encode(LigneQso::format(n));
     return {};
 }
-
-namespace {
-
-// Both compare by blocks with memcmp, then byte by byte in the block that
-// differs: a byte loop over an 11 MB log cost more than the save's write.
-constexpr qsizetype BlocComparaison = 4096;
-
-qsizetype prefixeCommun(const char* a, const char* b, qsizetype n) {
-    qsizetype i = 0;
-    while (i + BlocComparaison <= n && std::memcmp(a + i, b + i, BlocComparaison) == 0) i += BlocComparaison;
-    while (i < n && a[i] == b[i]) ++i;
-    return i;
-}
-
-// The common length of the two ends, a and b pointing past them.
-qsizetype suffixeCommun(const char* a, const char* b, qsizetype n) {
-    qsizetype i = 0;
-    while (i + BlocComparaison <= n &&
-           std::memcmp(a - i - BlocComparaison, b - i - BlocComparaison, BlocComparaison) == 0)
-        i += BlocComparaison;
-    while (i < n && a[-i - 1] == b[-i - 1]) ++i;
-    return i;
-}
-
-}  // namespace
 
 Carnet::Resultat Carnet::ecrire(const std::vector<QByteArrayView>& lignes, const QString& modification) {
     qsizetype taille = 0;
@@ -268,7 +203,7 @@ Carnet::Resultat Carnet::enregistrer(QByteArray contenu, std::vector<Span>* plac
                     QStringLiteral(" a été modifié mais le disque n'a pas confirmé l'écriture : ") + f.errorText(),
                 Aucun};
     }
-    if (!modification.isEmpty()) noterEtape(modification, octets_, contenu);
+    if (!modification.isEmpty()) historique_.noter(modification, octets_, contenu);
     octets_ = std::move(contenu);
     if (places)
         lignes_ = std::move(*places);
@@ -280,20 +215,6 @@ Carnet::Resultat Carnet::enregistrer(QByteArray contenu, std::vector<Span>* plac
     return {};
 }
 
-void Carnet::noterEtape(const QString& modification, const QByteArray& avant, const QByteArray& apres) {
-    // Only the middle that differs is kept: a deletion in an 11 MB log keeps one line.
-    const qsizetype n = std::min(avant.size(), apres.size());
-    const qsizetype debut = prefixeCommun(avant.constData(), apres.constData(), n);
-    const qsizetype fin = suffixeCommun(avant.constData() + avant.size(), apres.constData() + apres.size(), n - debut);
-    Etape e{modification, debut, apres.size() - fin - debut, avant.sliced(debut, avant.size() - fin - debut)};
-    tailleEtapes_ += e.ancien.size();
-    etapes_.push_back(std::move(e));
-    while (!etapes_.empty() && (qsizetype(etapes_.size()) > MaxAnnulations || tailleEtapes_ > PlafondAnnulations)) {
-        tailleEtapes_ -= etapes_.front().ancien.size();
-        etapes_.pop_front();
-    }
-}
-
 QString Carnet::questionAnnulation(const QString& modification) {
     // Every name is feminine ("la suppression") or starts with a vowel ("l'ajout").
     static const QString voyelles = QStringLiteral("aeiouéAEIOUÉ");
@@ -303,35 +224,25 @@ QString Carnet::questionAnnulation(const QString& modification) {
 }
 
 Carnet::Resultat Carnet::annuler() {
-    if (etapes_.empty()) return {Resultat::Refuse, QStringLiteral("Aucune modification à annuler"), Aucun};
+    if (historique_.vide()) return {Resultat::Refuse, QStringLiteral("Aucune modification à annuler"), Aucun};
     // Compared byte for byte, not by size and date: another program may
     // have written the same size within the same instant.
     QFile f(chemin_);
     const bool lu = f.open(QIODevice::ReadOnly);
-    const QByteArray disque = lu ? lireTout(f) : QByteArray();
+    const QByteArray disque = lu ? TextFile::lireTout(f) : QByteArray();
     if (!lu || f.error() != QFileDevice::NoError || disque != octets_) {
-        const QString nom = etapes_.back().nom;
+        const QString nom = historique_.derniere();
         ouvrir(chemin_);
         return {Resultat::Refuse,
                 QStringLiteral("Le log a été modifié par un autre programme depuis la ") + nom +
                     QStringLiteral(" : elle ne peut pas être annulée"),
                 Aucun};
     }
-    Etape e = std::move(etapes_.back());
-    etapes_.pop_back();
-    tailleEtapes_ -= e.ancien.size();
-    QByteArray avant;
-    avant.reserve(octets_.size() - e.longueur + e.ancien.size());
-    avant.append(QByteArrayView(octets_).first(e.debut))
-        .append(e.ancien)
-        .append(QByteArrayView(octets_).sliced(e.debut + e.longueur));
+    HistoriqueModifications::Etape e = historique_.retirer();
     const QByteArray apres = octets_;  // shares the buffer: tells whether it was replaced
-    Resultat r = enregistrer(std::move(avant), nullptr, {});
-    if (!r.fait() && octets_.constData() == apres.constData()) {
-        // Nothing written: the change can still be taken back later.
-        tailleEtapes_ += e.ancien.size();
-        etapes_.push_back(std::move(e));
-    }
+    Resultat r = enregistrer(e.defaire(octets_), nullptr, {});
+    if (!r.fait() && octets_.constData() == apres.constData())
+        historique_.remettre(std::move(e));  // nothing written: later
     return r;
 }
 
@@ -365,9 +276,9 @@ Carnet::Resultat Carnet::insererParDate(const Qso& q) {
     std::vector<QByteArrayView> v = vues(*this);
     auto ou = v.end();
     // Lines whose date or time cannot be read are copied, never chosen.
-    if (const std::optional<qint64> t = horodatage(l)) {
+    if (const std::optional<qint64> t = LigneQso::horodatage(l)) {
         for (auto it = v.begin(); it != v.end(); ++it) {
-            const std::optional<qint64> u = horodatage(*it);
+            const std::optional<qint64> u = LigneQso::horodatage(*it);
             if (u && *u >= *t) {
                 ou = it;
                 break;
@@ -392,7 +303,7 @@ Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
         Resultat r = verifier(n, false);
         if (!r.fait()) return r;
         QByteArray l = TextFile::encode(LigneQso::format(n));
-        const std::optional<qint64> t = horodatage(l);
+        const std::optional<qint64> t = LigneQso::horodatage(l);
         nouvelles.push_back({std::move(l), t});
     }
     // Undated ones go last, in their order.
@@ -407,7 +318,7 @@ Carnet::Resultat Carnet::insererLot(const QList<Qso>& qsos) {
     size_t k = 0;
     std::optional<qint64> maxi;
     for (qsizetype i = 0; i < nombre(); ++i) {
-        const std::optional<qint64> u = horodatage(ligne(i));
+        const std::optional<qint64> u = LigneQso::horodatage(ligne(i));
         if (u && (!maxi || *u > *maxi)) maxi = u;
         while (k < nouvelles.size() && nouvelles[k].t && maxi && *maxi >= *nouvelles[k].t)
             v.push_back(nouvelles[k++].ligne);

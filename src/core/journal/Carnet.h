@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/journal/HistoriqueModifications.h"
 #include "core/journal/LigneQso.h"
 
 // One station's log file. It is read once into one buffer of bytes with the
@@ -75,19 +76,15 @@ public:
     // ignored) on this band (as it stands).
     std::optional<QString> dejaContacte(const QString& ref, const QString& bande) const;
 
-    // Date and time of a line as a sortable number; none when either cannot
-    // be read (years 50-99 are 19xx, 00-49 are 20xx).
-    static std::optional<qint64> horodatage(QByteArrayView ligne);
-
     // The changes of this session, newest last, can be taken back one by
     // one: at most MaxAnnulations, and what they keep stays under
     // PlafondAnnulations bytes (only the bytes a change replaced are kept).
-    static constexpr int MaxAnnulations = 20;
-    static constexpr qsizetype PlafondAnnulations = 32 * 1024 * 1024;
-    qsizetype annulationsPossibles() const { return qsizetype(etapes_.size()); }
-    qsizetype memoireAnnulations() const { return tailleEtapes_; }
+    static constexpr int MaxAnnulations = HistoriqueModifications::Max;
+    static constexpr qsizetype PlafondAnnulations = HistoriqueModifications::Plafond;
+    qsizetype annulationsPossibles() const { return historique_.nombre(); }
+    qsizetype memoireAnnulations() const { return historique_.memoire(); }
     // What the last change was ("suppression de F5ABC DCF-018"); empty when none.
-    QString derniereModification() const { return etapes_.empty() ? QString() : etapes_.back().nom; }
+    QString derniereModification() const { return historique_.derniere(); }
     // "Annuler la suppression de F5ABC DCF-018 ?"
     static QString questionAnnulation(const QString& modification);
     // Puts the log back exactly as it was before the last change, through the
@@ -114,7 +111,6 @@ private:
     Resultat ecrire(const std::vector<QByteArrayView>& lignes, const QString& modification);
     // Writes these bytes as the new log; a named change can be taken back.
     Resultat enregistrer(QByteArray contenu, std::vector<Span>* places, const QString& modification);
-    void noterEtape(const QString& modification, const QByteArray& avant, const QByteArray& apres);
     Resultat preparer(const Qso& q, bool nouveau, QByteArray* ligne);
     void indexer();
     void noterFichier();
@@ -126,15 +122,7 @@ private:
     qint64 taille_ = -1;
     QDateTime modifieLe_;
 
-    // One change, as what it replaced: the bytes after it equal the bytes
-    // before it outside [debut, debut + longueur), where they held `ancien`.
-    struct Etape {
-        QString nom;
-        qsizetype debut = 0, longueur = 0;
-        QByteArray ancien;
-    };
-    std::deque<Etape> etapes_;
-    qsizetype tailleEtapes_ = 0;
+    HistoriqueModifications historique_;
 
 public:
     // The QSL column of these lines (numbers as the log was read) set to "*",

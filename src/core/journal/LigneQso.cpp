@@ -1,5 +1,7 @@
 #include "core/journal/LigneQso.h"
 
+#include <QDate>
+
 namespace LigneQso {
 
 const QString Entete = QStringLiteral(
@@ -7,6 +9,12 @@ const QString Entete = QStringLiteral(
     "Date          QTR    Mode     QRG   RSTR RSTE        Mom de la Cathédrale                      QSL");
 
 namespace {
+
+int deux(QByteArrayView l, int pos) {
+    const char a = l[pos], b = l[pos + 1];
+    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+    return (a - '0') * 10 + (b - '0');
+}
 
 // The Qso member holding each field, in the schema's order.
 constexpr QString Qso::*const Membres[] = {&Qso::indicatif, &Qso::dpt,   &Qso::prenom, &Qso::ref,
@@ -83,6 +91,17 @@ QString reconstruire(const QString& display, bool nameAsShown) {
         out += q.*Membres[i];
     }
     return out;
+}
+
+std::optional<qint64> horodatage(QByteArrayView l) {
+    const QByteArrayView date = champ(l, Champ::Date), heure = champ(l, Champ::Heure);
+    if (heure.size() < 5 || date[2] != '/' || date[5] != '/' || heure[2] != ':') return std::nullopt;
+    const int jour = deux(date, 0), mois = deux(date, 3), an = deux(date, 6);
+    const int heures = deux(heure, 0), minutes = deux(heure, 3);
+    if (jour < 0 || mois < 0 || an < 0 || heures < 0 || minutes < 0) return std::nullopt;
+    const int annee = an >= 50 ? 1900 + an : 2000 + an;
+    if (!QDate::isValid(annee, mois, jour) || heures > 23 || minutes > 59) return std::nullopt;
+    return ((((qint64(annee) * 13 + mois) * 32 + jour) * 24 + heures) * 60) + minutes;
 }
 
 }  // namespace LigneQso

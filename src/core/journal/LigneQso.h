@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 // One QSO as its twelve field texts, cut from or written to a log line.
 struct Qso {
@@ -96,6 +97,10 @@ Qso parseAffichage(const QString& display);
 // The stored line a display line was made from; the name is upper-cased
 // unless nameAsShown.
 QString reconstruire(const QString& display, bool nameAsShown = false);
+
+// Date and time of a line as a sortable number; none when either cannot
+// be read (years 50-99 are 19xx, 00-49 are 20xx).
+std::optional<qint64> horodatage(QByteArrayView ligne);
 
 // The caption above the log list.
 extern const QString Entete;

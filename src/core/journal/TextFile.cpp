@@ -1,5 +1,7 @@
 #include "core/journal/TextFile.h"
 
+#include "core/diplomes/TriRapide.h"
+
 #include <QFile>
 #include <array>
 #include <cstring>
@@ -146,6 +148,23 @@ bool createEmpty(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     return true;
+}
+
+QChar premierIntenable(const QString& text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || !canEncode(QString(c))) return c;
+    }
+    return {};
+}
+
+QByteArray lireTout(QFile& f) {
+    QByteArray b = TriRapide::grandTampon(f.size());
+    const qint64 lu = f.read(b.data(), b.size());
+    if (lu < 0) return {};  // the caller sees f.error()
+    b.truncate(lu);
+    b += f.readAll();  // what was added since its size was taken
+    return b;
 }
 
 }  // namespace TextFile

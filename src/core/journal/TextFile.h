@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QByteArrayView>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ QString decode(const QByteArray& bytes);
 // Characters that Windows-1252 cannot hold make *ok false (they become '?').
 QByteArray encode(const QString& text, bool* ok = nullptr);
 bool canEncode(const QString& text);
+// The first character the log cannot hold (outside Windows-1252, or a
+// control character), or a null QChar when there is none.
+QChar premierIntenable(const QString& text);
 
 // A value read from another file without its control characters (C0, DEL
 // and the C1 code points the decoder keeps for 0x81, 0x8D, 0x8F, 0x90, 0x9D):
@@ -21,6 +25,9 @@ QString sansControles(QString text);
 
 // Splits on LF and drops a CR before it; a last line without LF is kept.
 QStringList splitLines(const QString& text);
+// The whole of an open file into one buffer on large pages; empty on a
+// read error, which the file then holds.
+QByteArray lireTout(QFile& f);
 // Missing or unreadable file: empty list and *ok false.
 QStringList readLines(const QString& path, bool* ok = nullptr);
 // Every line followed by CR LF.

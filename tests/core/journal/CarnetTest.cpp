@@ -42,7 +42,7 @@ struct Log : ::testing::Test {
 TEST(Horodatage, CenturyWindowAndUnreadableDates) {
     constexpr qint64 illisible = -1;
     const auto t = [&](const QString& d, const QString& h) {
-        return Carnet::horodatage(l("A", d, h)).value_or(illisible);
+        return LigneQso::horodatage(l("A", d, h)).value_or(illisible);
     };
     // In time order: 50 to 99 are in the 1900s, 00 to 49 in the 2000s.
     const std::pair<const char*, const char*> ordre[] = {
@@ -52,7 +52,7 @@ TEST(Horodatage, CenturyWindowAndUnreadableDates) {
         EXPECT_LT(i ? t(ordre[i - 1].first, ordre[i - 1].second) : illisible, t(ordre[i].first, ordre[i].second)) << i;
     EXPECT_EQ(QList<qint64>({t("31/02/15", "10:00"), t("29/02/23", "10:00"), t("01/01/15", "24:00")}),
               QList<qint64>(3, illisible));
-    EXPECT_FALSE(Carnet::horodatage("F6AAA        75 COURT"));
+    EXPECT_FALSE(LigneQso::horodatage("F6AAA        75 COURT"));
 }
 
 TEST_F(Log, ReadsAnyLineEndAndAppendsTheExactLine) {
