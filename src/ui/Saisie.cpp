@@ -370,37 +370,3 @@ void Saisie::afficherLigne() {
     f_.champIndicatif->setEnabled(false);
     noterRepos();
 }
-
-void Saisie::suivreBandeRadio(const QString& bande) {
-    bandeRadio_ = bande;
-    appliquerBandeRadio();
-}
-
-void Saisie::suivreModeRadio(const QString& mode) {
-    modeRadio_ = mode;
-    appliquerModeRadio();
-}
-
-void Saisie::appliquerBandeRadio() {
-    if (bandeRadio_.isEmpty() || bandeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
-    Combos::montrerTexte(f_.choixBande, bandeRadio_);
-    memoriserIndex(f_.choixBande, Reglages::Bande);
-}
-
-void Saisie::appliquerModeRadio() {
-    if (modeRadio_.isEmpty() || modeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
-    // Reports still at the old mode's default were not typed: they follow.
-    const QString ancien = Controles::rapportParDefaut(f_.choixMode->currentText());
-    const bool rapportsTapes = f_.champRstRecu->text() != ancien || f_.champRstEnvoye->text() != ancien;
-    const bool auRepos = !saisieEnCours();
-    Combos::montrerTexte(f_.choixMode, modeRadio_);
-    memoriserIndex(f_.choixMode, Reglages::Mode);
-    if (!rapportsTapes) rapportsParDefaut();
-    if (auRepos) noterRepos();  // reports the rig changed were not typed
-}
-
-Saisie::QsoSignale Saisie::qsoASignaler() const {
-    const QString indicatif = f_.champIndicatif->text().trimmed();
-    if (indicatif.isEmpty()) return dernierEnregistre_;
-    return {indicatif, f_.champReference->text().trimmed()};
-}

@@ -195,9 +195,7 @@ Carnet::Resultat Carnet::enregistrer(QByteArray contenu, std::vector<Span>* plac
     if (!f.open(chemin_) || !f.write(contenu) || !f.commit()) {
         if (!f.renomme())
             return {Resultat::EchecEcriture, messageEcriture(chemin_, FichierAtomique::readOnly(chemin_)), Aucun};
-        // The file holds the new log but the disk did not confirm it: say
-        // so, and show what the file holds.
-        ouvrir(chemin_);
+        ouvrir(chemin_);  // renamed but not confirmed on disk: say so, and show what the file holds
         return {Resultat::EchecEcriture,
                 QStringLiteral("Le log ") + QDir::toNativeSeparators(chemin_) +
                     QStringLiteral(" a été modifié mais le disque n'a pas confirmé l'écriture : ") + f.errorText(),
@@ -242,7 +240,7 @@ Carnet::Resultat Carnet::annuler() {
     const QByteArray apres = octets_;  // shares the buffer: tells whether it was replaced
     Resultat r = enregistrer(e.defaire(octets_), nullptr, {});
     if (!r.fait() && octets_.constData() == apres.constData())
-        historique_.remettre(std::move(e));  // nothing written: later
+        historique_.remettre(std::move(e));  // nothing written: it can be taken back later
     return r;
 }
 
