@@ -8,5 +8,8 @@ namespace Chronos {
 bool actif();
 // One line for scripts/bench; nothing when the timings are off.
 void noter(const char* nom, long long ms);
+// The wall clock in microseconds, for a delay whose start only the script
+// knows (a key it typed).
+void horodater(const char* nom);
 
 }  // namespace Chronos

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "core/Bandes.h"
+#include "core/Chronos.h"
 #include "core/Reglages.h"
 #include "core/Textes.h"
 #include "core/Version.h"
@@ -195,6 +196,9 @@ void FenetrePrincipale::construire() {
     Couleurs::fond(f.champIndicatif, Couleurs::VertClair);
 
     saisie_ = new Saisie(ctx_, formulaire_, modele_, this);
+    // The echo of a key the benchmark script typed: it knows when it typed it.
+    if (Chronos::actif())
+        connect(f.champIndicatif, &QLineEdit::textEdited, this, [] { Chronos::horodater("echo_touche"); });
     connect(f.boutonEffacer, &QPushButton::clicked, saisie_, &Saisie::effacerSaisie);
     connect(f.boutonValider, &QPushButton::clicked, saisie_, &Saisie::validerQso);
     connect(f.boutonSupprimer, &QPushButton::clicked, saisie_, &Saisie::supprimerQso);
