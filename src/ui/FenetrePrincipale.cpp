@@ -18,9 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStatusBar>
 #include <QStyle>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,11 +34,10 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyPress.h"
-#include "platform/PosteRadio.h"
 #include "platform/SettingsStore.h"
 #include "platform/Windows.h"
+#include "ui/BandeauStation.h"
 #include "ui/DialogueImportAdif.h"
-#include "ui/DialogueRadio.h"
 #include "ui/DialogueRestauration.h"
 #include "ui/DialogueStation.h"
 #include "ui/ExportAdif.h"
@@ -50,8 +47,8 @@
 #include "ui/ImportConfirmations.h"
 #include "ui/MiseAJourListe.h"
 #include "ui/ModeleLog.h"
+#include "ui/RadioEtSpots.h"
 #include "ui/Saisie.h"
-#include "ui/SpotsDCF.h"
 #include "ui/diplomes/FenetreCarte.h"
 #include "ui/diplomes/FenetreContactees.h"
 #include "ui/diplomes/FenetreDiplomes.h"
@@ -84,13 +81,6 @@ FenetrePrincipale::FenetrePrincipale(AppContext& c, QWidget* parent) : QMainWind
     setObjectName(QStringLiteral("FenetrePrincipale"));
     construire();
     menus_.construire(this);
-    poste_ = new PosteRadio(*ctx_.settings, this);
-    etatRadio_ = nomme(new QLabel, "etatRadio");
-    statusBar()->addPermanentWidget(etatRadio_);
-    statusBar()->hide();
-    connect(poste_, &PosteRadio::texteChange, this, &FenetrePrincipale::montrerEtatRadio);
-    connect(poste_, &PosteRadio::bandeLue, saisie_, &Saisie::suivreBandeRadio);
-    connect(poste_, &PosteRadio::modeLu, saisie_, &Saisie::suivreModeRadio);
     connecterMenus();
     formulaire_.ordreTabulation();
     KeyPress::entreePresseLesBoutons();
@@ -101,42 +91,8 @@ void FenetrePrincipale::construire() {
     auto* root = new QVBoxLayout(central);
 
     // Top: picture, UTC date, station, clocks.
-    auto* top = new QHBoxLayout;
-    auto* illustration = nomme(new QLabel, "illustration");
-    illustration->setPixmap(Apparence::imageCathedrale());
-    illustration->setFixedSize(47, 60);
-    top->addWidget(illustration);
-
-    QFont grand = font();
-    grand.setPointSize(grand.pointSize() + 4);
-    grand.setBold(true);
-
-    auto* cadreDate = nomme(new QGroupBox, "cadreDate");
-    etiquetteDateUtc_ = nomme(new QLabel(QStringLiteral("02/02/08")), "etiquetteDateUtc");
-    etiquetteDateUtc_->setFont(grand);
-    (new QVBoxLayout(cadreDate))->addWidget(etiquetteDateUtc_);
-    top->addWidget(cadreDate);
-
-    auto* cadreStation = nomme(new QGroupBox, "cadreStation");
-    auto* legendeStation = nomme(new QLabel(QStringLiteral("INDICATIF DE LA STATION  : ")), "legendeStation");
-    etiquetteStation_ = nomme(new QLabel, "etiquetteStation");
-    etiquetteStation_->setFont(grand);
-    etiquetteStation_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
-    auto* station = new QHBoxLayout(cadreStation);
-    station->addWidget(legendeStation);
-    station->addWidget(etiquetteStation_, 1);
-    top->addWidget(cadreStation, 1);
-
-    auto* cadreHorloges = nomme(new QGroupBox, "cadreHorloges");
-    etiquetteHeureLocale_ = nomme(new QLabel(QStringLiteral("12:20")), "etiquetteHeureLocale");
-    etiquetteHeureUtc_ = nomme(new QLabel(QStringLiteral("12:35")), "etiquetteHeureUtc");
-    etiquetteHeureLocale_->setFont(grand);
-    etiquetteHeureUtc_->setFont(grand);
-    auto* horloges = new QVBoxLayout(cadreHorloges);
-    horloges->addWidget(etiquetteHeureLocale_);
-    horloges->addWidget(etiquetteHeureUtc_);
-    top->addWidget(cadreHorloges);
-    root->addLayout(top);
+    bandeau_ = new BandeauStation(*ctx_.clock);
+    root->addWidget(bandeau_);
 
     // Middle: the entry form and the command buttons.
     auto* middle = new QHBoxLayout;
@@ -217,10 +173,7 @@ void FenetrePrincipale::construire() {
                 if (cur.isValid()) saisie_->afficherLigne();
             });
 
-    minuterieHorloge_ = new QTimer(this);
-    minuterieHorloge_->setObjectName(QStringLiteral("minuterieHorloge"));
-    minuterieHorloge_->setInterval(1000);
-    connect(minuterieHorloge_, &QTimer::timeout, this, &FenetrePrincipale::rafraichirHorloge);
+    radioEtSpots_ = new RadioEtSpots(ctx_, *saisie_, *this, *cadreListe);
 }
 
 void FenetrePrincipale::ajusterEntete() {
@@ -253,15 +206,11 @@ void FenetrePrincipale::connecterMenus() {
     connect(m.actionOuvrirDossier, &QAction::triggered, this, &FenetrePrincipale::ouvrirDossier);
     connect(m.actionImporterConfirmations, &QAction::triggered, this,
             [this] { ImportConfirmations::importer(ctx_, this); });
-    connect(m.actionRadio, &QAction::triggered, this, &FenetrePrincipale::reglerRadio);
-    connect(m.actionSignaler, &QAction::triggered, this, [this] {
-        SpotsDCF* w = ouvrirSpotsRelies();
-        const Saisie::QsoSignale q = saisie_->qsoASignaler();
-        w->signaler(q.indicatif, q.reference, w->frequenceRadio());
-    });
+    connect(m.actionRadio, &QAction::triggered, radioEtSpots_, &RadioEtSpots::reglerRadio);
+    connect(m.actionSignaler, &QAction::triggered, radioEtSpots_, &RadioEtSpots::signalerQso);
     m.actionOuvrirDossier->setStatusTip(QDir::toNativeSeparators(ctx_.dataDir));
     m.actionOuvrirDossier->setToolTip(QDir::toNativeSeparators(ctx_.dataDir));
-    connect(m.actionSpots, &QAction::triggered, this, &FenetrePrincipale::afficherSpots);
+    connect(m.actionSpots, &QAction::triggered, radioEtSpots_, &RadioEtSpots::ouvrirSpots);
     connect(m.actionGuide, &QAction::triggered, this, [this] { ouvrirGuide(ctx_); });
     connect(m.actionAnnuler, &QAction::triggered, this, [this] { GestionSauvegardes::annulerDerniere(ctx_); });
     connect(ctx_.carnet, &Carnet::modifie, m.actionAnnuler,
@@ -277,57 +226,6 @@ void FenetrePrincipale::connecterMenus() {
 void FenetrePrincipale::ouvrirDossier() {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ctx_.dataDir)))
         ctx_.dialogs->notice(QStringLiteral("Le dossier des données est ") + QDir::toNativeSeparators(ctx_.dataDir));
-}
-
-void FenetrePrincipale::afficherSpots() { ouvrirSpotsRelies(); }
-
-SpotsDCF* FenetrePrincipale::ouvrirSpotsRelies() {
-    const bool neuve = !Windows::ouverte<SpotsDCF>();
-    SpotsDCF* w = ouvrirSpots(ctx_);
-    if (neuve) placerSpots(w);
-    connect(w, &SpotsDCF::spotChoisi, saisie_, &Saisie::prendreSpot, Qt::UniqueConnection);
-    connect(w, &SpotsDCF::spotARegler, poste_, &PosteRadio::reglerSpot, Qt::UniqueConnection);
-    w->qsoCourant = [this] {
-        const Saisie::QsoSignale q = saisie_->qsoASignaler();
-        return SpotsDCF::QsoSignale{q.indicatif, q.reference};
-    };
-    w->frequenceRadio = [this]() -> std::optional<double> {
-        const Radio::Etat e = poste_->etat();
-        if (e.statut != Radio::Statut::Repond || e.hz <= 0) return std::nullopt;
-        return double(e.hz) / 1000.0;
-    };
-    return w;
-}
-
-void FenetrePrincipale::placerSpots(QWidget* w) {
-    const QRect ecran = screen()->availableGeometry();
-    const QRect cadre = frameGeometry();
-    const QSize bords = cadre.size() - size();  // the window manager's frame, as it is around this window
-    const QSize taille = w->size() + bords;
-    // Beside the main window where the screen has room for it.
-    if (cadre.right() + taille.width() <= ecran.right()) {
-        w->move(cadre.right() + 1, std::max(cadre.top(), ecran.top()));
-        return;
-    }
-    // Otherwise over the log list, under the form, as tall as the screen lets it be.
-    const int haut = formulaire_.listeQso->parentWidget()->mapToGlobal(QPoint()).y();
-    const int hauteur =
-        std::max(w->minimumSizeHint().height(), std::min(w->height(), ecran.bottom() - haut - bords.height()));
-    w->resize(w->width(), hauteur);
-    const int x = std::clamp(cadre.left(), ecran.left(), std::max(ecran.left(), ecran.right() + 1 - taille.width()));
-    const int y = std::clamp(haut, ecran.top(), std::max(ecran.top(), ecran.bottom() + 1 - hauteur - bords.height()));
-    w->move(x, y);
-}
-
-void FenetrePrincipale::reglerRadio() {
-    DialogueRadio d(*ctx_.settings, *ctx_.dialogs, this);
-    if (d.exec() == QDialog::Accepted) poste_->appliquerReglages();
-}
-
-void FenetrePrincipale::montrerEtatRadio(const QString& texte) {
-    etatRadio_->setText(texte);
-    // Without a radio the window keeps no empty strip at its foot.
-    statusBar()->setVisible(!texte.isEmpty());
 }
 
 bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
@@ -378,7 +276,7 @@ void FenetrePrincipale::demarrer() {
     f.choixMode->addItems({QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM")});
 
     ctx_.station = stationEnregistree();
-    etiquetteStation_->setText(ctx_.station);
+    bandeau_->afficherStation(ctx_.station);
 
     saisie_->restaurerBandeEtMode();
     const QString dateAuto = ctx_.readStation(Reglages::DateAuto, QStringLiteral("Oui"));
@@ -390,7 +288,7 @@ void FenetrePrincipale::demarrer() {
         menus_.actionDateManuelle->setChecked(true);
     }
     saisie_->setDateAuto(menus_.actionDateAutomatique->isChecked());
-    poste_->appliquerReglages();
+    radioEtSpots_->appliquerReglages();
 
     ctx_.settings->write(Reglages::App, Reglages::Global, Reglages::Chemin, ctx_.dataDir);
 
@@ -412,8 +310,7 @@ void FenetrePrincipale::demarrer() {
     ctx_.writeStation(Reglages::Revision, Version::Revision);
     saisie_->nouvelleSaisie();
 
-    rafraichirHorloge();
-    minuterieHorloge_->start();
+    bandeau_->demarrerHorloge();
 }
 
 void FenetrePrincipale::chargerListe() {
@@ -427,7 +324,7 @@ void FenetrePrincipale::appliquerStation() {
     ctx_.station = stationEnregistree();
     QString affiche = ctx_.station;
     affiche.replace(QLatin1Char('_'), QLatin1Char('/'));
-    etiquetteStation_->setText(affiche);
+    bandeau_->afficherStation(affiche);
     saisie_->restaurerBandeEtMode();
     chargerListe();
 }
@@ -496,10 +393,4 @@ void FenetrePrincipale::closeEvent(QCloseEvent* e) {
     QMainWindow::closeEvent(e);
 }
 
-void FenetrePrincipale::rafraichirHorloge() {
-    const QDateTime utc = ctx_.clock->utcNow();
-    const QDateTime loc = ctx_.clock->localNow();
-    etiquetteHeureUtc_->setText(Saisie::texteHeure(utc) + QStringLiteral(" Utc"));
-    etiquetteHeureLocale_->setText(Saisie::texteHeure(loc) + QStringLiteral(" Loc"));
-    etiquetteDateUtc_->setText(Saisie::texteDate(utc));
-}
+void FenetrePrincipale::rafraichirHorloge() { bandeau_->rafraichirHorloge(); }

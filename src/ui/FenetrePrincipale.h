@@ -7,13 +7,11 @@
 #include "ui/FormulaireSaisie.h"
 #include "ui/MenusPrincipaux.h"
 
+class BandeauStation;
 class EnteteListe;
-class QLabel;
 class ModeleLog;
-class QTimer;
-class PosteRadio;
+class RadioEtSpots;
 class Saisie;
-class SpotsDCF;
 
 // The main window: station, clocks, entry form, command buttons, log list,
 // menus. The entry itself is the Saisie's.
@@ -65,24 +63,14 @@ private:
     void quitter();
     void ouvrirRecherche();
     void ouvrirDossier();
-    void afficherSpots();
-    // The spots window, told how to tune the rig and what to announce.
-    SpotsDCF* ouvrirSpotsRelies();
-    // A new spots window beside this one, or below the form: never over it.
-    void placerSpots(QWidget* w);
-    void reglerRadio();
-    void montrerEtatRadio(const QString& texte);
 
     AppContext& ctx_;
     MenusPrincipaux menus_;
     FormulaireSaisie formulaire_;
     Saisie* saisie_ = nullptr;
     ModeleLog* modele_ = nullptr;
-    QLabel *etiquetteStation_ = nullptr, *etiquetteDateUtc_ = nullptr, *etiquetteHeureUtc_ = nullptr,
-           *etiquetteHeureLocale_ = nullptr;
+    BandeauStation* bandeau_ = nullptr;
     EnteteListe* enteteListe_ = nullptr;
-    QTimer* minuterieHorloge_ = nullptr;
-    PosteRadio* poste_ = nullptr;
+    RadioEtSpots* radioEtSpots_ = nullptr;
     QPointer<QWidget> avantListe_;  // the control that had the focus before the list
-    QLabel* etatRadio_ = nullptr;   // status bar: the rig link, hidden without a radio
 };
