@@ -1,7 +1,6 @@
 #include "ui/DialogueImportAdif.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -39,15 +38,9 @@ bool proposerRefus(QWidget* parent, const QString& texte) {
 
 }  // namespace
 
-QString choisirFichier(QWidget* parent, const QString& dossier) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Importer un fichier ADIF"), dossier,
-                                        QStringLiteral("Fichiers ADIF (*.adi *.adif *.ADI *.ADIF);;"
-                                                       "Tous les fichiers (*)"));
-}
-
 QString nomFichierRefus(const QString& indicatif) { return indicatif + QStringLiteral("_Refus_ADIF.txt"); }
 
-void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
+void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir) {
     Carnet& log = *ctx.carnet;
     log.actualiser();
     if (!log.lisible()) {
@@ -55,7 +48,8 @@ void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
         ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log.chemin()).fileName());
         return;
     }
-    const QString chemin = choisir(parent, ctx.dataDir);
+    const QString chemin =
+        (choisir ? choisir : ChoixFichier::adif(QStringLiteral("Importer un fichier ADIF")))(parent, ctx.dataDir);
     if (chemin.isEmpty()) return;
 
     const LecteurAdif::Lecture lecture = LecteurAdif::lireFichier(chemin);

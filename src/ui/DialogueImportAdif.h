@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
-#include <functional>
+
+#include "ui/widgets/ChoixFichier.h"
 
 class QWidget;
 struct AppContext;
@@ -8,14 +9,11 @@ struct AppContext;
 // The ADIF import as the operator runs it: the file dialog, the messages and the refusals file.
 namespace DialogueImportAdif {
 
-// Returns the chosen file, or an empty text when the operator gave up.
-using ChoixFichier = std::function<QString(QWidget* parent, const QString& dossier)>;
-QString choisirFichier(QWidget* parent, const QString& dossier);
-
 // Menu "Importer un fichier ADIF…": file, summary and question, the import
 // in one rewrite of the current station's log, the final count, and the
 // refused records saved on request. Every failure leaves the log untouched.
-void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir = choisirFichier);
+// Without a choice given, the open dialog asks for the file.
+void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir = {});
 
 // The text file the refused records are saved to, in the data folder.
 QString nomFichierRefus(const QString& indicatif);

@@ -1,7 +1,6 @@
 #include "ui/ImportConfirmations.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,20 +65,15 @@ void ecrireRapport(AppContext& ctx, const FusionConfirmations::Plan& plan) {
 
 }  // namespace
 
-QString choisirFichier(QWidget* parent, const QString& dossier) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Importer des confirmations"), dossier,
-                                        QStringLiteral("Fichiers ADIF (*.adi *.adif *.ADI *.ADIF);;"
-                                                       "Tous les fichiers (*)"));
-}
-
-void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir) {
+void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir) {
     Carnet& log = *ctx.carnetAJour();
     if (!log.lisible()) {
         // A log that cannot be read cannot be rewritten either.
         ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log.chemin()).fileName());
         return;
     }
-    const QString chemin = choisir(parent, ctx.dataDir);
+    const QString chemin =
+        (choisir ? choisir : ChoixFichier::adif(QStringLiteral("Importer des confirmations")))(parent, ctx.dataDir);
     if (chemin.isEmpty()) return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

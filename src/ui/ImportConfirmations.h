@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
-#include <functional>
+
+#include "ui/widgets/ChoixFichier.h"
 
 class QWidget;
 struct AppContext;
@@ -11,11 +12,8 @@ struct AppContext;
 // of the records that changed nothing is written on request.
 namespace ImportConfirmations {
 
-// Returns the chosen file, or an empty text when the operator gave up.
-using ChoixFichier = std::function<QString(QWidget* parent, const QString& dossier)>;
-QString choisirFichier(QWidget* parent, const QString& dossier);
-
 // Every failure, and "Non", leave the log untouched.
-void importer(AppContext& ctx, QWidget* parent, const ChoixFichier& choisir = choisirFichier);
+// Without a choice given, the open dialog asks for the file.
+void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir = {});
 
 }  // namespace ImportConfirmations

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QProgressDialog>
 
@@ -76,16 +75,10 @@ void annoncerRevision(AppContext& ctx) {
     ctx.writeStation(Reglages::RevisionListe, revision);
 }
 
-QString choisirParDialogue() {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Importer une liste DCF"),
-                                        QDir::homePath(),
-                                        QStringLiteral("Listes DCF (*.csv *.txt);;Tous les fichiers (*)"));
-}
-
 }  // namespace
 
-Resultat Download(HttpClient& http, Dialogs& dialogs, const QUrl& URL, const QString& SaveAs) {
-    const HttpResult r = telecharger(http, URL);
+Resultat telechargerListe(HttpClient& http, Dialogs& dialogs, const QUrl& adresse, const QString& destination) {
+    const HttpResult r = telecharger(http, adresse);
     if (r.cancelled) {
         dialogs.notice(MessageAnnule);
         return Resultat::Annule;
@@ -99,17 +92,21 @@ Resultat Download(HttpClient& http, Dialogs& dialogs, const QUrl& URL, const QSt
         dialogs.notice(MessageNonValide);
         return Resultat::NonValide;
     }
-    return ecrire(dialogs, SaveAs, r.body);
+    return ecrire(dialogs, destination, r.body);
 }
 
 void mettreAJour(AppContext& ctx) {
     const QUrl url = Serveurs::adresse(Serveurs::liste(ctx), Serveurs::CheminListe);
-    if (Download(*ctx.http, *ctx.dialogs, url, ctx.path(Fichier)) != Resultat::Remplacee) return;
+    if (telechargerListe(*ctx.http, *ctx.dialogs, url, ctx.path(Fichier)) != Resultat::Remplacee) return;
     annoncerRevision(ctx);
 }
 
-void importer(AppContext& ctx, const ChoixFichier& choisir) {
-    const QString chemin = choisir ? choisir() : choisirParDialogue();
+void importer(AppContext& ctx, const ChoixFichier::Choix& choisir) {
+    const QString chemin =
+        (choisir ? choisir
+                 : ChoixFichier::dialogue(QStringLiteral("Importer une liste DCF"),
+                                          QStringLiteral("Listes DCF (*.csv *.txt);;Tous les fichiers (*)")))(
+            QApplication::activeWindow(), QDir::homePath());
     if (chemin.isEmpty()) return;
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) {

@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
 #include <QUrl>
-#include <functional>
 
 #include "core/liste/ListeReference.h"
+#include "ui/widgets/ChoixFichier.h"
 
 struct AppContext;
 class Dialogs;
@@ -24,21 +24,18 @@ inline const QString TitreProgression = QStringLiteral("Téléchargement de la l
 
 enum class Resultat { Remplacee, PasDAcces, NonValide, Annule, EcritureImpossible };
 
-// Fetches URL while a progress dialog offers "Annuler", and writes the body
-// over SaveAs, through a temporary file, when it is a whole list; otherwise
-// SaveAs stays as it was and the operator is told why.
-Resultat Download(HttpClient& http, Dialogs& dialogs, const QUrl& URL, const QString& SaveAs);
+// Fetches `adresse` while a progress dialog offers "Annuler", and writes the
+// body over `destination`, through a temporary file, when it is a whole list;
+// otherwise `destination` stays as it was and the operator is told why.
+Resultat telechargerListe(HttpClient& http, Dialogs& dialogs, const QUrl& adresse, const QString& destination);
 
 // Menu "Mise à jour de la liste DCF": download; once the list is replaced,
 // compare its revision with the one stored for the station, tell the
 // operator, store it. A failed download stops after its message.
 void mettreAJour(AppContext& ctx);
 
-// Gives the chosen file's path, empty when the operator gave up.
-using ChoixFichier = std::function<QString()>;
-
 // Menu "Importer une liste DCF…": the same as a download, from a file the
 // operator chooses (a file dialog unless choisir is given).
-void importer(AppContext& ctx, const ChoixFichier& choisir = {});
+void importer(AppContext& ctx, const ChoixFichier::Choix& choisir = {});
 
 }  // namespace MiseAJourListe

@@ -77,7 +77,7 @@ struct Maj : ::testing::Test {
     QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
         if (!chemin.isNull())
-            MiseAJourListe::importer(env.ctx, [&] { return chemin; });
+            MiseAJourListe::importer(env.ctx, [&](QWidget*, const QString&) { return chemin; });
         else
             MiseAJourListe::mettreAJour(env.ctx);
         return env.dialogs.notices;

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The file an import reads, as the operator picks it. Tests give their own.
+namespace ChoixFichier {
+
+// Returns the chosen file, or an empty text when the operator gave up.
+using Choix = std::function<QString(QWidget* parent, const QString& dossier)>;
+
+// The open dialog, titled for the import it serves, showing `filtres`
+// ("Listes DCF (*.csv *.txt);;Tous les fichiers (*)").
+Choix dialogue(const QString& titre, const QString& filtres);
+// The same for an ADIF file.
+Choix adif(const QString& titre);
+
+}  // namespace ChoixFichier
