@@ -161,35 +161,6 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
     EXPECT_EQ(debuts, QStringList({"DBF-001B F5AA*", "DCF-001  F5AA ", "DCF-001  F6CC*", "DCF-002  F5AA*"}));
 }
 
-TEST(Rapports, DuplicateFilterMatchesTheSortedListOnAMixedLog) {
-    // Few references and prefixes, so nearly every line meets its key again;
-    // dates, QSL marks and cut lines decide which one is the smallest.
-    QStringList lignes;
-    quint32 x = 12345;
-    const auto tirer = [&x](quint32 n) {
-        x = x * 1103515245u + 12345u;
-        return (x >> 16) % n;
-    };
-    for (int i = 0; i < 3000; ++i) {
-        const QString ref = QString(tirer(2) ? "DCF-%1" : "DBF-%1B").arg(tirer(12) + 1, 3, 10, QChar('0'));
-        const QString call = QString("F%1%2").arg(tirer(3) + 4).arg(QChar('A' + int(tirer(3)))) + "XY";
-        QString l = ligne(call, "75", tirer(2) ? "JEAN" : "", ref,
-                          QString("%1/0%2/1%3").arg(tirer(18) + 10).arg(tirer(9) + 1).arg(tirer(9)), "10:32", "SSB",
-                          "14 Mhz", "NOTRE-DAME", tirer(3) == 0);
-        if (tirer(10) == 0) l.truncate(int(tirer(107)));
-        lignes << l;
-    }
-    const Log log(lignes);
-    // Every line once, in byte order: the sort moves entries, never loses one.
-    const Entrees toutes = entreesContactes(log.c);
-    ASSERT_EQ(toutes.taille(), lignes.size());
-    for (qsizetype i = 1; i < toutes.taille(); ++i)
-        ASSERT_LE(toutes.octetsDe(i - 1).compare(toutes.octetsDe(i)), 0) << i;
-    const QStringList attendues = sansDoublons(toutes).textes();
-    EXPECT_GT(attendues.size(), 50);
-    EXPECT_EQ(contactesSansDoublons(log.c).textes(), attendues);
-}
-
 TEST(Rapports, ContactedFileOfAnEmptyLog) {
     const QByteArray b = TextFile::joinLines(
         rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
