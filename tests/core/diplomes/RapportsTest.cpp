@@ -105,11 +105,8 @@ TEST(Rapports, AwardFileBytes) {
     QStringList log(11, confirme("F5AAA", "DCF-001"));
     log << confirme("F6BBB", "DBF-002B", "13", "SAINT-ÉTIENNE");
     QByteArray attendu =
-        "F5XYZ    Liste alphanumerique des Cath\xE9"
-        "drales contact\xE9"
-        "es au 05/12/2026\r\n\r\n"
-        "   N\xB0    Ref     Dpt    Nom de la cath\xE9"
-        "drale            Date    Heure  Indicatif\r\n\r\n"
+        "F5XYZ    Liste alphanumerique des Cath\351drales contact\351es au 05/12/2026\r\n\r\n"
+        "   N\xB0    Ref     Dpt    Nom de la cath\351drale            Date    Heure  Indicatif\r\n\r\n"
         "    1    DBF-002B  13  SAINT-\xC9TIENNE                   14/05/15  10:32  F6BBB       \r\n";
     for (int i = 2; i <= 12; ++i)
         attendu += QByteArray::number(i).rightJustified(5) +
@@ -165,9 +162,7 @@ TEST(Rapports, ContactedFileOfAnEmptyLog) {
     const QByteArray b = TextFile::joinLines(
         rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
     const QByteArray titre =
-        "Liste des Cath\xE9"
-        "drales et Basiliques contact\xE9"
-        "es par F5XYZ au 05/12/2026 par ordre alphanumerique";
+        "Liste des Cath\351drales et Basiliques contact\351es par F5XYZ au 05/12/2026 par ordre alphanumerique";
     EXPECT_EQ(b, QByteArray(19, ' ') + titre + "\r\n\r\n" + TextFile::encode(EnteteFichierContactes) + "\r\n\r\n\r\n" +
                      TextFile::encode(Credit) + "\r\n");
     EXPECT_EQ(rapportContactes("F5XYZ", kJour, {}).lignesImprimees().mid(4), QStringList({"", "", Credit}));

@@ -55,21 +55,12 @@ TEST(Controles, EachFieldsRefusalMessage) {
     EXPECT_EQ(majuscule(0xE9), 0xE9);  // é stays as typed
 }
 
-namespace {
-
-// A data folder holding the reference list, the first-name memory and the log.
-struct Fichiers : ::testing::Test {
-    DossierCarnet env;
-    const QString csv = env.path("Liste_DCF.csv"), prenoms = env.path("Liste_Prenom.txt"),
-                  tmp = env.path("Temporaire.txt");
-};
-
-}  // namespace
-
 // The first row by reference key; rows with fewer than four ";" passed over;
 // the short form past thirty characters; a damaged file gives values without
 // control characters, cut to their field's width.
-TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
+TEST(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
+    DossierCarnet env;
+    const QString csv = env.path("Liste_DCF.csv"), prenoms = env.path("Liste_Prenom.txt");
     env.writeFile("Liste_DCF.csv",
                   "Rev 003 du 10/09/15;;;;\r\nDCF-001;Bour\x81ges;18;Saint-Etienne;\r\n"
                   "DCF-007;Bayeux;140;Notre-Dame;x;y\r\nDBF-007B;Lisieux;14;Sainte-Therese;\r\nDCF-099;Nulle part\r\n"
@@ -98,8 +89,7 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     // The first-name memory: looked up, then updated.
     env.writeFile("Liste_Prenom.txt",
                   "F5XY         75 PAUL\r\nF5XYZ        13 JEAN\r\nF5XYZ        13 JACQUES\r\nF6ABC           \r\n"
-                  "F6DEF        75 je\x81"
-                  "an\x8D\x09\r\nF6GHI        75 " +
+                  "F6DEF        75 je\201an\x8D\x09\r\nF6GHI        75 " +
                       QByteArray(15, '\xDF') +
                       "\r\n"
                       "F6JKL        75 " +
@@ -133,7 +123,7 @@ TEST_F(Fichiers, ReferenceListFirstNamesAndAlreadyContacted) {
     // A file that exists but cannot be read (a directory) is never overwritten.
     ASSERT_TRUE(QFile::remove(prenoms) && QDir(env.dir.path()).mkpath("Liste_Prenom.txt/garde"));
     EXPECT_FALSE(Prenoms::memoriser(prenoms, "F6ABC        01 X"));
-    EXPECT_TRUE(QFileInfo(env.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(tmp));
+    EXPECT_TRUE(QFileInfo(env.path("Liste_Prenom.txt/garde")).isDir() && !QFile::exists(env.path("Temporaire.txt")));
 
     // Already contacted: the first QSO of the reference on the band as stored.
     env.station("F5XYZ", {ligne("F6BBB", "31", "", "DBF-012B", "14/05/15", "11:00"),
