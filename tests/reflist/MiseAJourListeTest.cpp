@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 #include "core/Reglages.h"
@@ -133,15 +132,12 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
 
     // Each request to the list path, past any cache, with the old user agent.
-    EXPECT_EQ(std::count_if(srv.requetes.begin(), srv.requetes.end(),
-                            [](const QByteArray& r) {
-                                return r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
-                                       r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
-                                       r.contains("\r\nCache-Control: no-cache\r\n") &&
-                                       r.contains("\r\nPragma: no-cache\r\n");
-                            }),
-              3)
-        << srv.requetes.join().constData();
+    ASSERT_EQ(srv.requetes.size(), 3);
+    for (const QByteArray& r : srv.requetes)
+        EXPECT_TRUE(r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
+                    r.contains("\r\nUser-Agent: VB OpenUrl\r\n") && r.contains("\r\nCache-Control: no-cache\r\n") &&
+                    r.contains("\r\nPragma: no-cache\r\n"))
+            << r.constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing

@@ -49,7 +49,6 @@ TEST(Rapports, ConfirmedCountReadsOnlyColumn107) {
 }
 
 TEST(Rapports, HeadersPutTheirCaptionsAtTheirColumns) {
-    EXPECT_EQ(EnteteFichierDiplome, "   N°    Ref     Dpt    Nom de la cathédrale            Date    Heure  Indicatif");
     // A header, its width, a caption and its 1-based column.
     const std::tuple<QString, qsizetype, const char*, qsizetype> cas[] = {
         {EnteteListeDiplome, 73, "Heure Indicatif", 59},
