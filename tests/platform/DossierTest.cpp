@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "platform/DossierDonnees.h"
+#include "support/Journal.h"
 
 TEST(Dossier, ChosenOnTheCommandLineOrByTheEnvironment) {
     qputenv("VITRALOG_DOSSIER", "/tmp/p3");
@@ -17,21 +18,15 @@ TEST(Dossier, ChosenOnTheCommandLineOrByTheEnvironment) {
 }
 
 TEST(Dossier, OldFilesMoveInAndNothingIsOverwritten) {
-    QTemporaryDir ancien, nouveau;
-    auto ecrire = [](const QString& f, const QByteArray& b) {
-        QFile x(f);
-        return x.open(QIODevice::WriteOnly) && x.write(b) == b.size();
-    };
-    auto lire = [](const QString& f) {
-        QFile x(f);
-        return x.open(QIODevice::ReadOnly) ? x.readAll() : QByteArray("<absent>");
-    };
-    ASSERT_TRUE(ecrire(ancien.filePath("F5XYZ_DCF.log"), "ancien log") &&
-                ecrire(ancien.filePath("Liste_Prenom.txt"), "anciens") && ecrire(ancien.filePath("vitralog"), "x") &&
-                ecrire(nouveau.filePath("Liste_Prenom.txt"), "actuels"));
-    EXPECT_EQ(DossierDonnees::migrer({ancien.path(), "/nulle/part"}, nouveau.path()), QStringList{"F5XYZ_DCF.log"});
-    EXPECT_EQ(lire(nouveau.filePath("F5XYZ_DCF.log")) + lire(nouveau.filePath("Liste_Prenom.txt")) +
-                  lire(ancien.filePath("Liste_Prenom.txt")) + lire(ancien.filePath("vitralog")),
+    DossierCarnet ancien, nouveau;
+    ancien.writeFile("F5XYZ_DCF.log", "ancien log");
+    ancien.writeFile("Liste_Prenom.txt", "anciens");
+    ancien.writeFile("vitralog", "x");
+    nouveau.writeFile("Liste_Prenom.txt", "actuels");
+    EXPECT_EQ(DossierDonnees::migrer({ancien.dir.path(), "/nulle/part"}, nouveau.dir.path()),
+              QStringList{"F5XYZ_DCF.log"});
+    EXPECT_EQ(nouveau.readFile("F5XYZ_DCF.log") + nouveau.readFile("Liste_Prenom.txt") +
+                  ancien.readFile("Liste_Prenom.txt") + ancien.readFile("vitralog"),
               "ancien logactuelsanciensx");
 }
 

@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 #include "core/Reglages.h"
@@ -36,22 +35,17 @@ const QByteArray Rev003 = liste("Rev 003 du 10/09/15", 25);  // shorter than Rev
 
 TEST(ListeReference, OnlyAWholeListIsAccepted) {
     const QByteArray r = "Rev 012 du 03/05/21";
-    const std::pair<QByteArray, bool> cas[] = {
-        {liste(r, 20), true},
-        {QByteArray(liste(r, 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"),
-         true},                                             // LF, nothing after the revision
-        {liste(r, 20, "Mise a jour par F6XYZ\r\n"), true},  // an odd line the lookup passes over
-        {liste(r, 19), false},
-        {liste(r, 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), false},  // a reference line with three ";"
-        {liste("DCF-000;x;00;x;", 30), false},                       // no revision
-        {liste("Rev 012 du 31/02/21", 30), false},
-        {liste("Rev 12 du 03/05/21 ", 30), false},
-        {"<html>a;b;c;d;e\r\n" + liste(r, 30), false},
-        {liste(r, 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), false},
-        {{}, false},
-    };
-    for (const auto& [octets, accepte] : cas)
-        EXPECT_EQ(ListeReference::estUneListe(octets), accepte) << octets.left(60).constData();
+    // Also with LF ends and nothing after the revision, or an odd line the lookup passes over.
+    for (const QByteArray& octets :
+         {liste(r, 20), QByteArray(liste(r, 20)).replace("\r\n", "\n").replace(";;;;\n", "\n"),
+          liste(r, 20, "Mise a jour par F6XYZ\r\n")})
+        EXPECT_TRUE(ListeReference::estUneListe(octets)) << octets.left(60).constData();
+    // Too short (a reference line with three ";" does not count), no revision, a bad date, a page, a NUL.
+    for (const QByteArray& octets :
+         {liste(r, 19), liste(r, 19, "DCF-999;Albi;81;Sainte-Cecile\r\n"), liste("DCF-000;x;00;x;", 30),
+          liste("Rev 012 du 31/02/21", 30), liste("Rev 12 du 03/05/21 ", 30), "<html>a;b;c;d;e\r\n" + liste(r, 30),
+          liste(r, 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22)), QByteArray()})
+        EXPECT_FALSE(ListeReference::estUneListe(octets)) << octets.left(60).constData();
     EXPECT_EQ(ListeReference::revision("Rev 012 du 03/05/21 \xE9;;;;\r\nDCF-001;"), "Rev 012 du 03/05/21");
     EXPECT_EQ(ListeReference::revision("Rev 0\xE9\r\n"), "Rev 0é");
 }
@@ -133,15 +127,12 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
 
     // Each request to the list path, past any cache, with the old user agent.
-    EXPECT_EQ(std::count_if(srv.requetes.begin(), srv.requetes.end(),
-                            [](const QByteArray& r) {
-                                return r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
-                                       r.contains("\r\nUser-Agent: VB OpenUrl\r\n") &&
-                                       r.contains("\r\nCache-Control: no-cache\r\n") &&
-                                       r.contains("\r\nPragma: no-cache\r\n");
-                            }),
-              3)
-        << srv.requetes.join().constData();
+    ASSERT_EQ(srv.requetes.size(), 3);
+    for (const QByteArray& r : srv.requetes)
+        EXPECT_TRUE(r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
+                    r.contains("\r\nUser-Agent: VB OpenUrl\r\n") && r.contains("\r\nCache-Control: no-cache\r\n") &&
+                    r.contains("\r\nPragma: no-cache\r\n"))
+            << r.constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing

@@ -95,20 +95,14 @@ TEST_F(ImportTest, ReadingARecordAndTurningItIntoALogLine) {
         EXPECT_EQ(QStringList({r.ref, r.nom}), QStringList({ref, nom}));
     }
     const QString paris = ligne("F5ABC", "75", "RENÉ", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS");
+    const Champs comminges = {{"SIG", "DCF"},        {"SIG_INFO", "045"}, {"STATE", "CA"},     {"BAND", QString()},
+                              {"FREQ", "7.074"},     {"MODE", "cw"},      {"RST_RCVD", "599"}, {"RST_SENT", "599"},
+                              {"TIME_ON", "143259"}, {"NAME", ""}};
     const std::pair<Champs, QString> cas[] = {
         {{{"RST_RCVD", "57"}, {"RST_SENT", "55"}}, paris.left(67) + "57  55" + paris.mid(73)},
         {{{"MODE", "USB"}, {"RST_RCVD", QString()}, {"RST_SENT", QString()}, {"QSL_RCVD", "y"}}, paris.left(106) + "*"},
         // The list gives the département and the name the record lacks, cut to 30.
-        {{{"SIG", "DCF"},
-          {"SIG_INFO", "045"},
-          {"STATE", "CA"},
-          {"BAND", QString()},
-          {"FREQ", "7.074"},
-          {"MODE", "cw"},
-          {"RST_RCVD", "599"},
-          {"RST_SENT", "599"},
-          {"TIME_ON", "143259"},
-          {"NAME", ""}},
+        {comminges,
          ligne("F5ABC", "31", "", "DCF-045", "15/06/21", "14:32", "CW", "7.0 Mhz", "C. DE SAINT-BERTRAND-DE-COMMIN")},
         // The save's checks run on every record: a digital mode's dB report is refused.
         {{{"STATE", "2A"}, {"BAND", "70CM"}, {"MODE", "FT8"}, {"RST_RCVD", "-05"}},

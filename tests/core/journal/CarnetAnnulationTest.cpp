@@ -1,37 +1,32 @@
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QTemporaryDir>
 #include <functional>
 
 #include "core/journal/Carnet.h"
 #include "core/journal/TextFile.h"
+#include "support/Journal.h"
 
 namespace {
 
 Qso qso(const QString& call, const QString& date, const QString& heure, const QString& ref = "DCF-018") {
     return {call, "75", "jean", ref, date, heure, "SSB", "14 Mhz", "59", "59", "c. notre-dame", " "};
 }
+QByteArray octets(const Qso& q) { return TextFile::encode(LigneQso::format(Carnet::normaliser(q))); }
 QString affichee(const Carnet& c, qsizetype i) { return LigneQso::affichage(c.texte(i), int(i + 1)); }
 
 struct Annulation : ::testing::Test {
-    QTemporaryDir dir;
-    Carnet carnet;
-    QString chemin() const { return dir.filePath("F5XYZ_DCF.log"); }
-    QByteArray disque() const {
-        QFile f(chemin());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
-    }
-    void poser(const QByteArray& b) {
-        QFile f(chemin());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
+    DossierCarnet env;
+    Carnet& carnet = env.carnet;
+    QByteArray disque() const { return env.readFile("F5XYZ_DCF.log"); }
+    void poser(const QByteArray& b) { env.writeFile("F5XYZ_DCF.log", b); }
+    void ouvrir(const QByteArray& b) {
+        poser(b);
+        ASSERT_TRUE(carnet.ouvrir(env.logPath()));
     }
     // A log as an editor may leave it: a mark, LF and CR LF ends, no last end.
-    QByteArray depart() const {
-        QByteArray b = "\xEF\xBB\xBF";
-        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F6AAA", "01/01/16", "10:00")))) + "\n";
-        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F5ABC", "02/01/16", "10:00")))) + "\r\n";
-        b += TextFile::encode(LigneQso::format(Carnet::normaliser(qso("F4CCC", "03/01/16", "10:00", "DCF-020"))));
-        return b;
+    static QByteArray depart() {
+        return "\xEF\xBB\xBF" + octets(qso("F6AAA", "01/01/16", "10:00")) + "\n" +
+               octets(qso("F5ABC", "02/01/16", "10:00")) + "\r\n" +
+               octets(qso("F4CCC", "03/01/16", "10:00", "DCF-020"));
     }
 };
 
@@ -52,17 +47,13 @@ TEST_F(Annulation, EachChangeUndoneByteForByte) {
         {"suppression de F5ABC DCF-018", [](Carnet& c) { return c.supprimer(affichee(c, 1)); }},
         {"importation ADIF de 2 QSO",
          [](Carnet& c) {
-             return c.insererLot({qso("F3AAA", "05/01/16", "10:00"), qso("F3BBB", "01/01/15", "10:00")});
+             return c.insererLot(QList{qso("F3AAA", "05/01/16", "10:00"), qso("F3BBB", "01/01/15", "10:00")});
          }},
-        {"confirmation de 2 QSO",
-         [](Carnet& c) {
-             return c.confirmer({0, 2});
-         }},
+        {"confirmation de 2 QSO", [](Carnet& c) { return c.confirmer(QList<qsizetype>() << 0 << 2); }},
         {"restauration de la sauvegarde",
          [](Carnet& c) { return c.restaurer("X\r\n", "restauration de la sauvegarde"); }},
     };
-    poser(depart());
-    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    ouvrir(depart());
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         ASSERT_TRUE(c.changer(carnet).fait());
@@ -95,8 +86,7 @@ TEST(AnnulationQuestion, ArticleFollowsTheName) {
 
 // Twenty changes at most; a deletion keeps what it took, not the log.
 TEST_F(Annulation, TwentyStepsAndOnlyTheDifferenceKept) {
-    poser(depart());
-    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    ouvrir(depart());
     QList<QByteArray> etats;
     for (int i = 0; i < Carnet::MaxAnnulations + 2; ++i) {
         etats << disque();
@@ -108,20 +98,16 @@ TEST_F(Annulation, TwentyStepsAndOnlyTheDifferenceKept) {
     EXPECT_FALSE(carnet.annuler().fait());
 
     QByteArray grand;
-    for (int i = 0; i < 2000; ++i)
-        grand +=
-            TextFile::encode(LigneQso::format(Carnet::normaliser(qso(QString("F%1").arg(i), "01/01/16", "10:00")))) +
-            "\r\n";
-    poser(grand);
-    ASSERT_TRUE(carnet.ouvrir(chemin()) && carnet.supprimer(affichee(carnet, 1000)).fait());
+    for (int i = 0; i < 2000; ++i) grand += octets(qso(QString("F%1").arg(i), "01/01/16", "10:00")) + "\r\n";
+    ouvrir(grand);
+    ASSERT_TRUE(carnet.supprimer(affichee(carnet, 1000)).fait());
     EXPECT_LE(carnet.memoireAnnulations(), LigneQso::Longueur + 2);
 }
 
 // Another program wrote the file since: the undo is refused, the file stays
 // as the other program left it, and the earlier changes are forgotten.
 TEST_F(Annulation, RefusedAfterAnOutsideChange) {
-    poser(depart());
-    ASSERT_TRUE(carnet.ouvrir(chemin()));
+    ouvrir(depart());
     ASSERT_TRUE(carnet.ajouterEnFin(qso("F1AAA", "04/01/16", "10:00")).fait());
     ASSERT_TRUE(carnet.supprimer(affichee(carnet, 0)).fait());
     QByteArray autre = disque();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <iterator>
 #include <tuple>
 
@@ -21,18 +20,14 @@ QByteArray fichier(const QByteArrayList& lignes) { return lignes.join("\r\n") + 
 
 // A log file in a fresh folder, opened by a Carnet.
 struct Log : ::testing::Test {
-    QTemporaryDir dir;
-    Carnet carnet;
-    QString chemin() const { return dir.filePath("F5XYZ_DCF.log"); }
-    void ecrire(const QByteArray& b, QIODevice::OpenMode mode = QIODevice::WriteOnly) {
-        QFile f(chemin());
-        ASSERT_TRUE(f.open(mode) && f.write(b) == b.size() && f.flush());
-        ASSERT_TRUE(mode != QIODevice::WriteOnly || carnet.ouvrir(chemin()));
+    DossierCarnet env;
+    Carnet& carnet = env.carnet;
+    QString chemin() const { return env.logPath(); }
+    void ecrire(const QByteArray& b) {
+        env.writeFile("F5XYZ_DCF.log", b);
+        ASSERT_TRUE(carnet.ouvrir(chemin()));
     }
-    QByteArray disque() const {
-        QFile f(chemin());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
-    }
+    QByteArray disque() const { return env.readFile("F5XYZ_DCF.log"); }
     // The file after a change that says it was made.
     QByteArray apres(const Carnet::Resultat& r) const { return r.fait() ? disque() : "<refusé> " + r.message.toUtf8(); }
 };
@@ -56,18 +51,15 @@ TEST(Horodatage, CenturyWindowAndUnreadableDates) {
 }
 
 TEST_F(Log, ReadsAnyLineEndAndAppendsTheExactLine) {
-    ecrire(
-        "\xEF\xBB\xBF"
-        "A\r\nB\nC\rD");
+    const QByteArray marque = "\xEF\xBB\xBF";
+    ecrire(marque + "A\r\nB\nC\rD");
     ASSERT_EQ(carnet.nombre(), 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(carnet.ligne(i), QByteArrayView("ABCD").sliced(i, 1)) << i;
     EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Departement), "");
     ecrire(l("A", "01/01/16", "10:00").left(20));
     EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Prenom).size(), 4);  // a short line gives what it has
     // The next save writes CR LF lines, without the mark.
-    ecrire(
-        "\xEF\xBB\xBF"
-        "X\nY\r");
+    ecrire(marque + "X\nY\r");
     EXPECT_EQ(apres(carnet.ajouterEnFin(qso("N", "01/01/16", "10:00"))),
               "X\r\nY\r\n" + l("N", "01/01/16", "10:00") + "\r\n");
     // An append writes the exact line and tells the readers.
@@ -158,10 +150,10 @@ TEST_F(Log, TheCapRefusesANewQsoButNotAnEdit) {
 // folder gone: the write fails and says so.
 TEST_F(Log, WhatHappensOnDiskIsTakenIntoAccount) {
     ecrire(fichier({l("A", "01/01/16", "10:00")}));
-    ecrire(l("B", "01/01/16", "11:00") + "\r\n", QIODevice::Append);
+    env.writeFile("F5XYZ_DCF.log", disque() + l("B", "01/01/16", "11:00") + "\r\n");
     ASSERT_TRUE(carnet.ajouterEnFin(qso("C", "01/01/16", "12:00")).fait());
     EXPECT_EQ(carnet.nombre(), 3);
-    const QString ici = dir.path(), ailleurs = ici + "-ailleurs";
+    const QString ici = env.dir.path(), ailleurs = ici + "-ailleurs";
     ASSERT_TRUE(QDir().rename(ici, ailleurs));
     const Carnet::Resultat r = carnet.ajouterEnFin(qso("N", "02/01/16", "10:00"));
     ASSERT_TRUE(QDir().rename(ailleurs, ici));

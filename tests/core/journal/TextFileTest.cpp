@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "core/journal/TextFile.h"
-
-namespace {
-
-void ecrire(const QString& p, const QByteArray& b) {
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
-}
-
-}  // namespace
+#include "support/Journal.h"
 
 // Windows-1252 both ways and any line end.
 TEST(TextFile, EncodingAndLineEnds) {
-    QTemporaryDir d;
+    DossierCarnet d;
     QByteArray tous;
     for (int b = 0; b < 256; ++b)
         if (b != '\r' && b != '\n') tous.append(char(b));
@@ -24,8 +14,8 @@ TEST(TextFile, EncodingAndLineEnds) {
     EXPECT_EQ(TextFile::decode("\xE9\x80\x9C"), QString::fromUtf8("é€œ"));
     TextFile::encode(QString::fromUtf8("Łódź"), &ok);
     EXPECT_TRUE(bon && !ok && !TextFile::canEncode(QString::fromUtf8("日本")));
-    ecrire(d.filePath("a.txt"), "un\r\ndeux\ntrois\r\n\r\nquatre");
-    EXPECT_EQ(TextFile::readLines(d.filePath("a.txt"), &ok), QStringList({"un", "deux", "trois", "", "quatre"}));
-    EXPECT_TRUE(ok && TextFile::readLines(d.filePath("absent.txt"), &ok).isEmpty() && !ok);
-    EXPECT_FALSE(TextFile::createEmpty(d.filePath("absent/X_DCF.log")));
+    d.writeFile("a.txt", "un\r\ndeux\ntrois\r\n\r\nquatre");
+    EXPECT_EQ(TextFile::readLines(d.path("a.txt"), &ok), QStringList({"un", "deux", "trois", "", "quatre"}));
+    EXPECT_TRUE(ok && TextFile::readLines(d.path("absent.txt"), &ok).isEmpty() && !ok);
+    EXPECT_FALSE(TextFile::createEmpty(d.path("absent/X_DCF.log")));
 }

@@ -6,39 +6,30 @@
 #include "core/recherche/Recherche.h"
 #include "support/Journal.h"
 
-TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOption) {
-    QByteArrayList b;
-    for (const QString& x : {ligne("F75AB", "75", "", "DCF-075", "01/02/16", "08:05"),
-                             ligne("F5AB", "33", "DCF", "DCF-001", "01/02/16", "08:05"),
-                             ligne("F5É", "2a", "", "DBF-001B", "01/02/16", "08:05"), QStringLiteral("F5ZZ")})
-        b.append(TextFile::encode(x));
-    Carnet l;
-    l.charger(TextFile::joinRawLines(b));
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "75"), QList<int>{0});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParReference, "dcf-001"), QList<int>{1});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParReference, "dbf-001"), QList<int>{2});
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "f5"), (QList<int>{1, 2, 3}));
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "5é"), QList<int>{2});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "DCF").isEmpty());
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParIndicatif, "F5\u0141").isEmpty());
-}
-
-// Lines edited by hand match as their display lines read: the département of
-// a line cut short is followed by the blanks of the separators, and only
-// blanks are trimmed.
-TEST(RechercheLignes, HandEditedLinesMatchAsDisplayed) {
-    const QStringList lignes = {QStringLiteral("F5ZZ"), QStringLiteral("F5XYZ        7"),
+// Each option reads its own column only. Lines edited by hand match as their
+// display lines read: the département of a line cut short is followed by the
+// blanks of the separators, and only blanks are trimmed.
+TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOptionAsDisplayed) {
+    const QStringList lignes = {ligne("F75AB", "75", "", "DCF-075", "01/02/16", "08:05"),
+                                ligne("F5AB", "33", "DCF", "DCF-001", "01/02/16", "08:05"),
+                                ligne("F5É", "2a", "", "DBF-001B", "01/02/16", "08:05"),
+                                "F5ZZ",
+                                "F5XYZ        7",
                                 ligne("F6TAB", "75", "", "DCF-01\t", "01/02/16", "08:05")};
-    QByteArrayList b;
-    for (const QString& x : lignes) b.append(TextFile::encode(x));
     Carnet l;
-    l.charger(TextFile::joinRawLines(b));
+    l.charger(TextFile::joinLines(lignes));
     // Display columns 23-24 of the cut lines.
-    EXPECT_EQ(LigneQso::affichage(lignes[0], 1).mid(22, 2), "  ");
-    EXPECT_EQ(LigneQso::affichage(lignes[1], 2).mid(22, 2), "7 ");
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "7 "), QList<int>{1});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParDepartement, "7").isEmpty());
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParDepartement, "  "), QList<int>{0});
-    EXPECT_TRUE(Recherche::chercher(l, Recherche::ParReference, "DCF-01").isEmpty());
-    EXPECT_EQ(Recherche::chercher(l, Recherche::ParIndicatif, "F"), (QList<int>{0, 1, 2}));
+    EXPECT_EQ(LigneQso::affichage(lignes[3], 4).mid(22, 2) + "|" + LigneQso::affichage(lignes[4], 5).mid(22, 2),
+              "  |7 ");
+    const auto t = [&](int option, const QString& critere) {
+        QStringList n;
+        for (int i : Recherche::chercher(l, option, critere)) n << QString::number(i);
+        return n.join(' ');
+    };
+    using namespace Recherche;
+    EXPECT_EQ(QStringList({t(ParDepartement, "75"), t(ParReference, "dcf-001"), t(ParReference, "dbf-001"),
+                           t(ParReference, "DCF-01"), t(ParIndicatif, "f5"), t(ParIndicatif, "5é"),
+                           t(ParIndicatif, "DCF"), t(ParIndicatif, "F5\u0141"), t(ParIndicatif, "F"),
+                           t(ParDepartement, "7 "), t(ParDepartement, "7"), t(ParDepartement, "  ")}),
+              QStringList({"0 5", "1", "2", "", "1 2 3 4", "2", "", "", "0 1 2 3 4 5", "4", "", "3"}));
 }
