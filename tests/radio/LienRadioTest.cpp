@@ -45,13 +45,10 @@ TEST(LienRadio, AvecRigctld) {
     lien.demarrer(QStringLiteral("127.0.0.1"), rig.port);
     ASSERT_TRUE(attendre([&] { return texte(lien) == "Radio : 145000.0 kHz FM"; })) << texte(lien).toStdString();
 
-    // Another program turns the knobs: the link follows within an interval.
-    QElapsedTimer t;
-    t.start();
+    // Another program turns the knobs: the link follows (how fast is the bench's to say).
     ASSERT_EQ(rig.commande("F 7012000"), "RPRT 0");
     ASSERT_EQ(rig.commande("M CW 500"), "RPRT 0");
     ASSERT_TRUE(attendre([&] { return texte(lien) == "Radio : 7012.0 kHz CW"; })) << texte(lien).toStdString();
-    EXPECT_LT(t.elapsed(), 1000);
     EXPECT_EQ(frequences.last().at(0).toLongLong(), 7012000);
     EXPECT_EQ(modes.last().at(0).toString(), "CW");
 
