@@ -1,11 +1,10 @@
 #pragma once
 #include <QDateTime>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
-#include "core/journal/Carnet.h"
+#include "core/Reglages.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -47,12 +46,10 @@ public:
 };
 
 // A fresh data directory and settings store with recording doubles.
-struct TestEnv {
-    QTemporaryDir dir;
+struct TestEnv : DossierCarnet {
     std::unique_ptr<QtSettingsStore> settings;
     RecordingDialogs dialogs;
     SteeredClock clock;
-    Carnet carnet;
     AppContext ctx;
 
     TestEnv() {
@@ -64,7 +61,9 @@ struct TestEnv {
         ctx.carnet = &carnet;
     }
     // Sets a known station with an existing log holding these lines.
-    void station(const QString& call, const QStringList& lines = {});
-    QByteArray readFile(const QString& name) const;
-    void writeFile(const QString& name, const QByteArray& bytes) const;
+    void station(const QString& call, const QStringList& lines = {}) {
+        settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, call);
+        ctx.station = call;
+        DossierCarnet::station(call, lines);
+    }
 };
