@@ -1,7 +1,6 @@
 #pragma once
 #include <QDateTime>
 #include <QStringList>
-#include <functional>
 #include <memory>
 
 #include "core/Reglages.h"
@@ -14,14 +13,10 @@
 // Records every message; questions are answered from a queue (Yes when empty).
 class RecordingDialogs : public Dialogs {
 public:
-    void notice(const QString& text) override {
-        notices.append(text);
-        if (onShow) onShow(text);
-    }
+    void notice(const QString& text) override { notices.append(text); }
     bool question(const QString& text, Defaut defaut = Defaut::Oui) override {
         questions.append(text);
         defauts.append(defaut);
-        if (onShow) onShow(text);
         if (answers.isEmpty()) return true;
         return answers.takeFirst();
     }
@@ -29,7 +24,6 @@ public:
     QStringList questions;
     QList<Defaut> defauts;  // the default button of each question
     QList<bool> answers;
-    std::function<void(const QString&)> onShow;
 };
 
 // A clock the test sets by hand.

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "core/journal/LigneQso.h"
