@@ -1,11 +1,9 @@
 #pragma once
 #include <QDateTime>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
-#include "core/journal/Carnet.h"
+#include "core/Reglages.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
@@ -15,14 +13,10 @@
 // Records every message; questions are answered from a queue (Yes when empty).
 class RecordingDialogs : public Dialogs {
 public:
-    void notice(const QString& text) override {
-        notices.append(text);
-        if (onShow) onShow(text);
-    }
+    void notice(const QString& text) override { notices.append(text); }
     bool question(const QString& text, Defaut defaut = Defaut::Oui) override {
         questions.append(text);
         defauts.append(defaut);
-        if (onShow) onShow(text);
         if (answers.isEmpty()) return true;
         return answers.takeFirst();
     }
@@ -30,7 +24,6 @@ public:
     QStringList questions;
     QList<Defaut> defauts;  // the default button of each question
     QList<bool> answers;
-    std::function<void(const QString&)> onShow;
 };
 
 // A clock the test sets by hand.
@@ -47,12 +40,10 @@ public:
 };
 
 // A fresh data directory and settings store with recording doubles.
-struct TestEnv {
-    QTemporaryDir dir;
+struct TestEnv : DossierCarnet {
     std::unique_ptr<QtSettingsStore> settings;
     RecordingDialogs dialogs;
     SteeredClock clock;
-    Carnet carnet;
     AppContext ctx;
 
     TestEnv() {
@@ -64,7 +55,9 @@ struct TestEnv {
         ctx.carnet = &carnet;
     }
     // Sets a known station with an existing log holding these lines.
-    void station(const QString& call, const QStringList& lines = {});
-    QByteArray readFile(const QString& name) const;
-    void writeFile(const QString& name, const QByteArray& bytes) const;
+    void station(const QString& call, const QStringList& lines = {}) {
+        settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, call);
+        ctx.station = call;
+        DossierCarnet::station(call, lines);
+    }
 };

@@ -1,19 +1,57 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
+#include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "platform/Windows.h"
 #include "support/Doubles.h"
 #include "support/ImpressionPdf.h"
 #include "ui/FenetrePrincipale.h"
 #include "ui/widgets/EnteteColonnes.h"
+
+// A control of any window, by its objectName.
+template <class T = QLineEdit>
+T* dans(const QObject* fenetre, const QString& name) {
+    T* w = fenetre ? fenetre->findChild<T*>(name) : nullptr;
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+}
+
+// A click on a row of a view, then a double click if asked (one comes after a click).
+inline void cliquer(QAbstractItemView* v, int row, bool deux = false, int colonne = 0) {
+    const QPoint p = v->visualRect(v->model()->index(row, colonne)).center();
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
+    if (deux) QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, p);
+}
+
+// While it lives, hands the active modal window, if a T, to `f` every 20 ms.
+template <class T>
+struct Guetteur : QTimer {
+    explicit Guetteur(std::function<void(T*)> f) {
+        connect(this, &QTimer::timeout, [f] {
+            auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (w && w->isActiveWindow()) f(w);  // keys reach the active window only
+        });
+        start(20);
+    }
+};
 
 // The main window of a station, shown and active so that typed keys reach it.
 // Windows it opens are closed after each test: they outlive a main window.
@@ -36,13 +74,6 @@ protected:
     template <class T = QLineEdit>
     T* c(const char* name) {
         return dans<T>(main.get(), name);
-    }
-    // A control of any window, by its objectName.
-    template <class T = QLineEdit>
-    static T* dans(const QObject* fenetre, const QString& name) {
-        T* w = fenetre ? fenetre->findChild<T*>(name) : nullptr;
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
     }
     // The log list: its number of lines and the text of one.
     int lignesListe() { return c<QListView>("listeQso")->model()->rowCount(); }

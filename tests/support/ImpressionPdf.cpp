@@ -30,23 +30,15 @@ QStringList sansMarge(QStringList lignes) {
     return lignes;
 }
 
-QList<QStringList> lirePdf(const QString& path) {
+Impression lireImpression(const QString& path) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("5.4"), path, QStringLiteral("-")});
     p.waitForFinished(30000);
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QList<QStringList> pages;
-    for (const QString& page : text.split(QLatin1Char('\f'))) {
-        const QStringList lignes = sansMarge(page.split(QLatin1Char('\n')));
-        if (!lignes.isEmpty()) pages.append(lignes);
-    }
-    return pages;
-}
-
-Impression lireImpression(const QString& path) {
     Impression out;
-    for (QStringList page : lirePdf(path)) {
-        out.numeros.append(page.isEmpty() ? QString() : page.takeLast().trimmed());
+    for (const QString& texte : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'))) {
+        QStringList page = sansMarge(texte.split(QLatin1Char('\n')));
+        if (page.isEmpty()) continue;
+        out.numeros.append(page.takeLast().trimmed());
         while (!page.isEmpty() && page.last().isEmpty()) page.removeLast();
         out.pages.append(page);
     }

@@ -19,12 +19,9 @@ struct ImprimantePdf {
 // without the left margin they all share.
 QStringList sansMarge(QStringList lignes);
 
-// Text of a PDF as `pdftotext -fixed 5.4` lays it out (9-point Courier
-// columns), one entry per page, each page through sansMarge.
-QList<QStringList> lirePdf(const QString& path);
-
-// A printout read back: the number at the foot of each page, and each page's
-// lines above it, without the blank lines under them.
+// A printout read back as `pdftotext -fixed 5.4` lays it out (9-point Courier
+// columns), each page through sansMarge: the number at the foot of each page,
+// and each page's lines above it, without the blank lines under them.
 struct Impression {
     QStringList numeros;
     QList<QStringList> pages;

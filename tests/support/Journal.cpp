@@ -25,17 +25,6 @@ void DossierCarnet::writeFile(const QString& nom, const QByteArray& bytes) const
 
 QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
               const QString& heure, const QString& mode, const QString& bande, const QString& nom, bool qsl) {
-    Qso q{call,
-          dpt,
-          prenom,
-          ref,
-          date,
-          heure,
-          mode,
-          bande,
-          mode == "CW" ? "599" : "59",
-          mode == "CW" ? "599" : "59",
-          nom,
-          qsl ? "*" : " "};
-    return LigneQso::format(q);
+    const QString rst = mode == "CW" ? "599" : "59";
+    return LigneQso::format({call, dpt, prenom, ref, date, heure, mode, bande, rst, rst, nom, qsl ? "*" : " "});
 }

@@ -1,14 +1,10 @@
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListView>
+#include <QAccessible>
 #include <QMenu>
-#include <QPushButton>
-#include <QTimer>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBrowser>
 
-#include "core/Reglages.h"
-#include "core/journal/LigneQso.h"
 #include "support/FenetreTest.h"
 #include "ui/DialogueStation.h"
 #include "ui/widgets/EnteteListe.h"
@@ -32,6 +28,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
 };
+using Clavier = FenetreTest;
+
+QWidget* fenetre(const char* nom) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(nom)) return w;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -98,14 +101,8 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
                       c<QLabel>("etiquetteHeureLocale")->text(),
                   attendu);
     }
-    // Captions without the keyboard's mnemonics, then the clocks' period.
     QTimer* horloge = c<QTimer>("minuterieHorloge");
-    EXPECT_EQ(QStringList({c<QMenu>("menuCarte")->title(), c<QAction>("actionContactees")->text(),
-                           c<QAction>("actionMettreAJourListe")->text(),
-                           QString::number(horloge->isActive() ? horloge->interval() : 0)})
-                  .join('|')
-                  .remove('&'),
-              "Carte |des Cathédrales et Basiliques contactées|Mise à jour de la liste DCF|1000");
+    EXPECT_EQ(horloge->isActive() ? horloge->interval() : 0, 1000);
     c<QAction>("actionAPropos")->trigger();
     const QString apropos = messages().value(0);
     EXPECT_TRUE(apropos.startsWith("Vitralog  Révision  1.0.3\r\n\r\n") &&
@@ -114,9 +111,8 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
     // Each title stands where the list draws its column.
     EnteteListe* entete = c<EnteteListe>("enteteListe");
     verifierEntete(entete, c<QListView>("listeQso"));
-    const QList<EnteteListe::Titre> ts = entete->titres();
-    ASSERT_EQ(ts.size(), 13);
-    EXPECT_EQ(ts[1].titre + QString::number(ts[1].colonne), "Indicatif8");
+    ASSERT_EQ(entete->titres().size(), 13);
+    EXPECT_EQ(entete->titres()[1].titre + QString::number(entete->titres()[1].colonne), "Indicatif8");
 
     c<QAction>("actionStation")->trigger();
     QPointer<DialogueStation> s = Windows::ouverte<DialogueStation>();
@@ -162,7 +158,85 @@ TEST_F(Demarrage, TheWindowFitsALaptopScreenTheListGivingWay) {
     const int hauteurFormulaire = formulaire->height(), hauteurListe = c<QListView>("listeQso")->height();
     main->resize(main->width(), 600);
     QApplication::processEvents();
-    EXPECT_EQ(main->height(), 600);
-    EXPECT_EQ(formulaire->height(), hauteurFormulaire);
+    EXPECT_EQ(QList<int>({main->height(), formulaire->height()}), QList<int>({600, hauteurFormulaire}));
     EXPECT_LT(c<QListView>("listeQso")->height(), hauteurListe);
+}
+
+// Without the list, one message for the whole session; a double-click below the lines asks for one.
+TEST_F(Clavier, ListMissingIsToldOnceAndDoubleClickBelowTheLinesAsksForALine) {
+    ouvrir();
+    for (int i = 0; i < 2; ++i) {
+        c("champIndicatif")->setFocus();
+        for (const char* t : {"f6abc", "", "dcf-001"}) taper(t);
+        EXPECT_EQ(focus(), c("champDepartement"));
+        c<QPushButton>("boutonEffacer")->click();
+    }
+    QTest::mouseDClick(c<QListView>("listeQso")->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(
+        messages(),
+        QStringList(
+            {"La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF",
+             "Cliquez sur une ligne pour l'editer"}));
+}
+
+TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
+    ouvrir();
+    // Alt+letter of the menu bar and the buttons: one owner per letter.
+    QStringList captions;
+    for (QAction* a : main->menuBar()->actions()) captions << a->text();
+    for (QPushButton* b : main->findChildren<QPushButton*>()) captions << b->text();
+    QSet<QChar> lettres;
+    for (const QString& t : captions) {
+        const auto m = QRegularExpression("&(.)").match(t);
+        EXPECT_TRUE(m.hasMatch() && !lettres.contains(m.captured(1).at(0).toLower())) << t.toStdString();
+        lettres.insert(m.captured(1).at(0).toLower());
+    }
+    // The Parts' captions, the marks aside, and the keys of the menus.
+    EXPECT_EQ(QStringList({c<QPushButton>("boutonValider")->text(), c<QAction>("actionMettreAJourListe")->text(),
+                           c<QMenu>("menuCarte")->title(), c<QAction>("actionContactees")->text(),
+                           c<QAction>("actionQuitter")->shortcut().toString(),
+                           c<QAction>("actionGuide")->shortcut().toString()})
+                  .replaceInStrings("&", ""),
+              QStringList({"Valider le QSO", "Mise à jour de la liste DCF", "Carte ",
+                           "des Cathédrales et Basiliques contactées", "Ctrl+Q", "F1"}));
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
+    QWidget* r = fenetre("FenetreRecherche");
+    ASSERT_TRUE(r && QTest::qWaitForWindowActive(r));
+    QTest::keyClick(r, Qt::Key_Escape);
+    EXPECT_EQ(fenetre("FenetreRecherche"), nullptr);
+    c<QAction>("actionGuide")->trigger();  // the guide of the source tree
+    auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
+    ASSERT_NE(g, nullptr);
+    EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
+    // Every link of the contents leads to a heading.
+    QStringList liens, ancres;
+    for (QTextBlock b = g->document()->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+            const QTextCharFormat cf = f.fragment().charFormat();
+            if (cf.anchorHref().startsWith('#')) liens << cf.anchorHref().mid(1);
+            ancres << cf.anchorNames();
+        }
+    EXPECT_GE(liens.size(), 20);
+    for (const QString& l : liens) EXPECT_TRUE(ancres.contains(l)) << l.toStdString();
+}
+
+TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {
+    ouvrir();
+    QStringList noms;
+    for (const char* objet : {"champIndicatif", "champPrenom", "champReference", "champDepartement", "champHeure",
+                              "champRstEnvoye", "champNom"})
+        noms << QAccessible::queryAccessibleInterface(c<QWidget>(objet))->text(QAccessible::Name);
+    EXPECT_EQ(noms, QStringList({"Indicatif", "Prénom (optionnel)", "Ref Cathédrale", "Dpt", "Heure UTC", "RST E",
+                                 "Nom de la Cathédrale (optionnel)"}));
+    // The chain Tab follows from the band: a combo box's own line edit is no stop.
+    QStringList ordre;
+    QWidget *bande = c<QWidget>("choixBande"), *arret = bande;
+    for (QWidget* w = bande->nextInFocusChain(); w != bande && ordre.size() < 12; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !arret->isAncestorOf(w)) ordre << (arret = w)->objectName();
+    EXPECT_EQ(ordre, QStringList({"champIndicatif", "champPrenom", "champReference", "champDepartement", "champDate",
+                                  "champHeure", "choixMode", "champRstRecu", "champRstEnvoye", "champNom", "caseQsl",
+                                  "boutonValider"}));
+    // A callsign read back from the settings passes the rule of a typed one.
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::Indicatif, "../../../tmp/x/PWN");
+    EXPECT_EQ(FenetrePrincipale(env.ctx).stationEnregistree(), Reglages::StationDefaut);
 }

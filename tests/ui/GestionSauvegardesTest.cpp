@@ -1,8 +1,5 @@
-#include <QAction>
-#include <QPushButton>
 #include <QTreeWidget>
 
-#include "core/journal/Carnet.h"
 #include "core/sauvegarde/Sauvegardes.h"
 #include "support/FenetreTest.h"
 #include "ui/DialogueRestauration.h"
@@ -44,6 +41,7 @@ TEST_F(GestionSauvegardesTest, DeleteThenUndoWithTheDailyAndQuitBackups) {
     c<QPushButton>("boutonSupprimer")->click();
     const QByteArray apres = env.readFile("F5XYZ_DCF.log");
     ASSERT_EQ(lignesListe(), 1);
+    EXPECT_EQ(ligneListe(0).left(13), "     1  F6BBB");  // renumbered
     EXPECT_TRUE(annuler()->isEnabled());
     EXPECT_EQ(annuler()->text(), "&Annuler : suppression de F6AAA DCF-002");
     EXPECT_EQ(copies(), QList<QByteArray>{"2:" + avant});

@@ -1,25 +1,17 @@
-#include <gtest/gtest.h>
 #include <sys/prctl.h>
-#include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 
-#include "core/Reglages.h"
 #include "core/cluster/ModeleSpots.h"
 #include "platform/LienCluster.h"
-#include "support/Doubles.h"
+#include "support/FenetreTest.h"
 #include "ui/SignalerSpot.h"
 #include "ui/SpotsDCF.h"
 #include "ui/diplomes/FenetreCarte.h"
@@ -99,13 +91,6 @@ struct NoeudFactice {
 
 bool attendre(const std::function<bool()>& vrai) { return QTest::qWaitFor(vrai, 5000); }
 
-template <class T>
-T* controle(QWidget* w, const char* nom) {
-    T* c = w->findChild<T*>(QString::fromLatin1(nom));
-    EXPECT_NE(c, nullptr) << nom;
-    return c;
-}
-
 QStringList colonne(const QAbstractItemModel* m, int c) {
     QStringList l;
     for (int r = 0; r < m->rowCount(); ++r) l << m->index(r, c).data().toString();
@@ -127,7 +112,7 @@ protected:
                       "DCF-018;Troyes;10;Saint-Pierre;\r\n");
         w = std::make_unique<SpotsDCF>(env.ctx);
         w->demanderAdresse = [this](const QString&) { return noeud.adresse(); };
-        m = controle<QTableView>(w.get(), "listeSpots")->model();
+        m = dans<QTableView>(w.get(), "listeSpots")->model();
         w->show();
         if (connecter) connexion();
     }
@@ -156,7 +141,7 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     w.demanderAdresse = [&](const QString& a) {
         return (demandes << a).size() == 1 ? QStringLiteral("noeud sans port:") : noeud.adresse();
     };
-    auto* lien = controle<LienCluster>(&w, "lien");
+    auto* lien = dans<LienCluster>(&w, "lien");
     lien->setUnite(10);  // a "second" of the waits lasts 10 ms
     QStringList etats;
     QObject::connect(lien, &LienCluster::etatChange, [&](const QString& e) { etats << e; });
@@ -165,19 +150,19 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     EXPECT_EQ(
         env.dialogs.notices << env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "rien"),
         QStringList({"Adresse de nœud invalide : noeud sans port: (attendu : hôte:port)", "rien"}));
-    controle<QPushButton>(&w, "boutonNoeud")->click();
+    dans<QPushButton>(&w, "boutonNoeud")->click();
 
     // Login on the prompt with the callsign as shown; a telnet option request is refused.
     ASSERT_TRUE(attendre([&] { return noeud.recu == "F5ABC/P\r\n"; })) << noeud.recu.toStdString();
     EXPECT_EQ(env.settings->read(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "") + " " +
-                  controle<QLabel>(&w, "etatLien")->text(),
+                  dans<QLabel>(&w, "etatLien")->text(),
               noeud.adresse() + " Connecté à " + noeud.adresse());
     noeud.client->write("\xff\xfd\x01");
     ASSERT_TRUE(attendre([&] { return noeud.recu.endsWith("\xff\xfc\x01"); }));
 
     // A Contactée, a Confirmée, a Nouvelle bande and two Nouvelle spots; a
     // line in two pieces, telnet bytes, commands and noise between them.
-    auto* liste = controle<QTableView>(&w, "listeSpots");
+    auto* liste = dans<QTableView>(&w, "listeSpots");
     auto* m = liste->model();
     noeud.client->write(
         "DX de F5XYZ:  7020.0  F6CCC  DCF-002  1200Z\r\n"
@@ -192,32 +177,15 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     auto cellule = [&](int r, int c) { return m->index(r, c).data().toString(); };
     ASSERT_TRUE(attendre([&] { return m->rowCount() == 5; })) << colonne(m, 3).join(" ").toStdString();
     auto fond = [&](int r) { return m->index(r, 0).data(Qt::BackgroundRole).value<QColor>().name(); };
-    EXPECT_EQ(colonne(m, 3) + colonne(m, 8) +
-                  QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
-                               cellule(1, 7), cellule(1, Spots::Commentaire), cellule(0, 2), fond(4), fond(1),
-                               w.windowTitle()}),
-              QStringList({"F6EEE",
-                           "F6DDD",
-                           "F6BBB",
-                           "F6CCC",
-                           "F6AAA",
-                           "Nouvelle",
-                           "Nouvelle",
-                           "Nouvelle bande",
-                           "Contactée",
-                           "Confirmée",
-                           "12:03",
-                           "14030.0",
-                           "14 Mhz",
-                           "DCF-003",
-                           "C. Saint-Etienne à Bourges",
-                           "18",
-                           "K1TTT",
-                           "dcf003 tnx",
-                           "",
-                           FenetreCarte::VertPale.name(),
-                           FenetreCarte::JaunePale.name(),
-                           "Spots DCF — 2 nouvelles"}));
+    // Ranked by interest, each with its mark, the first with the name and département of the list.
+    EXPECT_EQ(colonne(m, 3).join(' ') + "|" + colonne(m, 8).join(',') + "|" + w.windowTitle(),
+              "F6EEE F6DDD F6BBB F6CCC F6AAA|Nouvelle,Nouvelle,Nouvelle bande,Contactée,Confirmée|"
+              "Spots DCF — 2 nouvelles");
+    EXPECT_EQ(QStringList({cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4), cellule(1, 5), cellule(1, 6),
+                           cellule(1, 7), cellule(1, Spots::Commentaire), cellule(0, 2), fond(4), fond(1)})
+                  .join('|'),
+              "12:03|14030.0|14 Mhz|DCF-003|C. Saint-Etienne à Bourges|18|K1TTT|dcf003 tnx||" +
+                  FenetreCarte::VertPale.name() + "|" + FenetreCarte::JaunePale.name());
     EXPECT_EQ(m->headerData(Spots::Commentaire, Qt::Horizontal).toString() + " " +
                   QString::number(liste->columnWidth(Spots::Commentaire) > 0),
               "Commentaire 1");
@@ -226,20 +194,20 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
     // A click on a header sorts by its column, a second click reverses; "Intérêt" again brings the ranking back.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QHeaderView* entete = liste->horizontalHeader();
-    auto cliquer = [&](int c) {
+    auto trier = [&](int c) {
         QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
                           {entete->sectionViewportPosition(c) + entete->sectionSize(c) / 2, entete->height() / 2});
         return colonne(m, 3);
     };
-    QStringList ordres = cliquer(1);
-    ordres += cliquer(1);
-    ordres += cliquer(8);
+    QStringList ordres = trier(1);
+    ordres += trier(1);
+    ordres += trier(8);
     EXPECT_EQ(ordres, QStringList({"F6EEE", "F6BBB", "F6CCC", "F6AAA", "F6DDD", "F6DDD", "F6AAA", "F6CCC", "F6BBB",
                                    "F6EEE", "F6EEE", "F6DDD", "F6BBB", "F6CCC", "F6AAA"}));
 
-    controle<QCheckBox>(&w, "nouvellesSeulement")->click();
+    dans<QCheckBox>(&w, "nouvellesSeulement")->click();
     EXPECT_EQ(colonne(m, 3), QStringList({"F6EEE", "F6DDD"}));
-    controle<QCheckBox>(&w, "nouvellesSeulement")->click();
+    dans<QCheckBox>(&w, "nouvellesSeulement")->click();
 
     // A save elsewhere turns the new reference into a worked one, ranked again.
     ASSERT_TRUE(
@@ -250,9 +218,7 @@ TEST(SpotsFenetreNoeud, DuNoeudAuQso) {
               QStringList({"F6EEE", "F6BBB", "F6DDD", "F6CCC", "F6AAA", "Contactée", "Spots DCF — 1 nouvelle"}));
 
     QSignalSpy choisi(&w, &SpotsDCF::spotChoisi);
-    const QPoint p = liste->visualRect(m->index(1, 3)).center();
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, p);  // a double click comes after a click
-    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, p);
+    cliquer(liste, 1, true, 3);
     EXPECT_EQ(choisi, QList<QVariantList>({{"7.0 Mhz", "F6BBB", "DCF-001"}}));
 
     // A node that closes: waits that grow while nothing comes, then a new login at the stored address.
@@ -308,13 +274,13 @@ TEST_F(SpotsFenetre, Signaler) {
     auto champs = [&] {
         QStringList l;
         for (const char* c : {"champFrequence", "champIndicatif", "champReference", "champCommentaire"})
-            l << controle<QLineEdit>(dialogue(), c)->text();
+            l << dans<QLineEdit>(dialogue(), c)->text();
         return l;
     };
-    auto envoyerDialogue = [&] { controle<QPushButton>(dialogue(), "boutonEnvoyer")->click(); };
+    auto envoyerDialogue = [&] { dans<QPushButton>(dialogue(), "boutonEnvoyer")->click(); };
 
     // The last QSO saved, no spot of it yet: no frequency; not connected.
-    controle<QPushButton>(w.get(), "boutonSignaler")->click();
+    dans<QPushButton>(w.get(), "boutonSignaler")->click();
     ASSERT_NE(dialogue(), nullptr);
     EXPECT_EQ(champs(), QStringList({"", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}));
     envoyerDialogue();
@@ -325,10 +291,10 @@ TEST_F(SpotsFenetre, Signaler) {
 
     connexion();
     envoyer("DX de F5XYZ: 14025.0 F5ABC DCF-018 CW 1200Z\r\n", 1);
-    controle<QPushButton>(w.get(), "boutonSignaler")->click();
+    dans<QPushButton>(w.get(), "boutonSignaler")->click();
     EXPECT_EQ(champs(), QStringList({"14025.0", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}));
-    auto* frequence = controle<QLineEdit>(dialogue(), "champFrequence");
-    frequence->setText("5357");
+    auto* frequence = dans<QLineEdit>(dialogue(), "champFrequence");
+    frequence->setText("5357");  // one refusal of the core's shown
     envoyerDialogue();
     frequence->setText("14025.0");
     envoyerDialogue();
@@ -343,7 +309,7 @@ TEST_F(SpotsFenetre, Signaler) {
     EXPECT_EQ(champs().first(2), QStringList({"14026.0", "F5ABC"}));
     envoyerDialogue();
     // Another reference typed: the comment follows it.
-    auto* reference = controle<QLineEdit>(dialogue(), "champReference");
+    auto* reference = dans<QLineEdit>(dialogue(), "champReference");
     reference->clear();
     QTest::keyClicks(reference, "dcf-003");
     EXPECT_EQ(champs().last(), "DCF-003 C. Saint-Etienne a Bou");
@@ -374,10 +340,10 @@ TEST_F(SpotsFenetre, Alertes) {
         5);
     ASSERT_TRUE(attendre([&] { return service.recues.size() == 2; }));
 
-    auto* alertes = controle<QCheckBox>(w.get(), "alertes");
+    auto* alertes = dans<QCheckBox>(w.get(), "alertes");
     alertes->click();
     EXPECT_EQ(env.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots, ""), "Non");
-    EXPECT_FALSE(controle<QCheckBox>(std::make_unique<SpotsDCF>(env.ctx).get(), "alertes")->isChecked());
+    EXPECT_FALSE(dans<QCheckBox>(std::make_unique<SpotsDCF>(env.ctx).get(), "alertes")->isChecked());
     envoyer("DX de F5XYZ: 10120.0 F6FFF DBF-012B 1204Z\r\n", 6);
     alertes->click();
     env.clock.utc = env.clock.utc.addSecs(3601);

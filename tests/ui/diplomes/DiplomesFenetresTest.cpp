@@ -1,0 +1,329 @@
+#include <QAreaSeries>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QFileDialog>
+#include <QHash>
+#include <QProcess>
+#include <QToolTip>
+
+#include "core/diplomes/Rapports.h"
+#include "support/FenetreTest.h"
+#include "ui/diplomes/CarteDessin.h"
+#include "ui/diplomes/FenetreCarte.h"
+#include "ui/diplomes/FenetreContactees.h"
+#include "ui/diplomes/FenetreDiplomes.h"
+#include "ui/diplomes/FenetreListeDiplome.h"
+#include "ui/diplomes/FenetreProgression.h"
+#include "ui/widgets/Couleurs.h"
+#include "ui/widgets/EnteteColonnes.h"
+
+using CarteLogic::NbCases;
+
+namespace {
+QString qsoDpt(const QString& dpt, bool qsl = false) {
+    return ligne("F6ABC", dpt, "JEAN", "DCF-001", "01/02/24", "10:00", "SSB", "14 Mhz", "NOTRE-DAME", qsl);
+}
+
+QString qso(int i, bool qsl, const QString& ref = {}) {
+    const QString r = ref.isEmpty() ? QString("DCF-%1").arg(i % 150 + 1, 3, 10, QChar('0')) : ref;
+    return ligne(QString("F%1AB").arg(i % 10), "75", "JEAN", r, "14/05/15",
+                 QString("10:%1").arg(i % 60, 2, 10, QChar('0')), "SSB", "14 Mhz", "NOTRE-DAME", qsl);
+}
+
+QStringList journal(int confirmes) {
+    QStringList l;
+    for (int i = 0; i < confirmes; ++i) l << qso(i, true);
+    return l << qso(500, false) << qso(501, false);
+}
+
+// One confirmed reference a month through 2026 on 14 Mhz, three more contacted on 7.0 Mhz.
+QStringList journalAnnee() {
+    QStringList l;
+    for (int m = 1; m <= 12; ++m)
+        l << ligne("F6ABC", "75", "JEAN", QString("DCF-%1").arg(m, 3, 10, QChar('0')),
+                   QString("15/%1/26").arg(m, 2, 10, QChar('0')), "10:00", "SSB", "14 Mhz", "NOTRE-DAME", true);
+    for (int i = 1; i <= 3; ++i)
+        l << ligne("F6ABC", "75", "JEAN", QString("DBF-%1B").arg(i, 3, 10, QChar('0')), "20/11/26", "10:00", "SSB",
+                   "7.0 Mhz", "BASILIQUE");
+    return l;
+}
+
+// Pixels of exactly this colour: the map's colours fill the charts' areas and bars.
+int pixels(const QImage& image, const QColor& couleur) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) n += rgb.pixel(x, y) == couleur.rgb();
+    return n;
+}
+using Carte = FenetreTest;
+using Diplomes = FenetreTest;
+using FenetreProgressionTest = FenetreTest;
+
+}  // namespace
+
+TEST_F(Carte, TheMenuOpensTheMapColouredAndCountedFromTheLog) {
+    ouvrir({qsoDpt("75", true), qsoDpt("2a"), qsoDpt("29"), qsoDpt("29", true), qsoDpt("00"), qsoDpt("98"),
+            qsoDpt("2c", true), qsoDpt("13")});
+    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    c<QAction>("actionCarte")->trigger();
+    FenetreCarte* w = Windows::ouverte<FenetreCarte>();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), "Carte des départements contactés");
+    // One box of each colour, the rule of each proven with the map's logic.
+    const std::pair<int, QColor> cases[] = {
+        {75, QColor(128, 255, 128)}, {13, QColor(255, 192, 192)}, {1, QColor(255, 255, 128)}};
+    for (const auto& [i, couleur] : cases)
+        EXPECT_EQ(Couleurs::fond(dans(w, QStringLiteral("casesDepartement(%1)").arg(i))), couleur) << i;
+    EXPECT_EQ(dans<QLabel>(w, "nombreDepartements")->text(), "5");  // 75, 96, 29, 98, 13
+    EXPECT_EQ(dans(w, "champConfirmes")->text(), " 2 Dpt confirmés");
+    EXPECT_EQ(dans(w, "champNonContactes")->text(), " 91 Dpt non contactés");
+    EXPECT_TRUE(env.dialogs.notices.isEmpty());
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
+}
+
+// At its smallest and in a larger window: each box near its own
+// département, no box over another, every département in sight, the small
+// ones with their boxes beside them.
+TEST_F(Carte, TheDrawingFillsTheWindowAndTheBoxesHideNoDepartement) {
+    env.station("F5XYZ");
+    FenetreCarte w(env.ctx);
+    w.show();
+    QLabel* image = dans<QLabel>(&w, "imageCarte");
+    std::array<QLineEdit*, NbCases> cases;
+    for (int i = 0; i < NbCases; ++i) cases[i] = dans(&w, QStringLiteral("casesDepartement(%1)").arg(i));
+    // A colour of its own for each département, read back around the boxes.
+    std::array<QColor, NbCases> couleurs;
+    for (int i = 0; i < NbCases; ++i) couleurs[i] = QColor(i * 2, 255 - i * 2, (i * 37) % 256);
+
+    // Its smallest size fits a 1366 × 768 screen under a title bar and a panel.
+    const QSize minimale = w.minimumSizeHint();
+    EXPECT_TRUE(minimale.width() <= 600 && minimale.height() <= 690) << minimale.width() << "x" << minimale.height();
+    QSize avant;
+    for (const QSize taille : {minimale, QSize(900, 1000)}) {
+        const bool premiere = avant.isEmpty();
+        w.resize(taille);
+        QApplication::processEvents();
+        const QRect carte = image->contentsRect();
+        SCOPED_TRACE(carte.width());
+        EXPECT_EQ(w.size(), taille);
+        EXPECT_EQ(image->pixmap().size(), carte.size());  // the drawing fills its place
+        EXPECT_TRUE(premiere || carte.width() > avant.width());
+        avant = carte.size();
+
+        CarteDessin d(couleurs, carte.size());
+        ASSERT_TRUE(d.valide());
+        const QImage img = d.image();
+        QHash<QRgb, int> departement;
+        for (int i = 0; i < NbCases; ++i)
+            if (CarteLogic::caseVisible(i)) departement.insert(couleurs[i].rgb(), i);
+        std::array<int, NbCases> vus{}, tous{};
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const int i = departement.value(img.pixel(x, y), -1);
+                if (i < 0) continue;
+                ++tous[i];
+                bool cache = false;
+                for (int j = 0; j < NbCases && !cache; ++j)
+                    cache = CarteLogic::caseVisible(j) && cases[j]->geometry().contains(QPoint(x, y) + carte.topLeft());
+                vus[i] += !cache;
+            }
+        for (int i = 0; i < NbCases; ++i) {
+            EXPECT_EQ(cases[i]->isVisible(), CarteLogic::caseVisible(i)) << i;
+            if (!CarteLogic::caseVisible(i)) continue;
+            EXPECT_EQ(cases[i]->text(), CarteLogic::texteCase(i));
+            EXPECT_EQ(img.pixelColor(d.centre(i).toPoint()), couleurs[i]) << i;
+            EXPECT_EQ(d.encart().contains(d.centre(i)), i == 75 || i == 92 || i == 93 || i == 94) << i;
+            const QRect a = cases[i]->geometry();
+            EXPECT_TRUE(carte.contains(a)) << i;
+            EXPECT_LE((QPointF(a.center()) - (d.centre(i) + carte.topLeft())).manhattanLength(), 60) << i;
+            // Nearly a third at least in sight; the small ones three quarters.
+            const bool petit = premiere && (i == 78 || i == 91 || i == 95 || i == 90);
+            EXPECT_GE(vus[i] * (petit ? 4 : 10), tous[i] * 3)
+                << i << ": " << vus[i] << " of " << tous[i] << " pixels seen";
+            for (int j = i + 1; j < NbCases; ++j) {
+                const QRect commun = a & cases[j]->geometry();
+                EXPECT_TRUE(!CarteLogic::caseVisible(j) || commun.width() <= 1 || commun.height() <= 1)
+                    << i << " over " << j;
+            }
+        }
+    }
+}
+
+// Two levels of four reached, the thresholds and counts proven with the reports.
+TEST_F(Diplomes, LevelsReachedAndNot) {
+    env.station("F5XYZ", journal(30));
+    FenetreDiplomes w(env.ctx);
+    for (int i = 0; i < 4; ++i) {
+        const QString niveau = QStringList({"Base", "Excellence", "Honneur", "Trophee"})[i];
+        const QLabel* statut = dans<QLabel>(&w, "statut" + niveau);
+        EXPECT_EQ(std::make_tuple(dans<QPushButton>(&w, "bouton" + niveau)->isEnabled(), statut->text(),
+                                  statut->palette().color(QPalette::WindowText)),
+                  std::make_tuple(i < 2, i < 2 ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
+                                  i < 2 ? QColor(0, 128, 0) : QColor(255, 0, 0)))
+            << i;
+    }
+    EXPECT_EQ(QStringList({dans<QLabel>(&w, "compteBase")->text(), dans<QLabel>(&w, "compteTrophee")->text()}) +
+                  env.dialogs.notices,
+              QStringList({"avec les QSL des 30 Cathédrales confirmés", "il vous manque 70 Cathédrales confirmées"}));
+}
+
+TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
+    ouvrir(journal(100));
+    c<QAction>("actionDiplomes")->trigger();
+    FenetreDiplomes* d = Windows::ouverte<FenetreDiplomes>();
+    ASSERT_TRUE(d);
+    QTest::mouseClick(dans<QPushButton>(d, "boutonTrophee"), Qt::LeftButton);
+    FenetreListeDiplome* liste = Windows::ouverte<FenetreListeDiplome>();
+    ASSERT_TRUE(liste);
+    QLabel* niveau = dans<QLabel>(liste, "etiquetteNiveau");
+    QPushButton* enregistrer = dans<QPushButton>(liste, "boutonEnregistrer");
+    EXPECT_EQ(niveau->text() + "|" + dans<QLabel>(liste, "etiquetteNombre")->text() + "|" +
+                  QString::number(liste->entrees().size()),
+              "Diplome DCF Trophé| 100 Cathédrales confirmées|100");
+
+    // Another level while it is open: same window and title, the new level's file.
+    QTest::mouseClick(dans<QPushButton>(d, "boutonBase"), Qt::LeftButton);
+    EXPECT_TRUE(Windows::ouverte<FenetreListeDiplome>() == liste && niveau->text() == "Diplome DCF Trophé");
+    const QString nom = "F5XYZ_Diplome_DCF_de_Base_06_12_26.txt";
+    env.writeFile(nom, QByteArray(5000, 'x'));  // overwritten
+    QTest::mouseClick(enregistrer, Qt::LeftButton);
+    EXPECT_EQ(messages(), QStringList{"Fichier enregistré sous le nom : " + nom});
+    EXPECT_EQ(env.readFile(nom),
+              TextFile::joinLines(Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(),
+                                                           Rapports::Support::Fichier)
+                                      .lignesFichier()));
+
+    // A hundred lines take two pages, the second under the list's column header (the breaks proven with the printer).
+    ImprimantePdf imp(env.dir.filePath("diplome.pdf"));
+    env.ctx.printer = &imp.printer;
+    QTest::mouseClick(dans<QPushButton>(liste, "boutonImprimer"), Qt::LeftButton);
+    const Impression lu = lireImpression(imp.pdf);
+    ASSERT_EQ(lu.numeros, QStringList({"Page 1 / 2", "Page 2 / 2"}));
+    QStringList lues = lu.pages[0] + lu.pages[1],
+                attendues = Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(),
+                                                     Rapports::Support::Impression)
+                                .lignesImprimees();
+    attendues.insert(lu.pages[0].size(), Rapports::EnteteImpressionDiplome);
+    attendues.insert(lu.pages[0].size() + 1, "");
+    for (QStringList* l : {&lues, &attendues})
+        for (QString& x : *l) x = x.trimmed();
+    EXPECT_EQ(lues, attendues);
+
+    const QString bloque = "F5XYZ_Diplome_DCF_Excellence_06_12_26.txt";
+    QDir(env.dir.path()).mkdir(bloque);  // a folder cannot be replaced
+    QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
+    QTest::mouseClick(enregistrer, Qt::LeftButton);
+    EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
+
+    verifierEntete(dans<EnteteColonnes>(liste, "entete"), dans<QListView>(liste, "listeConfirmees"));
+}
+
+TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
+    ouvrir({qso(1, true, "DCF-001"), qso(11, false, "DCF-001"), qso(2, true, "DBF-001B"),
+            ligne("F6XYZ", "75", "", "DCF-001", "01/01/20", "10:00")});
+    c<QAction>("actionContactees")->trigger();
+    FenetreContactees* a = Windows::ouverte<FenetreContactees>();
+    ASSERT_TRUE(a);
+    const QStringList vues = a->entrees();
+    ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
+    verifierEntete(dans<EnteteColonnes>(a, "entete"), dans<QListView>(a, "listeContactees"));
+    // The title once, the frame of the list without a caption.
+    EXPECT_EQ(dans<QLabel>(a, "titre")->text() + "|" + dans<QGroupBox>(a, "cadreListe")->title(),
+              "Liste alphanumerique des Cathédrales et Basiliques contactées|");
+    QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
+    const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
+    EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
+    EXPECT_EQ(env.readFile(nom),
+              TextFile::joinLines(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesFichier()));
+
+    ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
+    env.ctx.printer = &imp.printer;
+    QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
+    const Impression lu = lireImpression(imp.pdf);
+    EXPECT_EQ(lu.pages,
+              QList<QStringList>{sansMarge(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesImprimees())});
+    EXPECT_EQ(lu.numeros, QStringList{"Page 1 / 1"});
+    // The printer gets its own font back.
+    EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
+
+    for (bool accepte : {false, true}) {  // cancelled, then nowhere to print
+        ImprimantePdf echec(env.dir.filePath("pas/de/dossier.pdf"), accepte);
+        env.ctx.printer = &echec.printer;
+        a->imprimer();
+        EXPECT_EQ(QString::number(echec.dialogues) + messages().join('|'),
+                  accepte ? "1Aucune imprimante n'est disponible" : "1");
+    }
+}
+
+TEST_F(FenetreProgressionTest, ToolTipsThenTheChartsSavedAsOnePngProposedInTheDataFolder) {
+    env.station("F5XYZ", journalAnnee());
+    FenetreProgression w(env.ctx);
+    w.show();
+    EXPECT_EQ(dans<QLabel>(&w, "titre")->text(), "Progression DCF de F5XYZ au 06/12/2026");
+    EXPECT_EQ(dans<QLabel>(&w, "resume")->text(),
+              "Diplome DCF : 12 QSO confirmés ; références : 15 contactées, 12 confirmées");
+    EXPECT_EQ(dans<QLabel>(&w, "projection")->text(), "Niveau suivant (Excellence) vers 06/2028 au rythme actuel");
+
+    // The figures of the month or the band under the mouse.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QChart* temps = dans<QChartView>(&w, "graphiqueTemps")->chart();
+    QChart* bandes = dans<QChartView>(&w, "graphiqueBandes")->chart();
+    auto* contactees = qobject_cast<QAreaSeries*>(temps->series().value(0));
+    auto* parBande = qobject_cast<QBarSeries*>(bandes->series().value(0));
+    ASSERT_TRUE(contactees && parBande);
+    emit contactees->hovered(QPointF(10.2, 3), true);  // November, the nearest month
+    EXPECT_EQ(QToolTip::text(),
+              "11/2026\nDiplome DCF : 11 QSO confirmés\nRéférences contactées : 14\nRéférences confirmées : 11");
+    emit parBande->barSets().value(0)->hovered(true, 2);
+    EXPECT_EQ(QToolTip::text(), "7.0 Mhz\nRéférences contactées : 3\nRéférences confirmées : 0");
+    emit parBande->barSets().value(0)->hovered(false, 2);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    QString propose;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        propose = d->selectedFiles().value(0);
+        static_cast<QDialog*>(d)->accept();  // as "Enregistrer" does
+    });
+    QTest::mouseClick(dans<QPushButton>(&w, "boutonEnregistrerImage"), Qt::LeftButton);
+    const QString nom = "F5XYZ_Progression_DCF_06_12_26.png";
+    EXPECT_EQ(propose, env.dir.path() + "/" + nom);
+    EXPECT_EQ(messages(), QStringList{"Image enregistrée sous le nom : " + nom});
+    const QImage png(env.dir.path() + "/" + nom);
+    EXPECT_GE(png.width(), 1000);
+    EXPECT_GE(png.height(), 700);
+    EXPECT_GT(pixels(png, QColor(255, 255, 128)), 2000);  // contacted
+    EXPECT_GT(pixels(png, QColor(128, 255, 128)), 2000);  // confirmed
+
+    // A folder cannot be replaced by the picture.
+    QDir(env.dir.path()).mkdir("dossier.png");
+    EXPECT_FALSE(w.enregistrerImageSous(env.dir.path() + "/dossier.png"));
+    EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier dossier.png"});
+}
+
+TEST_F(FenetreProgressionTest, FollowsTheLogAndPrintsOnePage) {
+    env.station("F5XYZ", journalAnnee());
+    FenetreProgression w(env.ctx);
+    ASSERT_TRUE(env.carnet
+                    .ajouterEnFin({"F6ABC", "75", "JEAN", "DCF-100", "01/12/26", "11:00", "SSB", "21 Mhz", "59", "59",
+                                   "NOTRE-DAME", "*"})
+                    .fait());
+    EXPECT_EQ(dans<QLabel>(&w, "resume")->text(),
+              "Diplome DCF : 13 QSO confirmés ; références : 16 contactées, 13 confirmées");
+    EXPECT_EQ(w.figures().bandes.value(6).confirmees, 1);  // 21 Mhz
+
+    ImprimantePdf imp(env.dir.path() + "/progression.pdf");
+    env.ctx.printer = &imp.printer;
+    QTest::mouseClick(dans<QPushButton>(&w, "boutonImprimer"), Qt::LeftButton);
+    EXPECT_EQ(imp.dialogues, 1);
+    EXPECT_TRUE(messages().isEmpty());
+    QProcess images;
+    images.start("pdfimages", {"-list", imp.pdf});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    // Header, rule, then one line per image: page 1, the picture at twice its size.
+    const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 3);
+    EXPECT_EQ(lignes[2].simplified().section(' ', 0, 4), "1 0 image 2400 1800");
+}
