@@ -268,7 +268,7 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
         const qsizetype avant = restes().size();
         qint64 duree = 0;
         const int etat = lancer(std::uniform_int_distribution<qint64>(0, plusCourt + plusCourt / 10)(hasard), &duree);
-        if (WIFEXITED(etat)) plusCourt = std::min(plusCourt, duree);
+        if (etat == 0) plusCourt = std::min(plusCourt, duree);
         const qsizetype laisses = restes().size() - avant;
         b.laisses += int(std::max<qsizetype>(laisses, 0));
         const QByteArray apres = lire(chemin);
