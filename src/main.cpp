@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     }
     // Under the lock no writer of ours runs: what a killed save left is garbage.
     FichierAtomique::nettoyer(dossier);
-    FichierAtomique::nettoyer(dossier + QStringLiteral("/Sauvegardes"));
+    Sauvegardes::nettoyer(dossier + QStringLiteral("/Sauvegardes"));
     const QStringList deplaces =
         DossierDonnees::migrer(DossierDonnees::anciensDossiers(QCoreApplication::applicationDirPath()), dossier);
     if (!deplaces.isEmpty())

@@ -1,8 +1,10 @@
-// The long run of the killed saves: vitralog_stress DOSSIER QSO COUPURES [GRAINE]
+// The long run of the killed changes: vitralog_stress QSO COUPURES [GRAINE [ECRIVAIN]],
+// one table row per writer (every one unless named).
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 #include "Coupures.h"
@@ -10,21 +12,27 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: vitralog_stress QSO COUPURES [GRAINE]\n");
+        std::fprintf(stderr, "usage: vitralog_stress QSO COUPURES [GRAINE [ECRIVAIN]]\n");
         return 2;
     }
     const int qso = std::atoi(argv[1]), coupures = std::atoi(argv[2]);
     const unsigned graine = argc > 3 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : std::random_device{}();
-    QTemporaryDir dossier;
     std::mt19937 hasard(graine);
-    QElapsedTimer t;
-    t.start();
-    const Coupures::Bilan b = Coupures::couper(dossier.path(), qso, coupures, hasard);
-    std::printf(
-        "| %6d QSO | %5d coupures | graine %10u | sauvegarde %8.1f ms | ancien %4d | ancien + temporaire %4d "
-        "| nouveau %4d | fini avant %4d | corrompu %d | échec %d | %6.1f s |\n",
-        b.qsoDepart, b.total(), graine, b.dureeSauvegardeMs, b.ancien, b.ancienTemporaire, b.nouveau, b.fini,
-        b.corrompu, b.echecs, double(t.elapsed()) / 1000.0);
-    if (!b.premierDefaut.isEmpty()) std::printf("DÉFAUT : %s\n", qPrintable(b.premierDefaut));
-    return b.corrompu == 0 && b.echecs == 0 && b.premierDefaut.isEmpty() ? 0 : 1;
+    int code = 0;
+    for (const Coupures::Ecrivain e : Coupures::Ecrivains) {
+        if (argc > 4 && std::strcmp(argv[4], Coupures::nom(e)) != 0) continue;
+        QTemporaryDir dossier;
+        QElapsedTimer t;
+        t.start();
+        const Coupures::Bilan b = Coupures::couper(dossier.path(), e, qso, coupures, hasard);
+        std::printf(
+            "| %-14s | %6d QSO | %5d coupures | graine %10u | durée %8.1f ms | ancien %4d | ancien + reste %4d "
+            "| nouveau %4d | fini avant %4d | corrompu %d | échec %d | restes nettoyés %3d/%3d | %6.1f s |\n",
+            Coupures::nom(e), b.qsoDepart, b.total(), graine, b.dureeSauvegardeMs, b.ancien, b.ancienTemporaire,
+            b.nouveau, b.fini, b.corrompu, b.echecs, b.nettoyes, b.laisses, double(t.elapsed()) / 1000.0);
+        std::fflush(stdout);
+        if (!b.premierDefaut.isEmpty()) std::printf("DÉFAUT : %s\n", qPrintable(b.premierDefaut));
+        if (b.corrompu || b.echecs || !b.premierDefaut.isEmpty() || b.restes || b.nettoyes != b.laisses) code = 1;
+    }
+    return code;
 }

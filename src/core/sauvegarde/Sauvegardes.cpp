@@ -50,10 +50,11 @@ QString copier(const QString& cible, const QByteArray& octets) {
 
 void retirer(const QString& dossier, const Sauvegardes::Copie& c) {
     const QString base = QFileInfo(c.chemin).completeBaseName();
-    // The other files first: a backup is listed by its log's copy.
+    // The log's copy first: the backup stops being listed at once, and
+    // other files a kill leaves behind are the start-up cleanup's.
+    QFile::remove(c.chemin);
     for (const QString& autre : QDir(dossier).entryList({base + QStringLiteral("_*")}, QDir::Files))
         QFile::remove(QDir(dossier).filePath(autre));
-    QFile::remove(c.chemin);
 }
 
 }  // namespace
@@ -108,6 +109,20 @@ QList<Sauvegardes::Copie> Sauvegardes::lister(const QString& dossier, const QStr
     std::sort(copies.begin(), copies.end(),
               [](const Copie& a, const Copie& b) { return a.quand != b.quand ? a.quand > b.quand : a.rang > b.rang; });
     return copies;
+}
+
+QStringList Sauvegardes::nettoyer(const QString& dossier) {
+    QStringList retires = FichierAtomique::nettoyer(dossier);
+    // The other files are written before the log's copy and removed after it.
+    static const QRegularExpression autre(QStringLiteral("^(.+_DCF_\\d{4}-\\d{2}-\\d{2}_\\d{6}(?:-\\d+)?)_.+$"));
+    const QDir d(dossier);
+    for (const QString& f : d.entryList({QStringLiteral("*_DCF_*_*")}, QDir::Files | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch m = autre.match(f);
+        if (m.hasMatch() && !QFileInfo::exists(d.filePath(m.captured(1) + QStringLiteral(".log"))) &&
+            QFile::remove(d.filePath(f)))
+            retires << f;
+    }
+    return retires;
 }
 
 qsizetype Sauvegardes::compterQso(const QString& chemin) {

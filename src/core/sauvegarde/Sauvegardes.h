@@ -44,6 +44,11 @@ public:
     static qsizetype compterQso(const QString& chemin);
     // Of backups newest first, those the retention drops at that date.
     static QList<int> aRetirer(const QList<Copie>& copies, const QDate& aujourdhui);
+    // What a killed backup left in a backup folder: the atomic writer's
+    // temporary files and the other files of a backup without its log's
+    // copy. Only safe while no backup runs there (at start-up, under the
+    // lock of the data folder holding it). Gives the removed names.
+    static QStringList nettoyer(const QString& dossier);
 
     // Just before a change: the log as it is, unless that day already has a
     // backup. Then the session has a change to back up at quit.
