@@ -12,6 +12,7 @@
 #include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "core/recherche/Recherche.h"
+#include "core/sauvegarde/Sauvegardes.h"
 #include "support/GrosLog.h"
 #include "ui/ExportAdif.h"
 
@@ -141,6 +142,28 @@ static void Sauvegarde_Suppression(benchmark::State& s) {
         s.ResumeTiming();
     }
 }
+// An undo reads the file back to compare it, then rewrites: as fast as a save.
+static void Annulation_Suppression(benchmark::State& s) {
+    BenchEnv env(int(s.range(0)));
+    const int milieu = int(s.range(0)) / 2;
+    const QString affichee = LigneQso::affichage(env.carnet.texte(milieu), milieu + 1);
+    for (auto _ : s) {
+        s.PauseTiming();
+        env.carnet.supprimer(affichee);
+        s.ResumeTiming();
+        env.carnet.annuler();
+    }
+}
+// A verified backup of the log: written, synced, read back and compared.
+static void Sauvegarde_Copie(benchmark::State& s) {
+    BenchEnv env(int(s.range(0)));
+    const Sauvegardes::Lieu lieu{env.ctx.path(QStringLiteral("Sauvegardes")), true, env.ctx.station, {}};
+    QDateTime quand(QDate(2026, 12, 7), QTime(9, 0));
+    for (auto _ : s) {
+        Sauvegardes::sauvegarder(lieu, env.carnet.octets(), quand);
+        quand = quand.addSecs(1);
+    }
+}
 
 #define TAILLES(b) BENCHMARK(b)->Arg(1000)->Arg(10000)->Arg(99999)->Unit(benchmark::kMillisecond)
 TAILLES(Plancher_Lecture);
@@ -158,5 +181,7 @@ TAILLES(Sauvegarde_Ajout)->Iterations(10);
 TAILLES(Sauvegarde_Insertion)->Iterations(10);
 TAILLES(Sauvegarde_Remplacement)->Iterations(10);
 TAILLES(Sauvegarde_Suppression)->Iterations(10);
+TAILLES(Annulation_Suppression)->Iterations(10);
+TAILLES(Sauvegarde_Copie)->Iterations(10);
 
 int main(int argc, char** argv) { return benchMain(argc, argv); }
