@@ -151,8 +151,10 @@ CarteDessin::Forme CarteDessin::masquer(int index, bool encart) const {
         const_cast<QSvgRenderer&>(renderer_).render(&p, CarteLogic::idSvg(index), r.translated(-px.topLeft()));
     }
     int surface = 0;
-    for (int y = 0; y < masque.height(); ++y)
-        for (int x = 0; x < masque.width(); ++x) surface += qAlpha(masque.pixel(x, y)) == 255;
+    for (int y = 0; y < masque.height(); ++y) {
+        const QRgb* ligne = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
+        for (int x = 0; x < masque.width(); ++x) surface += qAlpha(ligne[x]) == 255;
+    }
     return {index, masque, px.topLeft(), surface};
 }
 
@@ -160,8 +162,10 @@ qreal CarteDessin::Forme::partSous(const QRectF& r) const {
     if (surface == 0) return 0;
     const QRect dedans = r.toRect().translated(-origine) & masque.rect();
     int sous = 0;
-    for (int y = dedans.top(); y <= dedans.bottom(); ++y)
-        for (int x = dedans.left(); x <= dedans.right(); ++x) sous += qAlpha(masque.pixel(x, y)) == 255;
+    for (int y = dedans.top(); y <= dedans.bottom(); ++y) {
+        const QRgb* ligne = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
+        for (int x = dedans.left(); x <= dedans.right(); ++x) sous += qAlpha(ligne[x]) == 255;
+    }
     return qreal(sous) / surface;
 }
 
@@ -174,8 +178,10 @@ QPointF CarteDessin::placer(const Forme& f) {
     constexpr int kAise = 18;  // about 6 pixels, in thirds
     const int w = masque.width(), h = masque.height();
     std::vector<int> d(size_t(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) d[size_t(y) * w + x] = qAlpha(masque.pixel(x, y)) == 255 ? kAise : 0;
+    for (int y = 0; y < h; ++y) {
+        const QRgb* ligne = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
+        for (int x = 0; x < w; ++x) d[size_t(y) * w + x] = qAlpha(ligne[x]) == 255 ? kAise : 0;
+    }
     auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? 0 : d[size_t(y) * w + x]; };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -195,7 +201,7 @@ QPointF CarteDessin::placer(const Forme& f) {
         for (int x = 0; x < w; ++x) {
             const int v = d[size_t(y) * w + x];
             const QPointF p(px.left() + x + 0.5, px.top() + y + 0.5);
-            const qreal e = QLineF(p, c).length();
+            const qreal e = QPointF::dotProduct(p - c, p - c);  // squared: only compared
             if (v > aise || (v == aise && e < ecart)) {
                 aise = v;
                 ecart = e;
