@@ -122,9 +122,7 @@ TEST(SauvegardesCompte, LinesAsTheLogReadsThem) {
     const struct {
         QByteArray octets;
         qsizetype qso;
-    } cas[] = {{"", 0},           {"A\r\n", 1},
-               {"A\r\nB", 2},     {"A\nB\rC\r\n", 3},
-               {"A\r\r\nB\n", 3}, {QByteArray(3 << 20, 'x') + "\n\n", 2}};
+    } cas[] = {{"", 0}, {"A\nB\rC\r\n", 3}, {"A\r\r\nB", 3}, {QByteArray(3 << 20, 'x') + "\n\n", 2}};
     for (const auto& c : cas) {
         poser(d.filePath("l.log"), c.octets);
         EXPECT_EQ(Sauvegardes::compterQso(d.filePath("l.log")), c.qso) << c.octets.left(20).toStdString();
