@@ -126,7 +126,6 @@ TEST(Spots, Signalements) {
 
 TEST(Spots, AsciiEtCommentaire) {
     const std::pair<const char*, const char*> cas[] = {
-        {"Saint-Étienne", "Saint-Etienne"},
         {"Cœur «sacré» – Æ ß", "Coeur \"sacre\" - AE ss"},
         {"a\u00a0b\tc\x01\177d…", "a b cd..."},
         {"Ελ", ""},
