@@ -38,7 +38,6 @@ TEST(LigneDeCommande, DisplayQtOptionsFolderAndMistakes) {
         {{"--help", "--dossier", "x"}, "", Action::Aide, 0, ""},
         {{"--version", "-x", "--dossier"}, "DISPLAY=:0", Action::Erreur, 2, erreur("option inconnue « -x »")},
         {{"-platform"}, "DISPLAY=:0", Action::Erreur, 2, erreur("il manque une valeur après « -platform »")},
-        {{"--dossier="}, "DISPLAY=:0", Action::Erreur, 2, erreur("il manque une valeur après « --dossier »")},
         {{"--help=oui"}, "", Action::Erreur, 2, erreur("l'option « --help » ne prend pas de valeur")},
         {{"/media/cle"}, "DISPLAY=:0", Action::Erreur, 2, erreur("argument inattendu « /media/cle »")},
     };

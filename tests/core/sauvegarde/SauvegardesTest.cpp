@@ -29,12 +29,10 @@ struct Dossier : ::testing::Test {
     Sauvegardes::Lieu lieu;
     void SetUp() override {
         poser(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n");
-        poser(d.filePath("DCF.ini"), "[Setup%20]\n");
-        lieu = {
-            d.filePath("Sauvegardes"),
-            true,
-            "F5XYZ",
-            {d.filePath("Liste_Prenom.txt"), d.filePath("DCF.ini"), d.filePath("Polyvox.ini")}};  // the last is missing
+        lieu = {d.filePath("Sauvegardes"),
+                true,
+                "F5XYZ",
+                {d.filePath("Liste_Prenom.txt"), d.filePath("Polyvox.ini")}};  // the last is missing
     }
     QStringList noms() const { return QDir(lieu.dossier).entryList(QDir::Files, QDir::Name); }
 };
@@ -56,12 +54,10 @@ TEST_F(Dossier, DailyAndQuitBackups) {
     s.aLaFermeture(lieu, "fin bis\r\n", le(7, 18));
     s.avantModification(lieu, "lendemain\r\n", le(8));
     EXPECT_EQ(noms(),
-              QStringList({"F5XYZ_DCF_2026-12-07_093015.log", "F5XYZ_DCF_2026-12-07_093015_DCF.ini",
-                           "F5XYZ_DCF_2026-12-07_093015_Liste_Prenom.txt", "F5XYZ_DCF_2026-12-07_183015-2.log",
-                           "F5XYZ_DCF_2026-12-07_183015-2_DCF.ini", "F5XYZ_DCF_2026-12-07_183015-2_Liste_Prenom.txt",
-                           "F5XYZ_DCF_2026-12-07_183015.log", "F5XYZ_DCF_2026-12-07_183015_DCF.ini",
-                           "F5XYZ_DCF_2026-12-07_183015_Liste_Prenom.txt", "F5XYZ_DCF_2026-12-08_093015.log",
-                           "F5XYZ_DCF_2026-12-08_093015_DCF.ini", "F5XYZ_DCF_2026-12-08_093015_Liste_Prenom.txt"}));
+              QStringList({"F5XYZ_DCF_2026-12-07_093015.log", "F5XYZ_DCF_2026-12-07_093015_Liste_Prenom.txt",
+                           "F5XYZ_DCF_2026-12-07_183015-2.log", "F5XYZ_DCF_2026-12-07_183015-2_Liste_Prenom.txt",
+                           "F5XYZ_DCF_2026-12-07_183015.log", "F5XYZ_DCF_2026-12-07_183015_Liste_Prenom.txt",
+                           "F5XYZ_DCF_2026-12-08_093015.log", "F5XYZ_DCF_2026-12-08_093015_Liste_Prenom.txt"}));
     QStringList contenus;
     for (const Sauvegardes::Copie& c : Sauvegardes::lister(lieu.dossier, "F5XYZ")) contenus << lire(c.chemin);
     EXPECT_EQ(contenus, QStringList({"lendemain\r\n", "fin bis\r\n", "fin\r\n", "avant\r\n"}));
@@ -72,7 +68,6 @@ TEST_F(Dossier, DailyAndQuitBackups) {
 // The last ten, plus the last of each of the twelve months up to today;
 // older ones go only when a newer one was written.
 TEST_F(Dossier, RetentionOverTwoYears) {
-    lieu.autres = {d.filePath("Liste_Prenom.txt")};
     QDateTime t(QDate(2025, 1, 1), QTime(12, 0));
     for (; t.date() < QDate(2026, 12, 20); t = t.addDays(5)) ASSERT_EQ(Sauvegardes::sauvegarder(lieu, "x", t), "");
     QStringList reste;
@@ -122,9 +117,7 @@ TEST(SauvegardesCompte, LinesAsTheLogReadsThem) {
     const struct {
         QByteArray octets;
         qsizetype qso;
-    } cas[] = {{"", 0},           {"A\r\n", 1},
-               {"A\r\nB", 2},     {"A\nB\rC\r\n", 3},
-               {"A\r\r\nB\n", 3}, {QByteArray(3 << 20, 'x') + "\n\n", 2}};
+    } cas[] = {{"", 0}, {"A\nB\rC\r\n", 3}, {"A\r\r\nB", 3}, {QByteArray(3 << 20, 'x') + "\n\n", 2}};
     for (const auto& c : cas) {
         poser(d.filePath("l.log"), c.octets);
         EXPECT_EQ(Sauvegardes::compterQso(d.filePath("l.log")), c.qso) << c.octets.left(20).toStdString();
