@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QByteArrayView>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstring>
@@ -107,7 +108,8 @@ QByteArray plusPetitParCle(const Carnet& log) {
         }
     };
     std::unordered_map<Cle, qsizetype, Hache> place;  // key -> offset of its entry in gardees
-    place.reserve(4096);
+    // Rehashing as a big log's keys arrive costs more than the table's room.
+    place.reserve(size_t(std::min<qsizetype>(log.nombre(), 1 << 15)));
     QByteArray gardees;
     char courte[largeur];
     for (qsizetype i = 0; i < log.nombre(); ++i) {
