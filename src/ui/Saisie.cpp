@@ -1,30 +1,24 @@
-// Field-by-field entry of the main window: what Enter checks and opens, and the form's state.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 
+#include "core/Chronos.h"
 #include "core/Reglages.h"
 #include "core/journal/Carnet.h"
 #include "core/journal/LigneQso.h"
-#include "core/saisie/Cathedrales.h"
 #include "core/saisie/Controles.h"
 #include "core/saisie/Prenoms.h"
-#include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/KeyPress.h"
 #include "ui/FormulaireSaisie.h"
 #include "ui/ModeleLog.h"
 #include "ui/Saisie.h"
 #include "ui/widgets/Combos.h"
 #include "ui/widgets/Couleurs.h"
-
-using Controles::majuscule;
-constexpr int Enter = KeyPress::Enter;
 
 Saisie::Saisie(AppContext& x, FormulaireSaisie& formulaire, ModeleLog* m, QObject* parent)
     : QObject(parent), ctx_(x), f_(formulaire), modele_(m) {
@@ -36,21 +30,7 @@ QString Saisie::texteDate(const QDateTime& utc) { return utc.date().toString(QSt
 QString Saisie::texteHeure(const QDateTime& utc) { return utc.time().toString(QStringLiteral("HH:mm")); }
 
 void Saisie::installer() {
-    auto lier = [this](QWidget* w, int (Saisie::*h)(int)) {
-        KeyPress::install(w, [this, h](int code) { return (this->*h)(code); });
-    };
-    lier(f_.choixBande, &Saisie::toucheBande);
-    lier(f_.champIndicatif, &Saisie::toucheIndicatif);
-    lier(f_.champPrenom, &Saisie::touchePrenom);
-    lier(f_.champReference, &Saisie::toucheReference);
-    lier(f_.champDepartement, &Saisie::toucheDepartement);
-    lier(f_.champDate, &Saisie::toucheDate);
-    lier(f_.champHeure, &Saisie::toucheHeure);
-    lier(f_.choixMode, &Saisie::toucheMode);
-    lier(f_.champRstRecu, &Saisie::toucheRstRecu);
-    lier(f_.champRstEnvoye, &Saisie::toucheRstEnvoye);
-    lier(f_.champNom, &Saisie::toucheNom);
-    lier(f_.caseQsl, &Saisie::toucheQsl);
+    touches_.installer();
     // A choice with the mouse or the arrows is the operator's too: the rig no longer overrides it.
     connect(f_.choixBande, &QComboBox::activated, this, [this] { bandeALaMain_ = true; });
     connect(f_.choixMode, &QComboBox::activated, this, [this] { modeALaMain_ = true; });
@@ -75,186 +55,6 @@ void Saisie::ouvrir(QWidget* w) {
 
 void Saisie::memoriserIndex(QComboBox* cb, const QString& key) {
     if (etat_ != EtatSaisie::Modification) ctx_.writeStation(key, QString::number(Combos::indexDuTexte(cb)));
-}
-
-namespace {
-// Shows a refusal; true when there was one.
-bool refuse(Dialogs* d, const QString& message) {
-    if (message.isEmpty()) return false;
-    d->notice(message);
-    return true;
-}
-void fait(QWidget* w) { Couleurs::fond(w, Couleurs::JauneClair); }
-}  // namespace
-
-int Saisie::toucheIndicatif(int code) {
-    if (!ctx_.stationSet()) {
-        ctx_.dialogs->notice(
-            QStringLiteral("\r\n         Premiere installation, vous devez entrer votre Indicatif\r\n\r\n"
-                           "Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif."));
-        return code;
-    }
-    if (code == Enter) {
-        if (refuse(ctx_.dialogs, Controles::indicatif(f_.champIndicatif->text()))) return 0;
-        chercherPrenom(f_.champIndicatif->text());
-        fait(f_.champIndicatif);
-        ouvrir(f_.champPrenom);
-        return 0;
-    }
-    return majuscule(code);
-}
-
-void Saisie::chercherPrenom(const QString& indicatif) {
-    if (etat_ == EtatSaisie::Modification) return;  // the edited QSO keeps its first name
-    const Prenoms::Trouve t = Prenoms::chercher(fichierPrenoms(), indicatif);
-    if (!t.trouve) return;
-    f_.champPrenom->setEnabled(true);
-    f_.champPrenom->setText(t.prenom);
-    if (t.dptVide) f_.champDepartement->clear();
-}
-
-int Saisie::touchePrenom(int code) {
-    if (code == Enter) {
-        if (refuse(ctx_.dialogs, Controles::prenom(f_.champPrenom->text()))) return 0;
-        fait(f_.champPrenom);
-        ouvrir(f_.champReference);
-        if (!refSpot_.isEmpty() && f_.champReference->text().isEmpty()) f_.champReference->setText(refSpot_);
-        refSpot_.clear();
-        return 0;
-    }
-    return majuscule(code);
-}
-
-int Saisie::toucheReference(int code) {
-    if (code != Enter) return majuscule(code);
-    const QString ref = f_.champReference->text();
-    if (refuse(ctx_.dialogs, Controles::reference(ref))) return 0;
-
-    if (etat_ != EtatSaisie::Modification) {
-        const std::optional<QString> date = ctx_.carnet->dejaContacte(ref, f_.choixBande->currentText());
-        if (date) {
-            ctx_.dialogs->notice(ref + QStringLiteral(" Cathédrale déja contacté le ") + *date +
-                                 QStringLiteral(" sur ") + f_.choixBande->currentText());
-            f_.champReference->clear();
-            nouvelleSaisie();
-            return 0;
-        }
-    }
-    if (!listeAbsenteDite_ && !QFile::exists(fichierListeDCF())) {
-        listeAbsenteDite_ = true;
-        ctx_.dialogs->notice(QStringLiteral(
-            "La liste des Cathédrales est absente : utilisez Mise à jour de la liste DCF ou Importer une liste DCF"));
-    }
-    // No list, or no row: empty texts, the operator types them.
-    const Cathedrales::Cathedrale cath = Cathedrales::chercher(fichierListeDCF(), ref);
-    f_.champDepartement->setText(cath.dpt);
-    f_.champNom->setText(cath.nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
-    fait(f_.champReference);
-    ouvrir(f_.champDepartement);
-    return 0;
-}
-
-int Saisie::toucheDepartement(int code) {
-    if (code != Enter) return code;
-    f_.champDepartement->setText(f_.champDepartement->text().toLower());
-    if (refuse(ctx_.dialogs, Controles::departement(f_.champDepartement->text()))) return 0;
-    if (dateAuto_ && etat_ == EtatSaisie::Nouveau) {
-        fait(f_.champDepartement);
-        f_.choixMode->setEnabled(true);
-        Couleurs::fond(f_.choixMode, Couleurs::VertClair);
-        // One reading of the clock, so that the date and the time agree.
-        const QDateTime utc = ctx_.clock->utcNow();
-        f_.champDate->setText(texteDate(utc));
-        f_.champHeure->setText(texteHeure(utc));
-        f_.choixMode->setFocus();
-    } else {
-        fait(f_.champDepartement);
-        ouvrir(f_.champDate);
-    }
-    f_.champNom->setCursorPosition(f_.champNom->text().size());
-    return 0;
-}
-
-int Saisie::toucheDate(int code) {
-    if (code != Enter) return majuscule(code);
-    if (refuse(ctx_.dialogs, Controles::date(f_.champDate->text()))) return 0;
-    f_.champHeure->setEnabled(true);
-    fait(f_.champDate);
-    Couleurs::fond(f_.champHeure, Couleurs::VertClair);
-    f_.champHeure->setFocus();
-    return 0;
-}
-
-int Saisie::toucheHeure(int code) {
-    if (code != Enter) return majuscule(code);
-    if (refuse(ctx_.dialogs, Controles::heure(f_.champHeure->text()))) return 0;
-    f_.choixMode->setEnabled(true);
-    fait(f_.champHeure);
-    Couleurs::fond(f_.choixMode, Couleurs::VertClair);
-    f_.choixMode->setFocus();
-    return 0;
-}
-
-int Saisie::toucheMode(int code) {
-    if (code != Enter) modeALaMain_ = true;
-    if (code == Enter) {
-        if (refuse(ctx_.dialogs, Controles::mode(f_.choixMode->currentText()))) return 0;
-        fait(f_.choixMode);
-        ouvrir(f_.champRstRecu);
-        rapportsParDefaut();
-    } else {
-        code = majuscule(code);
-    }
-    memoriserIndex(f_.choixMode, Reglages::Mode);
-    return code == Enter ? 0 : code;
-}
-
-int Saisie::toucheBande(int code) {
-    if (code != Enter) bandeALaMain_ = true;
-    if (code == Enter) {
-        if (refuse(ctx_.dialogs, Controles::bande(f_.choixBande->currentText()))) return 0;
-        f_.champRstRecu->setEnabled(true);
-        fait(f_.choixBande);
-        Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
-        f_.champIndicatif->setEnabled(true);  // a QSO shown from the list disabled it
-        f_.champIndicatif->setFocus();
-    } else {
-        code = majuscule(code);
-    }
-    memoriserIndex(f_.choixBande, Reglages::Bande);
-    return code == Enter ? 0 : code;
-}
-
-int Saisie::toucheRstRecu(int code) {
-    if (code != Enter) return majuscule(code);
-    if (refuse(ctx_.dialogs, Controles::report(f_.champRstRecu->text()))) return 0;
-    fait(f_.champRstRecu);
-    ouvrir(f_.champRstEnvoye);
-    return 0;
-}
-
-int Saisie::toucheRstEnvoye(int code) {
-    if (code != Enter) return majuscule(code);
-    if (refuse(ctx_.dialogs, Controles::report(f_.champRstEnvoye->text()))) return 0;
-    fait(f_.champRstEnvoye);
-    ouvrir(f_.champNom);
-    f_.champNom->setCursorPosition(f_.champNom->text().size());
-    return 0;
-}
-
-int Saisie::toucheNom(int code) {
-    if (code != Enter) return majuscule(code);
-    if (refuse(ctx_.dialogs, Controles::nom(f_.champNom->text()))) return 0;
-    fait(f_.champNom);
-    ouvrir(f_.caseQsl);
-    return 0;
-}
-
-int Saisie::toucheQsl(int code) {
-    if (code != Enter) return code;
-    fait(f_.caseQsl);
-    ouvrir(f_.boutonValider);
-    return 0;
 }
 
 void Saisie::prendreSpot(const QString& bande, const QString& indicatif, const QString& reference) {
@@ -369,4 +169,119 @@ void Saisie::afficherLigne() {
     f_.remplir(ligneSelectionnee_);
     f_.champIndicatif->setEnabled(false);
     noterRepos();
+}
+
+void Saisie::validerQso() {
+    const Qso q = Carnet::normaliser(f_.qso());
+    const Carnet::Resultat v = ctx_.carnet->verifier(q, etat_ != EtatSaisie::Modification);
+    if (!v.fait()) {
+        ctx_.dialogs->notice(v.message);
+        if (QWidget* w = f_.controle(v.champ)) {
+            w->setEnabled(true);
+            w->setFocus();
+        }
+        return;
+    }
+    QElapsedTimer chrono;
+    if (ctx_.dialogs->question(QStringLiteral("Voulez vous enregistrer ces données ?"))) {
+        // What is written, shown in the form in case the write fails.
+        f_.champPrenom->setText(q.prenom);
+        const QString nom = f_.champNom->text().trimmed();
+        if (nom.size() > LigneQso::largeur(LigneQso::Champ::Nom))
+            f_.champNom->setText(nom.left(LigneQso::largeur(LigneQso::Champ::Nom)));
+        chrono.start();
+        Carnet::Resultat r;
+        if (etat_ == EtatSaisie::Modification)
+            r = ctx_.carnet->remplacer(ligneSelectionnee_, q);
+        else if (dateAuto_ && etat_ != EtatSaisie::Insertion)
+            r = ctx_.carnet->ajouterEnFin(q);
+        else
+            r = ctx_.carnet->insererParDate(q);
+        if (!r.fait()) {
+            ctx_.dialogs->notice(r.message);  // the typed QSO is kept
+            return;
+        }
+        dernierEnregistre_ = {q.indicatif.trimmed(), q.ref.trimmed()};
+        // Remembered only once the QSO is in the log.
+        if (!Prenoms::memoriser(fichierPrenoms(), Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom)))
+            ctx_.dialogs->notice(QStringLiteral("Erreur d'écriture du fichier ") + fichierPrenoms() +
+                                 QStringLiteral(", le QSO est enregistré mais pas le prénom"));
+    }
+    nouvelleSaisie(Apres::Enregistrement);
+    // "Oui" to the list reloaded and its new line selected, for the benchmark script.
+    if (chrono.isValid()) Chronos::noter("oui_liste", chrono.elapsed());
+}
+
+void Saisie::modifierLigne() {
+    if (etat_ == EtatSaisie::Modification) return;
+    if (ligneSelectionnee_.isEmpty()) {
+        ctx_.dialogs->notice(QStringLiteral("Cliquez sur une ligne pour l'editer"));
+        return;
+    }
+    changerEtat(EtatSaisie::Modification);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f_.champIndicatif, f_.champDepartement, f_.champPrenom, f_.champReference,
+                                         f_.champDate, f_.champHeure, f_.choixMode, f_.choixBande, f_.champRstRecu,
+                                         f_.champRstEnvoye, f_.champNom, f_.caseQsl, f_.boutonValider})
+        w->setEnabled(true);
+    f_.remplir(ligneSelectionnee_);
+    Couleurs::fond(f_.champIndicatif, Couleurs::VertClair);
+    f_.champIndicatif->setFocus();
+    noterRepos();
+}
+
+void Saisie::supprimerQso() {
+    if (ligneSelectionnee_.isEmpty()) {
+        ctx_.dialogs->notice(QStringLiteral("Cliquez sur une ligne pour l'effacer"));
+        return;
+    }
+    if (ctx_.dialogs->question(QStringLiteral("Voulez vous Supprimer ce QSO ?"), Dialogs::Defaut::Non)) {
+        const Carnet::Resultat r = ctx_.carnet->supprimer(ligneSelectionnee_);
+        if (!r.fait())
+            ctx_.dialogs->notice(r.message);
+        else
+            selectionnerDerniere();
+    }
+    f_.boutonSupprimer->setEnabled(false);
+    nouvelleSaisie();
+}
+
+void Saisie::insererQso() {
+    changerEtat(EtatSaisie::Insertion);
+    f_.champIndicatif->setEnabled(true);  // a click on the list disabled it
+    f_.champIndicatif->setFocus();
+}
+
+void Saisie::suivreBandeRadio(const QString& bande) {
+    bandeRadio_ = bande;
+    appliquerBandeRadio();
+}
+
+void Saisie::suivreModeRadio(const QString& mode) {
+    modeRadio_ = mode;
+    appliquerModeRadio();
+}
+
+void Saisie::appliquerBandeRadio() {
+    if (bandeRadio_.isEmpty() || bandeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
+    Combos::montrerTexte(f_.choixBande, bandeRadio_);
+    memoriserIndex(f_.choixBande, Reglages::Bande);
+}
+
+void Saisie::appliquerModeRadio() {
+    if (modeRadio_.isEmpty() || modeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
+    // Reports still at the old mode's default were not typed: they follow.
+    const QString ancien = Controles::rapportParDefaut(f_.choixMode->currentText());
+    const bool rapportsTapes = f_.champRstRecu->text() != ancien || f_.champRstEnvoye->text() != ancien;
+    const bool auRepos = !saisieEnCours();
+    Combos::montrerTexte(f_.choixMode, modeRadio_);
+    memoriserIndex(f_.choixMode, Reglages::Mode);
+    if (!rapportsTapes) rapportsParDefaut();
+    if (auRepos) noterRepos();  // reports the rig changed were not typed
+}
+
+Saisie::QsoSignale Saisie::qsoASignaler() const {
+    const QString indicatif = f_.champIndicatif->text().trimmed();
+    if (indicatif.isEmpty()) return dernierEnregistre_;
+    return {indicatif, f_.champReference->text().trimmed()};
 }

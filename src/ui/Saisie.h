@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "ui/AppContext.h"
+#include "ui/ToucheChamps.h"
 
 class QComboBox;
 class QDateTime;
@@ -21,6 +22,8 @@ enum class EtatSaisie { Nouveau, Modification, Insertion };
 // values between the form's controls and it, and keeps the form's state.
 class Saisie : public QObject {
     Q_OBJECT
+    friend class ToucheChamps;
+
 public:
     Saisie(AppContext& ctx, FormulaireSaisie& formulaire, ModeleLog* modele, QObject* parent = nullptr);
 
@@ -88,23 +91,6 @@ private:
     void installer();
     void ouvrir(QWidget* w);
     void memoriserIndex(QComboBox* cb, const QString& key);
-    // Fills the remembered first name of a callsign (and may empty the département).
-    void chercherPrenom(const QString& indicatif);
-
-    // Key presses of the entry controls: the code to insert, 0 for nothing.
-    int toucheBande(int code);
-    int toucheIndicatif(int code);
-    int touchePrenom(int code);
-    int toucheReference(int code);
-    int toucheDepartement(int code);
-    int toucheDate(int code);
-    int toucheHeure(int code);
-    int toucheMode(int code);
-    int toucheRstRecu(int code);
-    int toucheRstEnvoye(int code);
-    int toucheNom(int code);
-    int toucheQsl(int code);
-
     QString fichierPrenoms() const { return ctx_.path(QStringLiteral("Liste_Prenom.txt")); }
     QString fichierListeDCF() const { return ctx_.path(QStringLiteral("Liste_DCF.csv")); }
 
@@ -124,6 +110,6 @@ private:
     QStringList textesRepos() const;
     void noterRepos() { repos_ = textesRepos(); }
     QStringList repos_;
-    QString refSpot_;                // what the reference field gets when it opens empty
-    bool listeAbsenteDite_ = false;  // the missing list is told once a session
+    QString refSpot_;              // what the reference field gets when it opens empty
+    ToucheChamps touches_{*this};  // last: it reads the members above
 };
