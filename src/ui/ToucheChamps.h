@@ -8,7 +8,7 @@ class Saisie;
 // What a key does in each field of the entry form: Enter checks the field,
 // refuses with the logic layer's message or opens the next one; other keys
 // come back as the code to insert (capitals where the field wants them), 0
-// for nothing. Part of the entry road: it reads and moves its state.
+// for nothing. It belongs to the entry road and moves its state.
 class ToucheChamps {
 public:
     explicit ToucheChamps(Saisie& saisie);

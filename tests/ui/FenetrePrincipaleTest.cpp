@@ -191,7 +191,7 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
         EXPECT_TRUE(m.hasMatch() && !lettres.contains(m.captured(1).at(0).toLower())) << t.toStdString();
         lettres.insert(m.captured(1).at(0).toLower());
     }
-    // The Parts' captions, the marks aside, and the keys of the menus.
+    // The captions as the operator reads them, the marks aside, and the keys of the menus.
     EXPECT_EQ(QStringList({c<QPushButton>("boutonValider")->text(), c<QAction>("actionMettreAJourListe")->text(),
                            c<QMenu>("menuCarte")->title(), c<QAction>("actionContactees")->text(),
                            c<QAction>("actionQuitter")->shortcut().toString(),
