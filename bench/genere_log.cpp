@@ -1,5 +1,5 @@
 // Writes the generated log of n QSOs and the station setting, for timing the
-// real program: genere_log <data folder> <XDG_CONFIG_HOME> <n> [rigctld's host:port].
+// real program: genere_log <data folder> <XDG_CONFIG_HOME> <n> [rigctld's host:port [cluster node's host:port]].
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -11,14 +11,15 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() != 4 && a.size() != 5) {
-        std::fputs("usage: genere_log <dossier> <config> <nombre> [radio]\n", stderr);
+    if (a.size() < 4 || a.size() > 6) {
+        std::fputs("usage: genere_log <dossier> <config> <nombre> [radio [noeud]]\n", stderr);
         return 2;
     }
     const QString station = QStringLiteral("F5BENCH");
     QtSettingsStore reglages(a[2]);
     reglages.write(Reglages::App, Reglages::Global, Reglages::Indicatif, station);
-    if (a.size() == 5) reglages.write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, a[4]);
+    if (a.size() >= 5) reglages.write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, a[4]);
+    if (a.size() == 6) reglages.write(Reglages::App, Reglages::Global, Reglages::NoeudCluster, a[5]);
     const QString log = a[1] + QStringLiteral("/") + station + QStringLiteral("_DCF.log");
     const int n = a[3].toInt();
     // The reference list: the log's 160 cathedrals and basilicas, and 40 more never worked.

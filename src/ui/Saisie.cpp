@@ -265,6 +265,7 @@ void Saisie::suivreModeRadio(const QString& mode) {
 void Saisie::appliquerBandeRadio() {
     if (bandeRadio_.isEmpty() || bandeALaMain_ || etat_ != EtatSaisie::Nouveau) return;
     Combos::montrerTexte(f_.choixBande, bandeRadio_);
+    Chronos::horodater("bande_suivie");  // for scripts/bench, which knows when it turned the rig
     memoriserIndex(f_.choixBande, Reglages::Bande);
 }
 
