@@ -1,7 +1,6 @@
 #include "core/adif/ImportAdif.h"
 
 #include <QDate>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -259,28 +258,10 @@ Carnet::Resultat appliquer(const Plan& plan, Carnet& log) {
 }
 
 bool memoriserPrenoms(const QList<Qso>& qsos, const QString& fichier, QString* erreur) {
-    bool lu = true;
-    QStringList lignes = TextFile::readLines(fichier, &lu);
-    // Missing: created here. Present but unreadable: never overwritten.
-    if (!lu && QFile::exists(fichier)) {
-        if (erreur) *erreur = QStringLiteral("lecture impossible");
-        return false;
-    }
-    QHash<QString, QList<qsizetype>> parCle;
-    for (qsizetype i = 0; i < lignes.size(); ++i) parCle[lignes[i].left(12)].append(i);
-    bool change = false;
-    for (const Qso& q : qsos) {
-        if (q.prenom.trimmed().isEmpty()) continue;
-        const QString l = Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom);
-        QList<qsizetype>& ou = parCle[l.left(12)];
-        if (ou.isEmpty()) {
-            ou.append(lignes.size());
-            lignes.append(l);
-        }
-        for (qsizetype k : ou) lignes[k] = l;
-        change = true;
-    }
-    return !change || TextFile::rewriteLines(fichier, lignes, erreur);
+    QStringList lignes;
+    for (const Qso& q : qsos)
+        if (!q.prenom.trimmed().isEmpty()) lignes << Prenoms::enregistrement(q.indicatif, q.dpt, q.prenom);
+    return Prenoms::memoriserLot(fichier, lignes, erreur);
 }
 
 QString resume(const Plan& plan) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // The first-name memory Liste_Prenom.txt, shared by all stations: callsign
 // padded to 12, blank, département padded to 2, blank, first name.
@@ -19,5 +20,8 @@ QString enregistrement(const QString& indicatif, const QString& dpt, const QStri
 // Replaces every line with the same first 12 characters, else appends; the
 // file is rewritten whole. False, with *erreur, when it cannot be.
 bool memoriser(const QString& fichier, const QString& ligne, QString* erreur = nullptr);
+// The same for many records in one rewrite (an import); nothing is written
+// when there is none.
+bool memoriserLot(const QString& fichier, const QStringList& lignes, QString* erreur = nullptr);
 
 }  // namespace Prenoms
