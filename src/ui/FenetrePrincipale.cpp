@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -254,6 +255,9 @@ bool FenetrePrincipale::eventFilter(QObject* o, QEvent* e) {
                 rendreFocus();
         }
     }
+    // Shorter (the status bar appearing, a smaller window), the list keeps its current line in sight.
+    if (o == liste->viewport() && e->type() == QEvent::Resize)
+        QTimer::singleShot(0, liste, [liste] { liste->scrollTo(liste->currentIndex()); });
     // A double click where no line stands is still the list's double click.
     if (o == liste->viewport() && e->type() == QEvent::MouseButtonDblClick &&
         !liste->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).isValid())

@@ -147,9 +147,11 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
 }
 
 // On a 1366 × 768 screen the whole window shows: the log list gives up
-// lines, the form keeps its height.
+// lines, the form keeps its height, the last QSO stays in sight.
 TEST_F(Demarrage, TheWindowFitsALaptopScreenTheListGivingWay) {
-    ouvrir({ligne("F6AAA", "75", "JEAN", "DCF-001", "01/02/15", "10:00")});
+    QStringList lignes;
+    for (int i = 0; i < 60; ++i) lignes << ligne(QString("F6A%1").arg(i), "75", "JEAN", "DCF-001", "01/02/15", "10:00");
+    ouvrir(lignes);
     const QSize minimale = main->minimumSizeHint();
     EXPECT_TRUE(minimale.width() <= 1366 && minimale.height() <= 600) << minimale.width() << "x" << minimale.height();
     main->resize(main->width(), 900);
@@ -159,7 +161,10 @@ TEST_F(Demarrage, TheWindowFitsALaptopScreenTheListGivingWay) {
     main->resize(main->width(), 600);
     QApplication::processEvents();
     EXPECT_EQ(QList<int>({main->height(), formulaire->height()}), QList<int>({600, hauteurFormulaire}));
-    EXPECT_LT(c<QListView>("listeQso")->height(), hauteurListe);
+    QListView* liste = c<QListView>("listeQso");
+    EXPECT_LT(liste->height(), hauteurListe);
+    QApplication::processEvents();
+    EXPECT_TRUE(liste->viewport()->rect().contains(liste->visualRect(liste->currentIndex())));
 }
 
 // Without the list, one message for the whole session; a double-click below the lines asks for one.
