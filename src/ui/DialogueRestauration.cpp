@@ -31,6 +31,9 @@ DialogueRestauration::DialogueRestauration(AppContext& ctx, QWidget* parent) : Q
     listeSauvegardes_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Heure"), QStringLiteral("QSO")});
     listeSauvegardes_->setRootIsDecorated(false);
     listeSauvegardes_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The count stands under its title, not at the far edge.
+    listeSauvegardes_->header()->setStretchLastSection(false);
+    listeSauvegardes_->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     auto* boutons = new QDialogButtonBox;
     boutonRestaurer_ = boutons->addButton(QStringLiteral("&Restaurer"), QDialogButtonBox::ActionRole);
     boutonRestaurer_->setObjectName(QStringLiteral("boutonRestaurer"));

@@ -159,7 +159,8 @@ QChart* graphiqueTemps(const DonneesGraphiques& d, const Bulle& bulle) {
         ligne->append(droite, s.valeur);
         ligne->setPen(QPen(couleur, 1.5, Qt::DashLine));
         attacher(c, ligne, x, qsos, false);
-        place = s.valeur - precedent < 0.06 * qsos->max() ? place + 0.25 : 0.12;
+        // Close is judged for the shortest chart the window allows: about 100 pixels.
+        place = s.valeur - precedent < 0.2 * qsos->max() ? place + 0.25 : 0.12;
         precedent = s.valeur;
         auto* etiquette = new QLineSeries;
         etiquette->append(gauche + (droite - gauche) * place, s.valeur);
