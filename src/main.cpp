@@ -18,6 +18,7 @@
 #include "platform/HttpClient.h"
 #include "platform/Printer.h"
 #include "platform/SettingsStore.h"
+#include "platform/SignauxArret.h"
 #include "platform/WebView.h"
 #include "ui/AppContext.h"
 #include "ui/FenetrePrincipale.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     FichierAtomique::ignorerLimiteTaille();
     QtWebViewFactory::bacASablePourRoot();
     QApplication app(argc, argv);
+    SignauxArret::installer();
     QApplication::setApplicationName(QStringLiteral("Vitralog"));
     QApplication::setOrganizationName(QStringLiteral("Vitralog"));
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.vitralog.Vitralog"));
