@@ -264,9 +264,13 @@ QString ascii(QStringView texte) {
     return r;
 }
 
+namespace {
+// A comment as it leaves: ASCII, one line of single blanks, cut to the node's width.
+QString plier(const QString& texte) { return ascii(texte).simplified().left(LongueurCommentaire).trimmed(); }
+}  // namespace
+
 QString commentaire(const QString& reference, const QString& nom) {
-    const QString t = nom.isEmpty() ? reference : reference + QLatin1Char(' ') + nom;
-    return ascii(t).simplified().left(LongueurCommentaire).trimmed();
+    return plier(nom.isEmpty() ? reference : reference + QLatin1Char(' ') + nom);
 }
 
 std::optional<double> lireKHz(QStringView texte) {
@@ -304,7 +308,7 @@ Envoi preparer(const Signalement& s) {
             QStringLiteral("Référence invalide : %1 (par exemple DCF-018 ou DBF-012B)").arg(s.reference.trimmed()));
 
     // Controls go with the folding: whatever is typed, one line leaves.
-    const QString c = ascii(s.commentaire).simplified().left(LongueurCommentaire).trimmed();
+    const QString c = plier(s.commentaire);
     QString ligne = QStringLiteral("DX ") + frequence + QLatin1Char(' ') + indicatif;
     if (!c.isEmpty()) ligne += QLatin1Char(' ') + c;
     return {ligne.toLatin1(), indicatif + QStringLiteral(" sur ") + reference, {}};
