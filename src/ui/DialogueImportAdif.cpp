@@ -1,7 +1,6 @@
 #include "ui/DialogueImportAdif.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -43,13 +42,8 @@ QString nomFichierRefus(const QString& indicatif) { return indicatif + QStringLi
 void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir) {
     Carnet& log = *ctx.carnet;
     log.actualiser();
-    if (!log.lisible()) {
-        // A log that cannot be read cannot be rewritten either.
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log.chemin()).fileName());
-        return;
-    }
-    const QString chemin =
-        (choisir ? choisir : ChoixFichier::adif(QStringLiteral("Importer un fichier ADIF")))(parent, ctx.dataDir);
+    const QString chemin = ChoixFichier::adifAImporter(log, *ctx.dialogs, parent, ctx.dataDir, choisir,
+                                                       QStringLiteral("Importer un fichier ADIF"));
     if (chemin.isEmpty()) return;
 
     const LecteurAdif::Lecture lecture = LecteurAdif::lireFichier(chemin);

@@ -1,7 +1,6 @@
 #include "ui/ImportConfirmations.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -67,13 +66,8 @@ void ecrireRapport(AppContext& ctx, const FusionConfirmations::Plan& plan) {
 
 void importer(AppContext& ctx, QWidget* parent, const ChoixFichier::Choix& choisir) {
     Carnet& log = *ctx.carnetAJour();
-    if (!log.lisible()) {
-        // A log that cannot be read cannot be rewritten either.
-        ctx.dialogs->notice(QStringLiteral("Impossible de lire le log ") + QFileInfo(log.chemin()).fileName());
-        return;
-    }
-    const QString chemin =
-        (choisir ? choisir : ChoixFichier::adif(QStringLiteral("Importer des confirmations")))(parent, ctx.dataDir);
+    const QString chemin = ChoixFichier::adifAImporter(log, *ctx.dialogs, parent, ctx.dataDir, choisir,
+                                                       QStringLiteral("Importer des confirmations"));
     if (chemin.isEmpty()) return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

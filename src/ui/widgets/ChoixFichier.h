@@ -2,6 +2,8 @@
 #include <QString>
 #include <functional>
 
+class Carnet;
+class Dialogs;
 class QWidget;
 
 // The file an import reads, as the operator picks it. Tests give their own.
@@ -15,5 +17,12 @@ using Choix = std::function<QString(QWidget* parent, const QString& dossier)>;
 Choix dialogue(const QString& titre, const QString& filtres);
 // The same for an ADIF file.
 Choix adif(const QString& titre);
+
+// The ADIF file to import into `log`, chosen in `dossier` (with the dialog
+// titled `titre` unless `choisir` is given); empty when the log cannot be
+// read, which is said, since it could not be rewritten either, or when the
+// operator gave up.
+QString adifAImporter(const Carnet& log, Dialogs& dialogs, QWidget* parent, const QString& dossier,
+                      const Choix& choisir, const QString& titre);
 
 }  // namespace ChoixFichier
