@@ -18,6 +18,7 @@
 #include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
 #include "core/sauvegarde/Sauvegardes.h"
+#include "support/Journal.h"
 
 namespace Coupures {
 
@@ -52,10 +53,6 @@ namespace {
 
 using Lignes = QList<QByteArray>;
 
-QByteArray lire(const QString& p) {
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 QByteArray stockee(const Qso& q) { return TextFile::encode(LigneQso::format(q)); }
 Lignes lignes(const QByteArray& log) {
     Lignes l = log.split('\n');
@@ -259,7 +256,7 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
         qint64 duree = 0;
         lancer(-1, &duree);
         plusCourt = std::min(plusCourt, duree);
-        if (lire(chemin) != c.depart) TextFile::rewrite(chemin, c.depart);
+        if (lireFichier(chemin) != c.depart) TextFile::rewrite(chemin, c.depart);
     }
     QStringList copies;
     for (const Sauvegardes::Copie& k : Sauvegardes::lister(c.lieu.dossier, c.lieu.station)) copies << k.chemin;
@@ -271,7 +268,7 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
         if (etat == 0) plusCourt = std::min(plusCourt, duree);
         const qsizetype laisses = restes().size() - avant;
         b.laisses += int(std::max<qsizetype>(laisses, 0));
-        const QByteArray apres = lire(chemin);
+        const QByteArray apres = lireFichier(chemin);
         bool ancien = apres == c.avant, nouveau = apres == c.apres;
         QString vu = QStringLiteral("le log n'est ni l'ancien ni le nouveau (%1 octets)").arg(apres.size());
         if (sauvegarde) {
@@ -285,7 +282,7 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
                 entieres = entieres && QFileInfo::exists(autreFichier(s));
                 if (copies.contains(s.chemin)) continue;
                 neuves << s.chemin;
-                entieres = entieres && lire(s.chemin) == c.depart && lire(autreFichier(s)) == prenoms;
+                entieres = entieres && lireFichier(s.chemin) == c.depart && lireFichier(autreFichier(s)) == prenoms;
             }
             ancien = entieres && maintenant == copies;
             nouveau = entieres && neuves.size() == 1;

@@ -12,13 +12,10 @@
 
 #include "Coupures.h"
 #include "core/journal/Carnet.h"
+#include "support/Journal.h"
 
 namespace {
 
-QByteArray lire(const QString& p) {
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 QStringList temporaires(const QString& d) { return QDir(d).entryList({"Temporaire*"}, QDir::AllEntries); }
 void droits(const QString& p, mode_t m) { ASSERT_EQ(::chmod(QFile::encodeName(p).constData(), m), 0); }
 
@@ -120,7 +117,7 @@ TEST(EcrituresImpossibles, RefusedAndTheLogAsItWas) {
               }),
               attendus.join('\n'));
     for (const QString& log : logs) {
-        EXPECT_TRUE(lire(log) == ancien && QFileInfo(log).ownerId() == ::geteuid() &&
+        EXPECT_TRUE(lireFichier(log) == ancien && QFileInfo(log).ownerId() == ::geteuid() &&
                     temporaires(QFileInfo(log).path()).isEmpty())
             << log.toStdString();
         droits(QFileInfo(log).path(), 0755);

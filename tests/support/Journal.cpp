@@ -1,5 +1,6 @@
 #include "support/Journal.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 
 #include "core/journal/LigneQso.h"
@@ -21,6 +22,16 @@ void DossierCarnet::writeFile(const QString& nom, const QByteArray& bytes) const
     QFile f(path(nom));
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(bytes);
+}
+
+QByteArray lireFichier(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+void ecrireFichier(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
 }
 
 QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,

@@ -21,6 +21,11 @@ struct DossierCarnet {
     void writeFile(const QString& nom, const QByteArray& bytes) const;
 };
 
+// A file's bytes, "<absent>" when it cannot be read.
+QByteArray lireFichier(const QString& chemin);
+// Writes the bytes whole, or fails the test.
+void ecrireFichier(const QString& chemin, const QByteArray& octets);
+
 // A log line from its fields, through the real formatter.
 QString ligne(const QString& call, const QString& dpt, const QString& prenom, const QString& ref, const QString& date,
               const QString& heure, const QString& mode = "SSB", const QString& bande = "14 Mhz",

@@ -11,17 +11,10 @@
 
 #include "core/journal/FichierAtomique.h"
 #include "core/journal/TextFile.h"
+#include "support/Journal.h"
 
 namespace {
 
-QByteArray lire(const QString& p) {
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
-}
-void ecrire(const QString& p, const QByteArray& b) {
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
-}
 mode_t mode(const QString& p) {
     struct stat st {};
     return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
@@ -40,9 +33,9 @@ QStringList entrees(const QString& d) { return QDir(d).entryList(QDir::AllEntrie
 TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
     QTemporaryDir d;
     const QString cible = d.filePath("F5XYZ_DCF.log");
-    ecrire(cible, "ancien\r\n");
-    ecrire(d.filePath("Temporaire.txt"), "reste d'un arret brutal");
-    ecrire(d.filePath("Temporaire-aaaaaa.txt"), "reste");
+    ecrireFichier(cible, "ancien\r\n");
+    ecrireFichier(d.filePath("Temporaire.txt"), "reste d'un arret brutal");
+    ecrireFichier(d.filePath("Temporaire-aaaaaa.txt"), "reste");
     ASSERT_TRUE(QDir(d.path()).mkpath("Temporaire-bbbbbb.txt/bloque") && QDir(d.path()).mkpath("cible/dedans"));
     const QStringList avant = entrees(d.path());
     QString err;
@@ -52,7 +45,7 @@ TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
         ASSERT_TRUE(f.open(cible) && f.write("\3511\r\n") && f.write("2\r\n") && f.commit())
             << f.errorText().toStdString();
     }
-    EXPECT_EQ(lire(cible) + lire(d.filePath("Temporaire.txt")), "\3511\r\n2\r\nreste d'un arret brutal");
+    EXPECT_EQ(lireFichier(cible) + lireFichier(d.filePath("Temporaire.txt")), "\3511\r\n2\r\nreste d'un arret brutal");
     {
         FichierAtomique f;  // dropped before its commit
         ASSERT_TRUE(f.open(cible) && f.write("perdu\r\n"));
@@ -66,16 +59,16 @@ TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
     const bool ecrit = TextFile::rewrite(cible, QByteArray(10000, 'x'), &err);
     ::setrlimit(RLIMIT_FSIZE, &limite);
     EXPECT_FALSE(ecrit || err != QString::fromLocal8Bit(std::strerror(EFBIG)));
-    EXPECT_EQ(lire(cible), "\3511\r\n2\r\n");
+    EXPECT_EQ(lireFichier(cible), "\3511\r\n2\r\n");
     EXPECT_EQ(entrees(d.path()), avant);
 
     QDir(d.path()).mkdir("ailleurs");
     const QString reel = d.filePath("ailleurs/F5XYZ_DCF.log"), lien = d.filePath("lien.log");
-    ecrire(reel, "ancien\r\n");
+    ecrireFichier(reel, "ancien\r\n");
     ASSERT_TRUE(QFile::link(reel, lien));
     droits(reel, 0640);
     ASSERT_TRUE(TextFile::rewrite(lien, "nouveau\r\n", &err)) << err.toStdString();
-    EXPECT_TRUE(QFileInfo(lien).isSymLink() && lire(reel) == "nouveau\r\n" && mode(reel) == 0640);
+    EXPECT_TRUE(QFileInfo(lien).isSymLink() && lireFichier(reel) == "nouveau\r\n" && mode(reel) == 0640);
     EXPECT_EQ(entrees(d.filePath("ailleurs")), QStringList{"F5XYZ_DCF.log"});
 
     // A link to a file not there yet creates it, with the usual mode.
@@ -111,7 +104,7 @@ TEST(FichierAtomique, CleanupRemovesOnlyOurOwnLeftovers) {
                {"Temporaire-a1_2c3.txt", false}, {"Temporaire-a1B2c3.log", false}, {"F5XYZ_DCF.log", false}};
     QStringList attendus;
     for (const auto& c : cas) {
-        ecrire(d.filePath(c.nom), "x");
+        ecrireFichier(d.filePath(c.nom), "x");
         if (c.retire) attendus << c.nom;
     }
     ASSERT_TRUE(QDir(d.path()).mkdir("Temporaire-dossie.txt") &&

@@ -9,17 +9,10 @@
 
 #include "core/journal/FichierAtomique.h"
 #include "core/sauvegarde/Sauvegardes.h"
+#include "support/Journal.h"
 
 namespace {
 
-QByteArray lire(const QString& p) {
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
-}
-void poser(const QString& p, const QByteArray& b) {
-    QFile f(p);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
-}
 QDateTime le(int jour, int heure = 9, int mois = 12, int an = 2026) {
     return QDateTime(QDate(an, mois, jour), QTime(heure, 30, 15));
 }
@@ -28,7 +21,7 @@ struct Dossier : ::testing::Test {
     QTemporaryDir d;
     Sauvegardes::Lieu lieu;
     void SetUp() override {
-        poser(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n");
+        ecrireFichier(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n");
         lieu = {d.filePath("Sauvegardes"),
                 true,
                 "F5XYZ",
@@ -59,9 +52,9 @@ TEST_F(Dossier, DailyAndQuitBackups) {
                            "F5XYZ_DCF_2026-12-07_183015.log", "F5XYZ_DCF_2026-12-07_183015_Liste_Prenom.txt",
                            "F5XYZ_DCF_2026-12-08_093015.log", "F5XYZ_DCF_2026-12-08_093015_Liste_Prenom.txt"}));
     QStringList contenus;
-    for (const Sauvegardes::Copie& c : Sauvegardes::lister(lieu.dossier, "F5XYZ")) contenus << lire(c.chemin);
+    for (const Sauvegardes::Copie& c : Sauvegardes::lister(lieu.dossier, "F5XYZ")) contenus << lireFichier(c.chemin);
     EXPECT_EQ(contenus, QStringList({"lendemain\r\n", "fin bis\r\n", "fin\r\n", "avant\r\n"}));
-    EXPECT_EQ(lire(lieu.dossier + "/F5XYZ_DCF_2026-12-07_093015_Liste_Prenom.txt"), "F5ABC JEAN\r\n");
+    EXPECT_EQ(lireFichier(lieu.dossier + "/F5XYZ_DCF_2026-12-07_093015_Liste_Prenom.txt"), "F5ABC JEAN\r\n");
     EXPECT_EQ(s.messageAMontrer(), "");
 }
 
@@ -88,7 +81,7 @@ TEST_F(Dossier, RetentionOverTwoYears) {
 TEST_F(Dossier, FailuresSaySoOnceAndLoseNothing) {
     ASSERT_EQ(Sauvegardes::sauvegarder(lieu, "ancienne", le(1)), "");
     const QStringList avant = noms();
-    poser(d.filePath("fichier"), "");
+    ecrireFichier(d.filePath("fichier"), "");
     const Sauvegardes::Lieu impossible{d.filePath("fichier/Sauvegardes"), true, "F5XYZ", {}};
     const Sauvegardes::Lieu debranche{d.filePath("cle"), false, "F5XYZ", {}};
     EXPECT_EQ(
@@ -119,7 +112,7 @@ TEST(SauvegardesCompte, LinesAsTheLogReadsThem) {
         qsizetype qso;
     } cas[] = {{"", 0}, {"A\nB\rC\r\n", 3}, {"A\r\r\nB", 3}, {QByteArray(3 << 20, 'x') + "\n\n", 2}};
     for (const auto& c : cas) {
-        poser(d.filePath("l.log"), c.octets);
+        ecrireFichier(d.filePath("l.log"), c.octets);
         EXPECT_EQ(Sauvegardes::compterQso(d.filePath("l.log")), c.qso) << c.octets.left(20).toStdString();
     }
     EXPECT_EQ(Sauvegardes::compterQso(d.filePath("absent.log")), -1);
