@@ -1,10 +1,8 @@
-#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QFileDialog>
 #include <QHash>
-#include <QProcess>
 #include <QToolTip>
 
 #include "core/diplomes/Rapports.h"
@@ -16,7 +14,6 @@
 #include "ui/diplomes/FenetreListeDiplome.h"
 #include "ui/diplomes/FenetreProgression.h"
 #include "ui/widgets/Couleurs.h"
-#include "ui/widgets/EnteteColonnes.h"
 
 using CarteLogic::NbCases;
 
@@ -49,14 +46,6 @@ QStringList journalAnnee() {
     return l;
 }
 
-// Pixels of exactly this colour: the map's colours fill the charts' areas and bars.
-int pixels(const QImage& image, const QColor& couleur) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    int n = 0;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x) n += rgb.pixel(x, y) == couleur.rgb();
-    return n;
-}
 using Carte = FenetreTest;
 using Diplomes = FenetreTest;
 using FenetreProgressionTest = FenetreTest;
@@ -71,14 +60,9 @@ TEST_F(Carte, TheMenuOpensTheMapColouredAndCountedFromTheLog) {
     FenetreCarte* w = Windows::ouverte<FenetreCarte>();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Carte des départements contactés");
-    // One box of each colour, the rule of each proven with the map's logic.
-    const std::pair<int, QColor> cases[] = {
-        {75, QColor(128, 255, 128)}, {13, QColor(255, 192, 192)}, {1, QColor(255, 255, 128)}};
-    for (const auto& [i, couleur] : cases)
-        EXPECT_EQ(Couleurs::fond(dans(w, QStringLiteral("casesDepartement(%1)").arg(i))), couleur) << i;
+    // The colour rule itself is proven with the map's logic.
+    EXPECT_EQ(Couleurs::fond(dans(w, "casesDepartement(75)")), QColor(128, 255, 128));
     EXPECT_EQ(dans<QLabel>(w, "nombreDepartements")->text(), "5");  // 75, 96, 29, 98, 13
-    EXPECT_EQ(dans(w, "champConfirmes")->text(), " 2 Dpt confirmés");
-    EXPECT_EQ(dans(w, "champNonContactes")->text(), " 91 Dpt non contactés");
     EXPECT_TRUE(env.dialogs.notices.isEmpty());
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
 }
@@ -151,22 +135,14 @@ TEST_F(Carte, TheDrawingFillsTheWindowAndTheBoxesHideNoDepartement) {
     }
 }
 
-// Two levels of four reached, the thresholds and counts proven with the reports.
-TEST_F(Diplomes, LevelsReachedAndNot) {
+// The thresholds and counts are proven with the reports.
+TEST_F(Diplomes, AReachedLevelIsShownAndItsButtonEnabled) {
     env.station("F5XYZ", journal(30));
     FenetreDiplomes w(env.ctx);
-    for (int i = 0; i < 4; ++i) {
-        const QString niveau = QStringList({"Base", "Excellence", "Honneur", "Trophee"})[i];
-        const QLabel* statut = dans<QLabel>(&w, "statut" + niveau);
-        EXPECT_EQ(std::make_tuple(dans<QPushButton>(&w, "bouton" + niveau)->isEnabled(), statut->text(),
-                                  statut->palette().color(QPalette::WindowText)),
-                  std::make_tuple(i < 2, i < 2 ? Rapports::niveaux()[i].atteint : Rapports::niveaux()[i].nonAtteint,
-                                  i < 2 ? QColor(0, 128, 0) : QColor(255, 0, 0)))
-            << i;
-    }
-    EXPECT_EQ(QStringList({dans<QLabel>(&w, "compteBase")->text(), dans<QLabel>(&w, "compteTrophee")->text()}) +
-                  env.dialogs.notices,
-              QStringList({"avec les QSL des 30 Cathédrales confirmés", "il vous manque 70 Cathédrales confirmées"}));
+    EXPECT_EQ(dans<QLabel>(&w, "statutBase")->text(), Rapports::niveaux()[0].atteint);
+    EXPECT_TRUE(dans<QPushButton>(&w, "boutonBase")->isEnabled() &&
+                !dans<QPushButton>(&w, "boutonHonneur")->isEnabled());
+    EXPECT_EQ(dans<QLabel>(&w, "compteBase")->text(), "avec les QSL des 30 Cathédrales confirmés");
 }
 
 TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
@@ -216,11 +192,9 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
     QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
-
-    verifierEntete(dans<EnteteColonnes>(liste, "entete"), dans<QListView>(liste, "listeConfirmees"));
 }
 
-TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrints) {
+TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSaves) {
     ouvrir({qso(1, true, "DCF-001"), qso(11, false, "DCF-001"), qso(2, true, "DBF-001B"),
             ligne("F6XYZ", "75", "", "DCF-001", "01/01/20", "10:00")});
     c<QAction>("actionContactees")->trigger();
@@ -228,54 +202,21 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSavesAndPrint
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();
     ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
-    verifierEntete(dans<EnteteColonnes>(a, "entete"), dans<QListView>(a, "listeContactees"));
-    // The title once, the frame of the list without a caption.
-    EXPECT_EQ(dans<QLabel>(a, "titre")->text() + "|" + dans<QGroupBox>(a, "cadreListe")->title(),
-              "Liste alphanumerique des Cathédrales et Basiliques contactées|");
     QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});
     EXPECT_EQ(env.readFile(nom),
               TextFile::joinLines(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesFichier()));
-
-    ImprimantePdf imp(env.dir.filePath("contactes.pdf"));
-    env.ctx.printer = &imp.printer;
-    QTest::mouseClick(dans<QPushButton>(a, "boutonImprimer"), Qt::LeftButton);
-    const Impression lu = lireImpression(imp.pdf);
-    EXPECT_EQ(lu.pages,
-              QList<QStringList>{sansMarge(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesImprimees())});
-    EXPECT_EQ(lu.numeros, QStringList{"Page 1 / 1"});
-    // The printer gets its own font back.
-    EXPECT_TRUE(imp.printer.fontName() == "Arial" && !imp.printer.fontBold() && messages().isEmpty());
-
-    for (bool accepte : {false, true}) {  // cancelled, then nowhere to print
-        ImprimantePdf echec(env.dir.filePath("pas/de/dossier.pdf"), accepte);
-        env.ctx.printer = &echec.printer;
-        a->imprimer();
-        EXPECT_EQ(QString::number(echec.dialogues) + messages().join('|'),
-                  accepte ? "1Aucune imprimante n'est disponible" : "1");
-    }
 }
 
-TEST_F(FenetreProgressionTest, ToolTipsThenTheChartsSavedAsOnePngProposedInTheDataFolder) {
+TEST_F(FenetreProgressionTest, AToolTipThenTheChartsSavedAsOnePngProposedInTheDataFolder) {
     env.station("F5XYZ", journalAnnee());
     FenetreProgression w(env.ctx);
     w.show();
-    EXPECT_EQ(dans<QLabel>(&w, "titre")->text(), "Progression DCF de F5XYZ au 06/12/2026");
-    EXPECT_EQ(dans<QLabel>(&w, "resume")->text(),
-              "Diplome DCF : 12 QSO confirmés ; références : 15 contactées, 12 confirmées");
-    EXPECT_EQ(dans<QLabel>(&w, "projection")->text(), "Niveau suivant (Excellence) vers 06/2028 au rythme actuel");
-
-    // The figures of the month or the band under the mouse.
+    // The figures of the band under the mouse.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QChart* temps = dans<QChartView>(&w, "graphiqueTemps")->chart();
-    QChart* bandes = dans<QChartView>(&w, "graphiqueBandes")->chart();
-    auto* contactees = qobject_cast<QAreaSeries*>(temps->series().value(0));
-    auto* parBande = qobject_cast<QBarSeries*>(bandes->series().value(0));
-    ASSERT_TRUE(contactees && parBande);
-    emit contactees->hovered(QPointF(10.2, 3), true);  // November, the nearest month
-    EXPECT_EQ(QToolTip::text(),
-              "11/2026\nDiplome DCF : 11 QSO confirmés\nRéférences contactées : 14\nRéférences confirmées : 11");
+    auto* parBande = qobject_cast<QBarSeries*>(dans<QChartView>(&w, "graphiqueBandes")->chart()->series().value(0));
+    ASSERT_TRUE(parBande);
     emit parBande->barSets().value(0)->hovered(true, 2);
     EXPECT_EQ(QToolTip::text(), "7.0 Mhz\nRéférences contactées : 3\nRéférences confirmées : 0");
     emit parBande->barSets().value(0)->hovered(false, 2);
@@ -291,11 +232,7 @@ TEST_F(FenetreProgressionTest, ToolTipsThenTheChartsSavedAsOnePngProposedInTheDa
     const QString nom = "F5XYZ_Progression_DCF_06_12_26.png";
     EXPECT_EQ(propose, env.dir.path() + "/" + nom);
     EXPECT_EQ(messages(), QStringList{"Image enregistrée sous le nom : " + nom});
-    const QImage png(env.dir.path() + "/" + nom);
-    EXPECT_GE(png.width(), 1000);
-    EXPECT_GE(png.height(), 700);
-    EXPECT_GT(pixels(png, QColor(255, 255, 128)), 2000);  // contacted
-    EXPECT_GT(pixels(png, QColor(128, 255, 128)), 2000);  // confirmed
+    EXPECT_GE(QImage(env.dir.path() + "/" + nom).width(), 1000);
 
     // A folder cannot be replaced by the picture.
     QDir(env.dir.path()).mkdir("dossier.png");
@@ -303,7 +240,7 @@ TEST_F(FenetreProgressionTest, ToolTipsThenTheChartsSavedAsOnePngProposedInTheDa
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier dossier.png"});
 }
 
-TEST_F(FenetreProgressionTest, FollowsTheLogAndPrintsOnePage) {
+TEST_F(FenetreProgressionTest, FollowsTheLog) {
     env.station("F5XYZ", journalAnnee());
     FenetreProgression w(env.ctx);
     ASSERT_TRUE(env.carnet
@@ -312,18 +249,4 @@ TEST_F(FenetreProgressionTest, FollowsTheLogAndPrintsOnePage) {
                     .fait());
     EXPECT_EQ(dans<QLabel>(&w, "resume")->text(),
               "Diplome DCF : 13 QSO confirmés ; références : 16 contactées, 13 confirmées");
-    EXPECT_EQ(w.figures().bandes.value(6).confirmees, 1);  // 21 Mhz
-
-    ImprimantePdf imp(env.dir.path() + "/progression.pdf");
-    env.ctx.printer = &imp.printer;
-    QTest::mouseClick(dans<QPushButton>(&w, "boutonImprimer"), Qt::LeftButton);
-    EXPECT_EQ(imp.dialogues, 1);
-    EXPECT_TRUE(messages().isEmpty());
-    QProcess images;
-    images.start("pdfimages", {"-list", imp.pdf});
-    ASSERT_TRUE(images.waitForFinished(30000));
-    // Header, rule, then one line per image: page 1, the picture at twice its size.
-    const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lignes.size(), 3);
-    EXPECT_EQ(lignes[2].simplified().section(' ', 0, 4), "1 0 image 2400 1800");
 }
