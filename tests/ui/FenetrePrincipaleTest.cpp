@@ -1,4 +1,7 @@
 #include <QAccessible>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include "support/FenetreTest.h"
@@ -162,19 +165,40 @@ TEST_F(Clavier, ListMissingIsToldOnceAndDoubleClickBelowTheLinesAsksForALine) {
              "Cliquez sur une ligne pour l'editer"}));
 }
 
-TEST_F(Clavier, ShortcutsOpenTheSearchAndTheGuide) {
+TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
     ouvrir();
+    // Alt+letter of the menu bar and the buttons: one owner per letter.
+    QStringList captions;
+    for (QAction* a : main->menuBar()->actions()) captions << a->text();
+    for (QPushButton* b : main->findChildren<QPushButton*>()) captions << b->text();
+    QSet<QChar> lettres;
+    for (const QString& t : captions) {
+        const auto m = QRegularExpression("&(.)").match(t);
+        EXPECT_TRUE(m.hasMatch() && !lettres.contains(m.captured(1).at(0).toLower())) << t.toStdString();
+        lettres.insert(m.captured(1).at(0).toLower());
+    }
     EXPECT_EQ(
         c<QAction>("actionQuitter")->shortcut().toString() + " " + c<QAction>("actionGuide")->shortcut().toString(),
         "Ctrl+Q F1");
     QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
     QWidget* r = fenetre("FenetreRecherche");
-    EXPECT_TRUE(r && QTest::qWaitForWindowActive(r));
+    ASSERT_TRUE(r && QTest::qWaitForWindowActive(r));
+    QTest::keyClick(r, Qt::Key_Escape);
+    EXPECT_EQ(fenetre("FenetreRecherche"), nullptr);
     c<QAction>("actionGuide")->trigger();  // the guide of the source tree
     auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
     ASSERT_NE(g, nullptr);
     EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
-    EXPECT_FALSE(g->document()->isEmpty());
+    // Every link of the contents leads to a heading.
+    QStringList liens, ancres;
+    for (QTextBlock b = g->document()->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+            const QTextCharFormat cf = f.fragment().charFormat();
+            if (cf.anchorHref().startsWith('#')) liens << cf.anchorHref().mid(1);
+            ancres << cf.anchorNames();
+        }
+    EXPECT_GE(liens.size(), 20);
+    for (const QString& l : liens) EXPECT_TRUE(ancres.contains(l)) << l.toStdString();
 }
 
 TEST_F(Clavier, FieldsAreNamedByTheirLabelsAndTabbedInEntryOrder) {

@@ -2,6 +2,7 @@
 
 #include "core/journal/Carnet.h"
 #include "support/FenetreTest.h"
+#include "ui/FenetreRecherche.h"
 #include "ui/Saisie.h"
 #include "ui/SpotsDCF.h"
 
@@ -26,6 +27,13 @@ protected:
 class Enregistrement : public FenetreTest {
 protected:
     QString modeAff() { return c<QLabel>("etiquetteEtat")->text(); }
+    // Where each control of the entry frame stands.
+    QList<QRect> grille() {
+        QApplication::processEvents();  // the layout follows a change of text when it is asked to
+        QList<QRect> g;
+        for (const QWidget* w : c<QGroupBox>("cadreSaisie")->findChildren<QWidget*>()) g << w->geometry();
+        return g;
+    }
 };
 
 class AbandonSaisie : public FenetreTest {
@@ -79,9 +87,9 @@ TEST_F(SaisieQso, OneQsoTypedFieldByFieldEndsAsTheBytesOfTheLog) {
     EXPECT_EQ(focus(), c("champIndicatif"));
 }
 
-// A reference already worked (the rule proven with the entry's checks)
-// abandons the QSO; a manual date stays.
-TEST_F(SaisieQso, AWorkedReferenceIsRefusedAndAManualDateStays) {
+// A refusal keeps the text and the focus (the rules proven with the entry's
+// checks); a reference already worked abandons the QSO; a manual date stays.
+TEST_F(SaisieQso, RefusalsKeepTheTextAndTheFocusAndAManualDateStays) {
     for (const char* t : {"f6abc", "", "dcf-012"}) taper(t);
     EXPECT_EQ(messages(), QStringList{"DCF-012 Cathédrale déja contacté le 14/05/15 sur 14 Mhz"});
     EXPECT_TRUE(c("champIndicatif")->text().isEmpty());
@@ -90,7 +98,12 @@ TEST_F(SaisieQso, AWorkedReferenceIsRefusedAndAManualDateStays) {
     c<QAction>("actionDateManuelle")->trigger();
     EXPECT_FALSE(c<QAction>("actionDateAutomatique")->isChecked());
     EXPECT_EQ(env.ctx.readStation(Reglages::DateAuto, ""), "Non");
-    for (const char* t : {"f6new", "", "dcf-001", "", "29/02/16", "23:59", "", "", "", "", ""}) taper(t);
+    for (const char* t : {"f6new", "", "dcf-001", "", "31/02/15"}) taper(t);
+    EXPECT_EQ(messages() << c("champDate")->text(),
+              QStringList({"Le format de la date doit etre JJ/MM/AA", "31/02/15"}));
+    EXPECT_EQ(focus(), c("champDate"));  // a refusal keeps the text and the focus
+    c("champDate")->clear();
+    for (const char* t : {"29/02/16", "23:59", "", "", "", "", ""}) taper(t);
     espace();
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(log().last().startsWith("F6NEW        18                 DCF-001 29/02/16 23:59 SSB"));
@@ -99,8 +112,10 @@ TEST_F(SaisieQso, AWorkedReferenceIsRefusedAndAManualDateStays) {
 
 TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
     ouvrir({A, B});
+    const QList<QRect> grilleSaisie = grille();
     cliquer(c<QListView>("listeQso"), 1, true);
     EXPECT_EQ(modeAff(), "Modification QSO");
+    EXPECT_EQ(grille(), grilleSaisie);  // a change of state moves no control
     EXPECT_EQ(c("champIndicatif")->text(), "F6BBB");
     c("champHeure")->setText("11:45");
     c<QPushButton>("boutonValider")->click();
@@ -110,6 +125,7 @@ TEST_F(Enregistrement, EditInsertAndDeleteFromTheList) {
     // Inserted by its date, even with the automatic date.
     c<QPushButton>("boutonInserer")->click();
     EXPECT_EQ(modeAff(), "Insertion QSO");
+    EXPECT_EQ(grille(), grilleSaisie);
     for (const char* t : {"f6ddd", "", "dcf-009", "31", "02/01/15", "09:00", "", "", "", "", ""}) taper(t);
     espace();
     ASSERT_EQ(log().size(), 3);
@@ -129,7 +145,8 @@ TEST_F(Enregistrement, AFailedWriteKeepsTheLogAndTheForm) {
     EXPECT_FALSE(QFile::exists(env.ctx.path("Liste_Prenom.txt")));  // nothing saved, nothing remembered
 }
 
-// A click on a line and a spot, each answered Non then Oui: Non keeps the three texts and the control the
+// A click on a line, Tab into the list, a spot and a search result, each
+// answered Non then Oui: Non keeps the three texts and the control the
 // operator was in; Oui shows what was picked, the main window in front.
 TEST_F(AbandonSaisie, EachRoadAsksBeforeReplacingATypedEntry) {
     const struct {
@@ -138,12 +155,20 @@ TEST_F(AbandonSaisie, EachRoadAsksBeforeReplacingATypedEntry) {
         QString apresOui;
     } routes[] = {
         {"clic", [&] { cliquer(c<QListView>("listeQso"), 0); }, "F6AAA|JEAN|DCF-002"},
+        {"tab", [&] { QTest::keyClick(focus(), Qt::Key_Tab); },  // from the last button before the list
+         "F6AAA|JEAN|DCF-002"},                                  // the list's current line, the one clicked above
         {"spot",
          [&] {
              c<QAction>("actionSpots")->trigger();
              emit Windows::ouverte<SpotsDCF>()->spotChoisi("7.0 Mhz", "F6ZZZ", "DCF-018");
          },
          "F6ZZZ||"},
+        {"recherche",
+         [&] {
+             c<QPushButton>("boutonRechercher")->click();
+             emit Windows::ouverte<FenetreRecherche>()->qsoChoisi(1);
+         },
+         "F6BBB||DCF-003"},
     };
     for (const auto& r : routes) {
         SCOPED_TRACE(r.route);
@@ -154,6 +179,7 @@ TEST_F(AbandonSaisie, EachRoadAsksBeforeReplacingATypedEntry) {
             QTest::keyClicks(focus(), "dcf-0");
             env.dialogs.questions.clear();
             env.dialogs.defauts.clear();
+            if (QString(r.route) == "tab") c<QPushButton>("boutonInserer")->setFocus();
             QWidget* avant = main->focusWidget();
             env.dialogs.answers = {oui};
             r.prendre();
@@ -181,4 +207,21 @@ TEST_F(AbandonSaisie, EachRoadAsksBeforeReplacingATypedEntry) {
                 spots.top() > cadre->mapToGlobal(cadre->rect().bottomLeft()).y())
         << spots.left() << "," << spots.top();
     EXPECT_TRUE(s->screen()->availableGeometry().contains(spots));
+}
+
+// Enter on the delete question presses Non: the log stays byte for byte.
+TEST_F(AbandonSaisie, EnterOnTheDeleteQuestionKeepsTheLog) {
+    QtDialogs vrais;
+    env.ctx.dialogs = &vrais;
+    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    main->selectionnerQso(0);
+    QString question;
+    Guetteur<QMessageBox> guetteur([&](QMessageBox* box) {
+        question = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    c<QPushButton>("boutonSupprimer")->click();
+    env.ctx.dialogs = &env.dialogs;
+    EXPECT_EQ(question, "Voulez vous Supprimer ce QSO ?");
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
 }

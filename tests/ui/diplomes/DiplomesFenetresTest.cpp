@@ -192,6 +192,7 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
     QTest::mouseClick(dans<QPushButton>(d, "boutonExcellence"), Qt::LeftButton);
     QTest::mouseClick(enregistrer, Qt::LeftButton);
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier " + bloque});
+    verifierEntete(dans<EnteteColonnes>(liste, "entete"), dans<QListView>(liste, "listeConfirmees"));
 }
 
 TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSaves) {
@@ -202,6 +203,10 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSaves) {
     ASSERT_TRUE(a);
     const QStringList vues = a->entrees();
     ASSERT_EQ(vues.size(), 3);  // F1AB twice on DCF-001: once, the filter itself proven with the reports
+    verifierEntete(dans<EnteteColonnes>(a, "entete"), dans<QListView>(a, "listeContactees"));
+    // The title once, the frame of the list without a caption.
+    EXPECT_EQ(dans<QLabel>(a, "titre")->text() + "|" + dans<QGroupBox>(a, "cadreListe")->title(),
+              "Liste alphanumerique des Cathédrales et Basiliques contactées|");
     QTest::mouseClick(dans<QPushButton>(a, "boutonEnregistrer"), Qt::LeftButton);
     const QString nom = "Cathédrales_Contactes_F5XYZ_06_12_26.txt";
     EXPECT_EQ(messages(), QStringList{"Le log a été enregistré sous le nom : " + nom});

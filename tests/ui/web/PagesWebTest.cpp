@@ -1,4 +1,5 @@
 #include <QDesktopServices>
+#include <QTcpServer>
 
 #include "platform/WebView.h"
 #include "reflist/ServeurLocal.h"
@@ -128,6 +129,28 @@ TEST_F(VueEmbarquee, ReglementShowsThePageOfTheServer) {
     delete w;
 }
 
+// Nothing listens on the port: the view shows a page of ours, in French.
+TEST_F(VueEmbarquee, AnUnreachableRulesPageSaysSoInFrenchWithTheOfflineHint) {
+    QTcpServer ferme;
+    ASSERT_TRUE(ferme.listen(QHostAddress::LocalHost));
+    const QString serveur = QString("http://127.0.0.1:%1").arg(ferme.serverPort());
+    ferme.close();
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurReglement, serveur);
+
+    FenetreReglement* w = ouvrirReglement(env.ctx);
+    auto* vue = w->findChild<QWebEngineView*>();
+    ASSERT_NE(vue, nullptr);
+    const QString titre = "Page inaccessible : " + serveur + "/WEB/DCF.html";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->title() == titre; }, 30000)) << vue->title().toStdString();
+    QString texte;
+    vue->page()->toPlainText([&](const QString& t) { texte = t; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !texte.isEmpty(); }, 10000));
+    EXPECT_EQ(texte.split('\n', Qt::SkipEmptyParts),
+              QStringList({titre, "Le serveur a refusé la connexion.",
+                           "Le règlement se lit sur Internet ; la liste des Cathédrales et le log restent "
+                           "utilisables hors connexion."}));
+    delete w;
+}
 #endif
 
 #include "PagesWebTest.moc"
