@@ -11,9 +11,12 @@ QByteArray fixture(const QString& name) {
 }  // namespace
 
 // From the menu, the known file of a generated log, written over an older
-// export; a failure is reported instead of success and leaves no file behind.
+// export; failures are reported instead of success and leave no file behind.
 TEST(ExportAdif, TheKnownFileFromTheMenuAndAFailure) {
     TestEnv env;
+    env.ctx.station = "F5XYZ";  // no log file: said, and nothing written
+    EXPECT_FALSE(ExportAdif::exporter(env.ctx));
+    EXPECT_FALSE(QFile::exists(env.ctx.path("F5XYZ_DCF.adi")));
     env.station("F5XYZ");
     env.writeFile("F5XYZ_DCF.adi", "an older export\r\n");
     env.writeFile("F5XYZ_DCF.log", fixture("F5XYZ_DCF.log"));
@@ -29,7 +32,8 @@ TEST(ExportAdif, TheKnownFileFromTheMenuAndAFailure) {
 
     ASSERT_TRUE(QFile::remove(env.ctx.path("F5XYZ_DCF.adi")) && QDir(env.dir.path()).mkdir("F5XYZ_DCF.adi"));
     EXPECT_FALSE(ExportAdif::exporter(env.ctx));  // a directory cannot be replaced by a file
-    EXPECT_EQ(env.dialogs.notices, QStringList({"Le fichier a été enregistré sous le nom : F5XYZ_DCF.adi",
+    EXPECT_EQ(env.dialogs.notices, QStringList({"Impossible de lire le log F5XYZ_DCF.log",
+                                                "Le fichier a été enregistré sous le nom : F5XYZ_DCF.adi",
                                                 "Impossible d'enregistrer le fichier F5XYZ_DCF.adi"}));
     EXPECT_FALSE(QFile::exists(env.ctx.path("Temporaire.txt")));
 }

@@ -74,9 +74,13 @@ TEST_F(GestionSauvegardesTest, RestoreKeepsTheReplacedLogAsABackup) {
     DialogueRestauration d(env.ctx);
     auto* liste = dans<QTreeWidget>(&d, "listeSauvegardes");
     ASSERT_EQ(liste->topLevelItemCount(), 2);
-    EXPECT_EQ(liste->topLevelItem(1)->text(2), "1");  // the QSOs of the older one
+    EXPECT_EQ(QStringList({liste->topLevelItem(1)->text(0), liste->topLevelItem(1)->text(1),
+                           liste->topLevelItem(1)->text(2), liste->topLevelItem(0)->text(2)}),
+              QStringList({"30/11/2026", "09:00:00", "1", "3"}));
     liste->setCurrentItem(liste->topLevelItem(1));
-    env.dialogs.answers = {true};
+    env.dialogs.answers = {false, true};
+    dans<QPushButton>(&d, "boutonRestaurer")->click();
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), actuel);  // Non
     dans<QPushButton>(&d, "boutonRestaurer")->click();
     EXPECT_EQ(env.dialogs.questions.last(),
               "Remplacer le log de F5XYZ par la sauvegarde du 30/11/2026 à 09:00:00 ? Le log actuel sera d'abord "
