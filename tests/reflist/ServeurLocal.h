@@ -1,8 +1,4 @@
 #pragma once
-#include <QByteArray>
-#include <QHostAddress>
-#include <QList>
-#include <QObject>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <map>
@@ -10,7 +6,7 @@
 
 // A small HTTP server on 127.0.0.1, run by the test's own event loop. Each
 // path is answered with raw bytes, then the connection is closed or left
-// hanging; unknown paths get a 404 page.
+// hanging; unknown paths get nothing.
 class ServeurLocal {
 public:
     enum class Fin { Fermer, Bloquer };
@@ -56,10 +52,7 @@ private:
             requetes.append(recu->left(fin + 4));
             const QByteArray chemin = recu->left(recu->indexOf("\r\n")).split(' ').value(1);
             recu->clear();
-            auto it = routes_.find(chemin);
-            const Route r = it != routes_.end()
-                                ? it->second
-                                : Route{reponse(404, "<html><body>Not Found</body></html>", "text/html")};
+            const Route r = routes_[chemin];
             s->write(r.octets);
             if (r.fin == Fin::Fermer) s->disconnectFromHost();
         });
