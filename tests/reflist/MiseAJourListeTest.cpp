@@ -46,6 +46,7 @@ TEST(ListeReference, OnlyAWholeListIsAccepted) {
           liste("Rev 012 du 31/02/21", 30), liste(r, 30, QByteArray("DCF-998;Vannes;56;\0;\r\n", 22))})
         EXPECT_FALSE(ListeReference::estUneListe(octets)) << octets.left(60).constData();
     EXPECT_EQ(ListeReference::revision("Rev 012 du 03/05/21 \xE9;;;;\r\nDCF-001;"), "Rev 012 du 03/05/21");
+    EXPECT_EQ(ListeReference::revision("Rev 0\xE9\r\n"), "Rev 0é");
 }
 
 struct Maj : ::testing::Test {
@@ -65,7 +66,7 @@ struct Maj : ::testing::Test {
     void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) {
         srv.servir("/Vitralog/Liste_DCF.csv", octets, fin);
     }
-    // The download, or with a path the import from that file.
+    // The download, or with a path (empty: the operator gave up) the import from that file.
     QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
         if (!chemin.isNull())
@@ -99,7 +100,7 @@ struct Maj : ::testing::Test {
     }
 };
 
-// A refused or unreadable import changes nothing; a station never
+// A refused, unreadable or abandoned import changes nothing; a station never
 // updated compares with Rev 000; a newer revision, downloaded or imported,
 // replaces the whole list and is stored for the station alone (another
 // station still sees it as new).
@@ -109,6 +110,7 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     env.writeFile("rev003.csv", Rev003);
     QStringList vus = lancer(env.ctx.path("html.csv"));
     vus += lancer(env.ctx.path("absent.csv")).value(0).left(30);
+    vus += lancer("");
     vus += etat();
     EXPECT_EQ(vus, QStringList({MiseAJourListe::MessageChoisieNonValide, "Impossible de lire le fichier ", "Rev002",
                                 "<absent>"}));
@@ -124,11 +126,12 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     EXPECT_EQ(etat(), QStringList({"Rev003", "Rev 003 du 10/09/15"}));  // nothing left of the longer list
 
     // Each request to the list path, past any cache, with the old user agent.
-    const QByteArray r = srv.requetes.value(0);
-    EXPECT_TRUE(srv.requetes.size() == 3 && r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
-                r.contains("\r\nUser-Agent: VB OpenUrl\r\n") && r.contains("\r\nCache-Control: no-cache\r\n") &&
-                r.contains("\r\nPragma: no-cache\r\n"))
-        << r.constData();
+    ASSERT_EQ(srv.requetes.size(), 3);
+    for (const QByteArray& r : srv.requetes)
+        EXPECT_TRUE(r.startsWith("GET /Vitralog/Liste_DCF.csv HTTP/1.1\r\n") &&
+                    r.contains("\r\nUser-Agent: VB OpenUrl\r\n") && r.contains("\r\nCache-Control: no-cache\r\n") &&
+                    r.contains("\r\nPragma: no-cache\r\n"))
+            << r.constData();
 }
 
 // Whatever goes wrong, the operator gets one message saying why and nothing
@@ -136,6 +139,8 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
 // here not the one of the list on disk, is left alone.
 TEST_F(Maj, EachFailureStopsAfterItsMessage) {
     const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
+    const QString &NonValide = MiseAJourListe::MessageNonValide, &PasDAcces = MiseAJourListe::MessagePasDAcces,
+                  &Annule = MiseAJourListe::MessageAnnule;
     const QByteArray Coupee =
         ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
     const struct {
@@ -145,9 +150,16 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
         QString message;
         std::function<void()> avant = {};
     } cas[] = {
-        {"CutTransfer", Coupee, Fermer, MiseAJourListe::MessageNonValide},
-        {"Unreachable", "", Fermer, MiseAJourListe::MessagePasDAcces, [this] { serveur("http://127.0.0.1:1"); }},
-        {"CancelledByTheOperator", Coupee, Bloquer, MiseAJourListe::MessageAnnule, [this] { annuler(); }},
+        {"ServerErrorWithAListBody", ServeurLocal::reponse(500, Rev003), Fermer, NonValide},
+        {"ListMarkedAsHtml", ServeurLocal::reponse(200, Rev003, "Text/HTML; charset=utf-8"), Fermer, NonValide},
+        {"NineteenReferences", ServeurLocal::reponse(200, liste("Rev 003 du 10/09/15", 19)), Fermer, NonValide},
+        {"CutTransfer", Coupee, Fermer, NonValide},
+        {"StalledInTheBody", Coupee, Bloquer, NonValide},
+        {"LargerThan5MB", ServeurLocal::reponse(200, liste("Rev 009 du 01/01/20", 160000)), Fermer, NonValide},
+        {"StalledServer", "", Bloquer, PasDAcces},
+        {"Unreachable", "", Fermer, PasDAcces, [this] { serveur("http://127.0.0.1:1"); }},
+        {"NotAnHttpAddress", "", Fermer, PasDAcces, [this] { serveur("file:///etc"); }},
+        {"CancelledByTheOperator", Coupee, Bloquer, Annule, [this] { annuler(); }},
         {"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
          "Impossible d'écrire le fichier " + env.dir.path() +
              "/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",

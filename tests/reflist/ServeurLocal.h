@@ -1,4 +1,8 @@
 #pragma once
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <map>
@@ -6,7 +10,7 @@
 
 // A small HTTP server on 127.0.0.1, run by the test's own event loop. Each
 // path is answered with raw bytes, then the connection is closed or left
-// hanging; unknown paths get nothing.
+// hanging; unknown paths get a 404 page.
 class ServeurLocal {
 public:
     enum class Fin { Fermer, Bloquer };
@@ -52,7 +56,10 @@ private:
             requetes.append(recu->left(fin + 4));
             const QByteArray chemin = recu->left(recu->indexOf("\r\n")).split(' ').value(1);
             recu->clear();
-            const Route r = routes_[chemin];
+            auto it = routes_.find(chemin);
+            const Route r = it != routes_.end()
+                                ? it->second
+                                : Route{reponse(404, "<html><body>Not Found</body></html>", "text/html")};
             s->write(r.octets);
             if (r.fin == Fin::Fermer) s->disconnectFromHost();
         });

@@ -21,16 +21,24 @@ const QByteArray kLotw =
     "<CALL:5>F5ABC<BAND:3>20M<MODE:3>USB<QSO_DATE:8>20210615<TIME_ON:6>143000<QSL_RCVD:1>Y<eor>\r\n"
     "<CALL:5>F9ZZZ<BAND:3>40M<MODE:2>CW<QSO_DATE:8>20200102<TIME_ON:6>100000<QSL_RCVD:1>Y<eor>\r\n";
 
+const QString kIncomplet =
+    "Le fichier se termine au milieu d'un enregistrement, sans <EOR> : il est incomplet.\nLe log n'a pas été modifié.";
+
 // The file to import, chosen in the data folder; each message box of the
-// import answered by clicking the buttons named in `clics`, in turn (none
-// left: closed).
+// import answered by clicking the buttons named in `clics`, in turn ("Entrée"
+// presses Enter; none left: closed).
 class Import : public ::testing::Test {
 protected:
     TestEnv env;
     QStringList boites, clics;
+    QString entree;  // the button Enter pressed
     Guetteur<QMessageBox> guetteur{[this](QMessageBox* box) {
         boites.append(box->objectName() + ": " + box->text());
-        if (auto* b = clics.isEmpty() ? nullptr : box->findChild<QPushButton*>(clics.takeFirst()))
+        if (clics.value(0) == QStringLiteral("Entrée")) {
+            clics.removeFirst();
+            QTest::keyClick(box, Qt::Key_Return);
+            entree = box->clickedButton() ? box->clickedButton()->objectName() : "aucun";
+        } else if (auto* b = clics.isEmpty() ? nullptr : box->findChild<QPushButton*>(clics.takeFirst()))
             b->click();
         else
             box->reject();
@@ -53,8 +61,8 @@ TEST_F(Import, AdifSummaryYesThenCountAndRefusalsSaved) {
     env.writeFile("Liste_DCF.csv", TextFile::encode("DBF-012B;Lisieux;14;Sainte-Thérèse;x\r\n"));
     clics = {"boutonEnregistrerRefus"};
     DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif));
-    EXPECT_TRUE(env.dialogs.questions.size() == 1 && env.dialogs.questions[0].endsWith("Importer 1 QSO ?"))
-        << env.dialogs.questions.join('|').toStdString();
+    ASSERT_EQ(env.dialogs.questions.size(), 1);
+    EXPECT_TRUE(env.dialogs.questions[0].endsWith("Importer 1 QSO ?")) << env.dialogs.questions[0].toStdString();
     EXPECT_EQ(boites, QStringList{"bilanImport: 1 QSO importés, 1 déjà présents, 1 refusés"});
     EXPECT_EQ(env.dialogs.notices, QStringList{"Les refus ont été enregistrés sous le nom : F5XYZ_Refus_ADIF.txt"});
     const QString nouveau = LigneQso::format({"F6DEF", "14", "ÉLODIE", "DBF-012B", "02/01/20", "09:15", "SSB",
@@ -65,7 +73,7 @@ TEST_F(Import, AdifSummaryYesThenCountAndRefusalsSaved) {
               "Enregistrement 3 : F6GHI DCF-002 01/03/22 12:00 : 3 caracteres maxi pour le Mode\r\n");
 }
 
-// No to the summary, or a file cut short: the log left as it was.
+// No to the summary, or a file cut short: nothing written.
 TEST_F(Import, AdifNoOrABadFileLeavesTheLogAsItWas) {
     env.station("F5XYZ", {kAncien});
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
@@ -73,10 +81,9 @@ TEST_F(Import, AdifNoOrABadFileLeavesTheLogAsItWas) {
     DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif));
     DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif.left(kAdif.size() - 20)));
     EXPECT_EQ(env.dialogs.questions.size(), 1);
-    EXPECT_EQ(env.dialogs.notices,
-              QStringList{"Le fichier se termine au milieu d'un enregistrement, sans <EOR> : il est "
-                          "incomplet.\nLe log n'a pas été modifié."});
+    EXPECT_EQ(env.dialogs.notices, QStringList{kIncomplet});
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
+    EXPECT_TRUE(env.readFile("Liste_Prenom.txt").isEmpty());
 }
 
 // The report saved from the preview, which comes back; then "Oui": the QSO
@@ -96,4 +103,18 @@ TEST_F(Import, ConfirmationsReportFromThePreviewThenYes) {
               "indicatif sur cette bande\r\n");
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({kEvry.left(106) + "*"}));
     EXPECT_EQ(Rapports::compteConfirmes(env.carnet), 1);
+}
+
+// Enter alone (Non is the default), or a file cut short: nothing written,
+// neither the log nor the report.
+TEST_F(Import, ConfirmationsEnterOrABadFileWritesNothing) {
+    env.station("F5XYZ", {kEvry});
+    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    clics = {"Entrée"};
+    ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw));
+    ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw.left(kLotw.size() - 30)));
+    EXPECT_EQ(QString::number(boites.size()) + entree, "1annuler");
+    EXPECT_EQ(env.dialogs.notices, QStringList{kIncomplet});
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
+    EXPECT_TRUE(env.readFile("F5XYZ_Confirmations.txt").isNull());
 }

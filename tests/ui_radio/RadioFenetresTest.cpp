@@ -1,4 +1,5 @@
 #include <QDialogButtonBox>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTreeView>
 
@@ -101,21 +102,31 @@ TEST_F(SuiviRadio, ADoubleClickOnASpotTunesTheRig) {
 }
 
 // A model found by maker and model among those rigctl lists, its device and
-// speed stored.
+// speed stored; the dialog opened again shows them.
 TEST(DialogueRadio, ModeleDeLaListe) {
     TestEnv env;
     {
         DialogueRadio d(*env.settings, env.dialogs);
         auto* liste = dans<QTreeView>(&d, "listeModeles");
         ASSERT_TRUE(QTest::qWaitFor([&] { return liste->model()->rowCount() > 100; }, 5000));
+        EXPECT_TRUE(dans<QRadioButton>(&d, "choixAucune")->isChecked());
         QTest::keyClicks(dans<QLineEdit>(&d, "champRecherche"), "icom 7300");
         ASSERT_EQ(liste->model()->rowCount(), 1);
         liste->setCurrentIndex(liste->model()->index(0, 0));
+        EXPECT_TRUE(dans<QRadioButton>(&d, "choixModele")->isChecked());
         dans<QComboBox>(&d, "champPort")->setCurrentText("/dev/ttyUSB0");
         dans<QComboBox>(&d, "champVitesse")->setCurrentText("19200");
         valider(d);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
     }
     EXPECT_EQ(reglages(env), QStringList({"", "3073", "/dev/ttyUSB0", "19200"}));
+
+    DialogueRadio d(*env.settings, env.dialogs);
+    auto* liste = dans<QTreeView>(&d, "listeModeles");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return liste->currentIndex().isValid(); }, 5000));
+    EXPECT_EQ(liste->currentIndex().siblingAtColumn(1).data().toString(), "IC-7300");
+    EXPECT_TRUE(dans<QRadioButton>(&d, "choixModele")->isChecked());
+    EXPECT_EQ(dans<QComboBox>(&d, "champVitesse")->currentText(), "19200");
 }
 
 // An address that does not read is refused with its message; a good one
@@ -125,11 +136,31 @@ TEST(DialogueRadio, Adresse) {
     env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioModele, "1");
     DialogueRadio d(*env.settings, env.dialogs);
     QTest::keyClicks(dans<QLineEdit>(&d, "champAdresse"), "shack:99999");
+    EXPECT_TRUE(dans<QRadioButton>(&d, "choixAdresse")->isChecked());
     valider(d);
     EXPECT_EQ(env.dialogs.notices,
               QStringList("Adresse de rigctld invalide : indiquez hôte:port, par exemple 127.0.0.1:4532"));
     EXPECT_EQ(reglages(env), QStringList({"-", "1", "-", "-"}));
     dans<QLineEdit>(&d, "champAdresse")->setText("shack:4532");
     valider(d);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(reglages(env), QStringList({"shack:4532", "", "-", "-"}));
+}
+
+// Without Hamlib's tools the dialog says which package to install, and a
+// model cannot be chosen: the settings stay as they were.
+TEST(DialogueRadio, SansRigctld) {
+    TestEnv env;
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, "127.0.0.1:4532");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", env.dir.path().toLocal8Bit());
+    DialogueRadio d(*env.settings, env.dialogs);
+    const QString message = "rigctld est introuvable : installez le paquet libhamlib-utils";
+    EXPECT_EQ(dans<QLabel>(&d, "messageModeles")->text(), message);
+    dans<QRadioButton>(&d, "choixModele")->setChecked(true);
+    valider(d);
+    qputenv("PATH", path);
+    EXPECT_EQ(env.dialogs.notices, QStringList(message));
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(reglages(env), QStringList({"127.0.0.1:4532", "-", "-", "-"}));
 }

@@ -1,5 +1,6 @@
 #include <sys/prctl.h>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QHeaderView>
 #include <QProcess>
 #include <QTableView>
@@ -190,7 +191,8 @@ TEST_F(SpotsFenetre, DuNoeudAuQso) {
     EXPECT_FALSE(colonne(m, 3).contains("F99"));
 }
 
-// "Signaler…" fills the dialog and sends one line to the node; refused offline.
+// "Signaler…" fills the dialog and sends one line to the node; refused offline
+// and for the same callsign and reference within 5 minutes.
 TEST_F(SpotsFenetre, Signaler) {
     ouvrir({ligne("F5ABC", "10", "PIERRE", "DCF-018", "01/01/24", "10:05", "CW", "14 Mhz")}, false);
     auto champs = [&] {
@@ -216,24 +218,79 @@ TEST_F(SpotsFenetre, Signaler) {
         attendre([&] { return noeud.recu == "F5ABC/P\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n"; }));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(dialogue(), nullptr);
+
+    // Again from the entry form with the rig's frequency, 4 minutes later: refused.
+    env.clock.utc = env.clock.utc.addSecs(4 * 60);
+    w->signaler("f5abc", "dcf018", 14026);
+    EXPECT_EQ(champs().first(2), QStringList({"14026.0", "F5ABC"}));
+    envoyerDialogue();
+    // Another reference typed: the comment follows it.
+    auto* reference = dans<QLineEdit>(dialogue(), "champReference");
+    reference->clear();
+    QTest::keyClicks(reference, "dcf-003");
+    EXPECT_EQ(champs().last(), "DCF-003 C. Saint-Etienne a Bou");
+    EXPECT_EQ(env.dialogs.notices.mid(1),
+              QStringList({"F5ABC sur DCF-018 a déjà été signalé il y a moins de 5 minutes"}));
+    QTest::qWait(50);
+    EXPECT_EQ(noeud.recu, "F5ABC/P\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n");
 }
 
-// A desktop alert for a spot of a reference never worked: once per reference
-// and band an hour.
+// Ages by the context's clock: grey past 30 minutes, gone past the hour.
+TEST_F(SpotsFenetre, AgeDesSpots) {
+    ouvrir({});
+    envoyer("DX de F5XYZ: 14030.0 F6AAA DCF-003 1000Z\r\n", 1);
+    env.clock.utc = env.clock.utc.addSecs(20 * 60);
+    envoyer("DX de F5XYZ: 14030.0 F6BBB DCF-018 1020Z\r\n", 2);
+    auto gris = [&] {
+        QStringList l;
+        for (int r = 0; r < m->rowCount(); ++r)
+            l << m->index(r, 3).data().toString() + " " +
+                     m->index(r, 0).data(Qt::ForegroundRole).value<QColor>().name();
+        return l;
+    };
+    env.clock.utc = env.clock.utc.addSecs(11 * 60);
+    w->vieillir();
+    EXPECT_EQ(gris(), QStringList({"F6BBB #000000", "F6AAA #808080"}));
+    env.clock.utc = env.clock.utc.addSecs(30 * 60);
+    w->vieillir();
+    EXPECT_EQ(gris() << w->windowTitle(), QStringList({"F6BBB #808080", "Spots DCF — 1 nouvelle"}));
+}
+
+// A desktop alert for each spot of a reference never worked: once per
+// reference and band an hour, none with "Alertes" off, silent without a service.
 TEST_F(SpotsFenetre, Alertes) {
+    ouvrir({ligne("F6AAA", "18", "JEAN", "DCF-001", "01/01/24", "10:00", "CW", "14 Mhz")});
+    envoyer("DX de F5XYZ: 14030.0 F6ZZZ DCF-005 1159Z\r\n", 1);
+    // No service yet: this round trip on the window's connection comes after its alert.
+    ASSERT_FALSE(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"));
+
     ServiceNotifications service;
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "service");
     ASSERT_TRUE(bus.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots));
     ASSERT_TRUE(bus.registerService("org.freedesktop.Notifications"));
-    ouvrir({});
-    envoyer("DX de F5XYZ: 14030.0 F6DDD DCF-003 1200Z\r\nDX de K1TTT: 14031.0 F6EEE DCF-003 1201Z\r\n", 2);
-    ASSERT_TRUE(attendre([&] { return service.recues.size() == 1; }));
+    ASSERT_TRUE(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.Notifications"));
 
+    envoyer(
+        "DX de F5XYZ: 14030.0 F6DDD DCF-003 1200Z\r\nDX de K1TTT: 14031.0 F6EEE DCF-003 1201Z\r\n"
+        "DX de F5XYZ: 14025.0 F6AAA DCF-001 1202Z\r\nDX de F5XYZ: 7030.0 F6DDD DCF-003 1203Z\r\n",
+        5);
+    ASSERT_TRUE(attendre([&] { return service.recues.size() == 2; }));
+
+    auto* alertes = dans<QCheckBox>(w.get(), "alertes");
+    alertes->click();
+    EXPECT_EQ(env.settings->read(Reglages::App, Reglages::Global, Reglages::AlertesSpots, ""), "Non");
+    EXPECT_FALSE(dans<QCheckBox>(std::make_unique<SpotsDCF>(env.ctx).get(), "alertes")->isChecked());
+    envoyer("DX de F5XYZ: 10120.0 F6FFF DBF-012B 1204Z\r\n", 6);
+    alertes->click();
     env.clock.utc = env.clock.utc.addSecs(3601);
     envoyer("DX de F5XYZ: 14030.0 F6DDD DCF-003 1300Z\r\n", 1);
-    ASSERT_TRUE(attendre([&] { return service.recues.size() == 2; }));
+    ASSERT_TRUE(attendre([&] { return service.recues.size() == 3; }));
     EXPECT_EQ(service.recues << env.dialogs.notices,
-              QStringList(2, "Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 14 Mhz : F6DDD"));
+              QStringList({"Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 14 Mhz : F6DDD",
+                           "Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 7.0 Mhz : F6DDD",
+                           "Vitralog | Nouvelle cathédrale | DCF-003 C. Saint-Etienne à Bourges sur 14 Mhz : F6DDD"}));
+    bus.unregisterService("org.freedesktop.Notifications");
+    QDBusConnection::disconnectFromBus("service");
 }
 
 #include "SpotsFenetreTest.moc"
