@@ -14,8 +14,7 @@ void DossierCarnet::station(const QString& call, const QStringList& lines) {
 
 QByteArray DossierCarnet::readFile(const QString& nom) const {
     QFile f(path(nom));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void DossierCarnet::writeFile(const QString& nom, const QByteArray& bytes) const {

@@ -17,9 +17,8 @@ struct Annulation : ::testing::Test {
     DossierCarnet env;
     Carnet& carnet = env.carnet;
     QByteArray disque() const { return env.readFile("F5XYZ_DCF.log"); }
-    void poser(const QByteArray& b) { env.writeFile("F5XYZ_DCF.log", b); }
     void ouvrir(const QByteArray& b) {
-        poser(b);
+        env.writeFile("F5XYZ_DCF.log", b);
         ASSERT_TRUE(carnet.ouvrir(env.logPath()));
     }
     // A log as an editor may leave it: a mark, LF and CR LF ends, no last end.
@@ -100,7 +99,7 @@ TEST_F(Annulation, RefusedAfterAnOutsideChange) {
     ASSERT_TRUE(carnet.supprimer(affichee(carnet, 0)).fait());
     QByteArray autre = disque();
     autre[autre.size() - 3] = 'Z';  // same size, same instant: only the bytes tell
-    poser(autre);
+    env.writeFile("F5XYZ_DCF.log", autre);
     const Carnet::Resultat r = carnet.annuler();
     EXPECT_EQ(r.message,
               "Le log a été modifié par un autre programme depuis la suppression de F6AAA DCF-018 : elle ne peut pas "

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "core/journal/Carnet.h"
+#include "core/journal/TextFile.h"
 #include "support/Journal.h"
 
 // The mark is set on the lines named, a short line padded up to it; a
@@ -12,20 +13,16 @@
 TEST(CarnetConfirmer, MarksTheNamedLinesInOneRewriteOrNothing) {
     DossierCarnet env;
     const QString chemin = env.logPath();
-    const auto disque = [&] { return env.readFile("F5XYZ_DCF.log"); };
     const auto l = [](const char* call, bool qsl) {
-        return ligne(call, "75", "JEAN", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS", qsl)
-            .toLatin1();
+        return ligne(call, "75", "JEAN", "DCF-001", "15/06/21", "14:32", "SSB", "14 Mhz", "C. DE PARIS", qsl);
     };
-    const QByteArray qso = l("F5ABC", false), confirme = l("F5ABC", true), courte = l("F6DEF", false).left(66);
-    env.writeFile("F5XYZ_DCF.log", qso + "\n" + confirme + "\n" + courte + "\n" + qso + "\n");
+    const QString qso = l("F5ABC", false), confirme = l("F5ABC", true), courte = l("F6DEF", false).left(66);
+    env.station("F5XYZ", {qso, confirme, courte, qso});
     Carnet& carnet = env.carnet;
-    ASSERT_TRUE(carnet.ouvrir(chemin));
     QSignalSpy modifie(&carnet, &Carnet::modifie);
     ASSERT_TRUE(carnet.confirmer({2, 1, 0, 2, 7, -1}).fait());
-    const QByteArray apres =
-        confirme + "\r\n" + confirme + "\r\n" + courte.leftJustified(106, ' ') + "*\r\n" + qso + "\r\n";
-    EXPECT_EQ(disque(), apres);
+    const QByteArray apres = TextFile::joinLines({confirme, confirme, courte.leftJustified(106, ' ') + "*", qso});
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), apres);
     EXPECT_EQ(modifie.count(), 1);
 
     ASSERT_TRUE(QFile::setPermissions(chemin, QFile::ReadOwner));  // a write would fail
@@ -37,5 +34,5 @@ TEST(CarnetConfirmer, MarksTheNamedLinesInOneRewriteOrNothing) {
     const Carnet::Resultat r = carnet.confirmer({3});
     EXPECT_EQ(r.etat, Carnet::Resultat::Refuse);
     EXPECT_TRUE(r.message.startsWith("Le log a été modifié pendant la lecture des confirmations"));
-    EXPECT_EQ(disque(), "F9ZZZ\r\n" + apres);
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), "F9ZZZ\r\n" + apres);
 }

@@ -39,9 +39,8 @@ TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
     ASSERT_TRUE(QDir(d.path()).mkpath("Temporaire-bbbbbb.txt/bloque") && QDir(d.path()).mkpath("cible/dedans"));
     const QStringList avant = entrees(d.path());
     QString err;
-    ASSERT_TRUE(TextFile::rewriteLines(cible, {"é1", "2"}, &err)) << err.toStdString();
     {
-        FichierAtomique f;  // in pieces, and once more over the new file
+        FichierAtomique f;  // in pieces
         ASSERT_TRUE(f.open(cible) && f.write("\3511\r\n") && f.write("2\r\n") && f.commit())
             << f.errorText().toStdString();
     }
@@ -97,23 +96,13 @@ TEST(FichierAtomique, LeftoversFailedWritesModeOwnerLinksAndReadOnlyFiles) {
 // kill tests clean what a killed writer left.
 TEST(FichierAtomique, CleanupRemovesOnlyOurOwnLeftovers) {
     QTemporaryDir d;
-    const struct {
-        const char* nom;
-        bool retire;
-    } cas[] = {{"Temporaire-a1B2c3.txt", true},  {"Temporaire.txt", false},        {"Temporaire-a1B2c3d.txt", false},
-               {"Temporaire-a1_2c3.txt", false}, {"Temporaire-a1B2c3.log", false}, {"F5XYZ_DCF.log", false}};
-    QStringList attendus;
-    for (const auto& c : cas) {
-        ecrireFichier(d.filePath(c.nom), "x");
-        if (c.retire) attendus << c.nom;
-    }
+    for (const char* nom : {"Temporaire-a1B2c3.txt", "Temporaire.txt", "Temporaire-a1B2c3d.txt",
+                            "Temporaire-a1_2c3.txt", "Temporaire-a1B2c3.log", "F5XYZ_DCF.log"})
+        ecrireFichier(d.filePath(nom), "x");
     ASSERT_TRUE(QDir(d.path()).mkdir("Temporaire-dossie.txt") &&
                 QFile::link(d.filePath("F5XYZ_DCF.log"), d.filePath("Temporaire-lien00.txt")));
-    QStringList avant = entrees(d.path());
-    QStringList retires = FichierAtomique::nettoyer(d.path());
-    retires.sort();
-    attendus.sort();
-    EXPECT_EQ(retires, attendus);
-    for (const QString& r : retires) avant.removeAll(r);
-    EXPECT_EQ(entrees(d.path()), avant);
+    QStringList reste = entrees(d.path());
+    reste.removeOne("Temporaire-a1B2c3.txt");
+    EXPECT_EQ(FichierAtomique::nettoyer(d.path()), QStringList{"Temporaire-a1B2c3.txt"});
+    EXPECT_EQ(entrees(d.path()), reste);
 }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include "core/journal/FichierAtomique.h"
@@ -13,19 +11,15 @@
 
 namespace {
 
-QDateTime le(int jour, int heure = 9, int mois = 12, int an = 2026) {
-    return QDateTime(QDate(an, mois, jour), QTime(heure, 30, 15));
-}
+QDateTime le(int jour, int heure = 9) { return QDateTime(QDate(2026, 12, jour), QTime(heure, 30, 15)); }
 
 struct Dossier : ::testing::Test {
     QTemporaryDir d;
     Sauvegardes::Lieu lieu;
     void SetUp() override {
         ecrireFichier(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n");
-        lieu = {d.filePath("Sauvegardes"),
-                true,
-                "F5XYZ",
-                {d.filePath("Liste_Prenom.txt"), d.filePath("Polyvox.ini")}};  // the last is missing
+        // Polyvox.ini is missing.
+        lieu = {d.filePath("Sauvegardes"), true, "F5XYZ", {d.filePath("Liste_Prenom.txt"), d.filePath("Polyvox.ini")}};
     }
     QStringList noms() const { return QDir(lieu.dossier).entryList(QDir::Files, QDir::Name); }
 };
@@ -36,11 +30,9 @@ struct Dossier : ::testing::Test {
 // no second one that day; at quit after a change the log as it is, a
 // same-second one beside it; a session without change backs up nothing.
 TEST_F(Dossier, DailyAndQuitBackups) {
-    Sauvegardes sansChangement;
-    sansChangement.aLaFermeture(lieu, "jamais", le(6));
-    EXPECT_TRUE(noms().isEmpty());
-
     Sauvegardes s;
+    s.aLaFermeture(lieu, "jamais", le(6));
+    EXPECT_TRUE(noms().isEmpty());
     s.avantModification(lieu, "avant\r\n", le(7));
     s.avantModification(lieu, "plus tard\r\n", le(7, 15));
     s.aLaFermeture(lieu, "fin\r\n", le(7, 18));
@@ -66,13 +58,10 @@ TEST_F(Dossier, RetentionOverTwoYears) {
     QStringList reste;
     for (const Sauvegardes::Copie& c : Sauvegardes::lister(lieu.dossier, "F5XYZ"))
         reste << c.quand.toString("yyyy-MM-dd");
-    EXPECT_EQ(
-        reste.join(' ').toStdString(),
-        QStringList({"2026-12-17", "2026-12-12", "2026-12-07", "2026-12-02", "2026-11-27", "2026-11-22", "2026-11-17",
-                     "2026-11-12", "2026-11-07", "2026-11-02", "2026-10-28", "2026-09-28", "2026-08-29", "2026-07-30",
-                     "2026-06-30", "2026-05-31", "2026-04-26", "2026-03-27", "2026-02-25", "2026-01-31"})
-            .join(' ')
-            .toStdString());
+    EXPECT_EQ(reste.join(' ').toStdString(),
+              "2026-12-17 2026-12-12 2026-12-07 2026-12-02 2026-11-27 2026-11-22 2026-11-17 2026-11-12 2026-11-07 "
+              "2026-11-02 2026-10-28 2026-09-28 2026-08-29 2026-07-30 2026-06-30 2026-05-31 2026-04-26 2026-03-27 "
+              "2026-02-25 2026-01-31");
     EXPECT_EQ(noms().size(), 2 * reste.size());  // each with its first names, nothing stray
 }
 
