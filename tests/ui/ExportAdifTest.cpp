@@ -1,15 +1,6 @@
 #include "support/FenetreTest.h"
 #include "ui/ExportAdif.h"
 
-namespace {
-
-QByteArray fixture(const QString& name) {
-    QFile f(QStringLiteral(VITRALOG_TEST_DATA "/export/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
 // From the menu, the known file of a generated log, written over an older
 // export; failures are reported instead of success and leave no file behind.
 TEST(ExportAdif, TheKnownFileFromTheMenuAndAFailure) {
@@ -19,13 +10,13 @@ TEST(ExportAdif, TheKnownFileFromTheMenuAndAFailure) {
     EXPECT_FALSE(QFile::exists(env.ctx.path("F5XYZ_DCF.adi")));
     env.station("F5XYZ");
     env.writeFile("F5XYZ_DCF.adi", "an older export\r\n");
-    env.writeFile("F5XYZ_DCF.log", fixture("F5XYZ_DCF.log"));
+    env.writeFile("F5XYZ_DCF.log", lireFichier(VITRALOG_TEST_DATA "/export/F5XYZ_DCF.log"));
     FenetrePrincipale fenetre(env.ctx);
     fenetre.demarrer();
     QAction* exporter = dans<QAction>(&fenetre, "actionExporterAdif");
     ASSERT_NE(exporter, nullptr);
     // Windows-1252, one byte per letter: "<NAME:4>REN\xC9 ".
-    const QByteArray attendu = fixture("F5XYZ_DCF.adi");
+    const QByteArray attendu = lireFichier(VITRALOG_TEST_DATA "/export/F5XYZ_DCF.adi");
     ASSERT_TRUE(attendu.contains("<NAME:4>REN\xC9 <SIG:7>DCF-108"));
     exporter->trigger();
     EXPECT_EQ(env.readFile("F5XYZ_DCF.adi"), attendu);
