@@ -2,10 +2,11 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTextBlock>
-#include <QTextBrowser>
 
 #include "support/FenetreTest.h"
 #include "ui/DialogueStation.h"
+#include "ui/FenetreRecherche.h"
+#include "ui/Guide.h"
 #include "ui/widgets/EnteteListe.h"
 
 namespace {
@@ -28,12 +29,6 @@ protected:
     }
 };
 using Clavier = FenetreTest;
-
-QWidget* fenetre(const char* nom) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String(nom)) return w;
-    return nullptr;
-}
 
 }  // namespace
 
@@ -181,12 +176,12 @@ TEST_F(Clavier, MnemonicsAreUniqueShortcutsOpenAndEscapeCloses) {
         c<QAction>("actionQuitter")->shortcut().toString() + " " + c<QAction>("actionGuide")->shortcut().toString(),
         "Ctrl+Q F1");
     QTest::keyClick(main.get(), Qt::Key_F, Qt::ControlModifier);
-    QWidget* r = fenetre("FenetreRecherche");
+    QPointer<FenetreRecherche> r = Windows::ouverte<FenetreRecherche>();
     ASSERT_TRUE(r && QTest::qWaitForWindowActive(r));
     QTest::keyClick(r, Qt::Key_Escape);
-    EXPECT_EQ(fenetre("FenetreRecherche"), nullptr);
+    EXPECT_TRUE(!r || !r->isVisible());
     c<QAction>("actionGuide")->trigger();  // the guide of the source tree
-    auto* g = qobject_cast<QTextBrowser*>(fenetre("Guide"));
+    Guide* g = Windows::ouverte<Guide>();
     ASSERT_NE(g, nullptr);
     EXPECT_GE(g->width(), 500);  // not a text browser's 256-pixel hint (the screen here is 800 wide)
     // Every link of the contents leads to a heading.

@@ -13,14 +13,12 @@ const QString B = ligne("F6BBB", "13", "", "DCF-003", "03/01/15", "10:00");
 class GestionSauvegardesTest : public FenetreTest {
 protected:
     Sauvegardes sauvegardes;
-    QAction* annuler() { return main->findChild<QAction*>("actionAnnuler"); }
+    QAction* annuler() { return c<QAction>("actionAnnuler"); }
+    // The logs backed up, newest first.
     QList<QByteArray> copies() {
         QList<QByteArray> r;
         for (const Sauvegardes::Copie& c : Sauvegardes::lister(env.ctx.path("Sauvegardes"), "F5XYZ"))
-            r << TextFile::encode(QString::number(Sauvegardes::compterQso(c.chemin))) + ":" + [&] {
-                QFile f(c.chemin);
-                return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-            }();
+            r << lireFichier(c.chemin);
         return r;
     }
 };
@@ -44,7 +42,7 @@ TEST_F(GestionSauvegardesTest, DeleteThenUndoWithTheDailyAndQuitBackups) {
     EXPECT_EQ(ligneListe(0).left(13), "     1  F6BBB");  // renumbered
     EXPECT_TRUE(annuler()->isEnabled());
     EXPECT_EQ(annuler()->text(), "&Annuler : suppression de F6AAA DCF-002");
-    EXPECT_EQ(copies(), QList<QByteArray>{"2:" + avant});
+    EXPECT_EQ(copies(), QList<QByteArray>{avant});
 
     env.dialogs.answers = {false, true};
     annuler()->trigger();
@@ -58,7 +56,7 @@ TEST_F(GestionSauvegardesTest, DeleteThenUndoWithTheDailyAndQuitBackups) {
 
     env.clock.utc = env.clock.utc.addSecs(60);
     GestionSauvegardes::fermer(env.ctx);
-    EXPECT_EQ(copies(), QList<QByteArray>({"2:" + avant, "2:" + avant}));
+    EXPECT_EQ(copies(), QList<QByteArray>({avant, avant}));
     EXPECT_TRUE(env.dialogs.notices.isEmpty()) << env.dialogs.notices.join('\n').toStdString();
 }
 
@@ -88,7 +86,6 @@ TEST_F(GestionSauvegardesTest, RestoreKeepsTheReplacedLogAsABackup) {
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), ancienne);
     EXPECT_EQ(lignesListe(), 1);
     ASSERT_EQ(liste->topLevelItemCount(), 3);
-    EXPECT_EQ(copies().first(), "2:" + actuel);
-    EXPECT_EQ(main->findChild<QAction*>("actionAnnuler")->text(),
-              "&Annuler : restauration de la sauvegarde du 30/11/2026 à 09:00:00");
+    EXPECT_EQ(copies().first(), actuel);
+    EXPECT_EQ(annuler()->text(), "&Annuler : restauration de la sauvegarde du 30/11/2026 à 09:00:00");
 }

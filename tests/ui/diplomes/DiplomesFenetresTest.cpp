@@ -18,10 +18,6 @@
 using CarteLogic::NbCases;
 
 namespace {
-QString qsoDpt(const QString& dpt, bool qsl = false) {
-    return ligne("F6ABC", dpt, "JEAN", "DCF-001", "01/02/24", "10:00", "SSB", "14 Mhz", "NOTRE-DAME", qsl);
-}
-
 QString qso(int i, bool qsl, const QString& ref = {}) {
     const QString r = ref.isEmpty() ? QString("DCF-%1").arg(i % 150 + 1, 3, 10, QChar('0')) : ref;
     return ligne(QString("F%1AB").arg(i % 10), "75", "JEAN", r, "14/05/15",
@@ -34,37 +30,21 @@ QStringList journal(int confirmes) {
     return l << qso(500, false) << qso(501, false);
 }
 
-// One confirmed reference a month through 2026 on 14 Mhz, three more contacted on 7.0 Mhz.
-QStringList journalAnnee() {
-    QStringList l;
-    for (int m = 1; m <= 12; ++m)
-        l << ligne("F6ABC", "75", "JEAN", QString("DCF-%1").arg(m, 3, 10, QChar('0')),
-                   QString("15/%1/26").arg(m, 2, 10, QChar('0')), "10:00", "SSB", "14 Mhz", "NOTRE-DAME", true);
-    for (int i = 1; i <= 3; ++i)
-        l << ligne("F6ABC", "75", "JEAN", QString("DBF-%1B").arg(i, 3, 10, QChar('0')), "20/11/26", "10:00", "SSB",
-                   "7.0 Mhz", "BASILIQUE");
-    return l;
-}
-
 using Carte = FenetreTest;
 using Diplomes = FenetreTest;
-using FenetreProgressionTest = FenetreTest;
 
 }  // namespace
 
 TEST_F(Carte, TheMenuOpensTheMapColouredAndCountedFromTheLog) {
-    ouvrir({qsoDpt("75", true), qsoDpt("2a"), qsoDpt("29"), qsoDpt("29", true), qsoDpt("00"), qsoDpt("98"),
-            qsoDpt("2c", true), qsoDpt("13")});
-    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    ouvrir({qso(1, true), ligne("F6ABC", "13", "", "DCF-002", "01/02/24", "10:00")});
     c<QAction>("actionCarte")->trigger();
     FenetreCarte* w = Windows::ouverte<FenetreCarte>();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Carte des départements contactés");
-    // The colour rule itself is proven with the map's logic.
+    // The colour and count rules themselves are proven with the map's logic.
     EXPECT_EQ(Couleurs::fond(dans(w, "casesDepartement(75)")), QColor(128, 255, 128));
-    EXPECT_EQ(dans<QLabel>(w, "nombreDepartements")->text(), "5");  // 75, 96, 29, 98, 13
+    EXPECT_EQ(dans<QLabel>(w, "nombreDepartements")->text(), "2");
     EXPECT_TRUE(env.dialogs.notices.isEmpty());
-    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
 }
 
 // At its smallest and in a larger window: each box near its own
@@ -114,9 +94,7 @@ TEST_F(Carte, TheDrawingFillsTheWindowAndTheBoxesHideNoDepartement) {
                 vus[i] += !cache;
             }
         for (int i = 0; i < NbCases; ++i) {
-            EXPECT_EQ(cases[i]->isVisible(), CarteLogic::caseVisible(i)) << i;
             if (!CarteLogic::caseVisible(i)) continue;
-            EXPECT_EQ(cases[i]->text(), CarteLogic::texteCase(i));
             EXPECT_EQ(img.pixelColor(d.centre(i).toPoint()), couleurs[i]) << i;
             EXPECT_EQ(d.encart().contains(d.centre(i)), i == 75 || i == 92 || i == 93 || i == 94) << i;
             const QRect a = cases[i]->geometry();
@@ -171,21 +149,15 @@ TEST_F(Diplomes, ALevelButtonOpensOneListThatSavesUnderTheLastLevelChosen) {
                                                            Rapports::Support::Fichier)
                                       .lignesFichier()));
 
-    // A hundred lines take two pages, the second under the list's column header (the breaks proven with the printer).
+    // A hundred lines take two pages: the level's printed title, then the list's column header over the second
+    // (the lines are the report's, the breaks the printer's).
     ImprimantePdf imp(env.dir.filePath("diplome.pdf"));
     env.ctx.printer = &imp.printer;
     QTest::mouseClick(dans<QPushButton>(liste, "boutonImprimer"), Qt::LeftButton);
     const Impression lu = lireImpression(imp.pdf);
     ASSERT_EQ(lu.numeros, QStringList({"Page 1 / 2", "Page 2 / 2"}));
-    QStringList lues = lu.pages[0] + lu.pages[1],
-                attendues = Rapports::rapportDiplome("F5XYZ", "de Base", "06/12/2026", liste->entrees(),
-                                                     Rapports::Support::Impression)
-                                .lignesImprimees();
-    attendues.insert(lu.pages[0].size(), Rapports::EnteteImpressionDiplome);
-    attendues.insert(lu.pages[0].size() + 1, "");
-    for (QStringList* l : {&lues, &attendues})
-        for (QString& x : *l) x = x.trimmed();
-    EXPECT_EQ(lues, attendues);
+    EXPECT_EQ(QStringList({lu.pages[0].value(0).trimmed(), lu.pages[1].value(0).trimmed()}),
+              QStringList({"F5XYZ Diplome DCF De base du 06/12/26", Rapports::EnteteImpressionDiplome.trimmed()}));
 
     const QString bloque = "F5XYZ_Diplome_DCF_Excellence_06_12_26.txt";
     QDir(env.dir.path()).mkdir(bloque);  // a folder cannot be replaced
@@ -214,11 +186,19 @@ TEST_F(Diplomes, ContactedListShowsOneLinePerReferenceAndPrefixThenSaves) {
               TextFile::joinLines(Rapports::rapportContactes("F5XYZ", "06/12/2026", vues).lignesFichier()));
 }
 
-TEST_F(FenetreProgressionTest, AToolTipThenTheChartsSavedAsOnePngProposedInTheDataFolder) {
-    env.station("F5XYZ", journalAnnee());
+// The figures of the band under the mouse, the picture saved where proposed, the summary following the log.
+TEST_F(Diplomes, ProgressionToolTipPictureAndSummaryFollowingTheLog) {
+    // One confirmed reference a month through 2026 on 14 Mhz, three more contacted on 7.0 Mhz.
+    QStringList log;
+    for (int m = 1; m <= 12; ++m)
+        log << ligne("F6ABC", "75", "JEAN", QString("DCF-%1").arg(m, 3, 10, QChar('0')),
+                     QString("15/%1/26").arg(m, 2, 10, QChar('0')), "10:00", "SSB", "14 Mhz", "NOTRE-DAME", true);
+    for (int i = 1; i <= 3; ++i)
+        log << ligne("F6ABC", "75", "JEAN", QString("DBF-%1B").arg(i, 3, 10, QChar('0')), "20/11/26", "10:00", "SSB",
+                     "7.0 Mhz", "BASILIQUE");
+    env.station("F5XYZ", log);
     FenetreProgression w(env.ctx);
     w.show();
-    // The figures of the band under the mouse.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     auto* parBande = qobject_cast<QBarSeries*>(dans<QChartView>(&w, "graphiqueBandes")->chart()->series().value(0));
     ASSERT_TRUE(parBande);
@@ -243,11 +223,7 @@ TEST_F(FenetreProgressionTest, AToolTipThenTheChartsSavedAsOnePngProposedInTheDa
     QDir(env.dir.path()).mkdir("dossier.png");
     EXPECT_FALSE(w.enregistrerImageSous(env.dir.path() + "/dossier.png"));
     EXPECT_EQ(messages(), QStringList{"Impossible d'enregistrer le fichier dossier.png"});
-}
 
-TEST_F(FenetreProgressionTest, FollowsTheLog) {
-    env.station("F5XYZ", journalAnnee());
-    FenetreProgression w(env.ctx);
     ASSERT_TRUE(env.carnet
                     .ajouterEnFin({"F6ABC", "75", "JEAN", "DCF-100", "01/12/26", "11:00", "SSB", "21 Mhz", "59", "59",
                                    "NOTRE-DAME", "*"})
