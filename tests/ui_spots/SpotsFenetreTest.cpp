@@ -18,8 +18,7 @@ namespace {
 
 // A session bus of this program's own, set before anything reaches for one:
 // the alerts of these tests never show on the desktop of whoever runs them.
-class BusPrive : public ::testing::Environment {
-public:
+struct BusPrive : ::testing::Environment {
     void SetUp() override {
         dossier = std::make_unique<QTemporaryDir>();
         const QString config = dossier->filePath("bus.conf");
