@@ -64,12 +64,11 @@ TEST(LienRadio, AvecRigctld) {
 // Daemons that misbehave: the link never hangs, never keeps a flood, and
 // says the rig does not answer.
 TEST(LienRadio, DemonsHostiles) {
-    using Repondre = std::function<void(QTcpSocket*, const QByteArray&)>;
     // Out of step, a daemon costs its connection: at once when a line says so, after the reply's second otherwise.
     enum class Coupure { Aucune, AuDelai, Aussitot };
     struct Cas {
         const char* nom;
-        Repondre repondre;
+        std::function<void(QTcpSocket*, const QByteArray&)> repondre;
         const char* texte;  // the status text, or how it starts
         Coupure coupure;
     };

@@ -3,7 +3,6 @@
 
 #include "core/cluster/Delai.h"
 #include "core/cluster/Spots.h"
-#include "core/journal/Carnet.h"
 #include "support/Journal.h"
 
 using Spots::Marque;
