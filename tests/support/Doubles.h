@@ -17,11 +17,9 @@ public:
     bool question(const QString& text, Defaut defaut = Defaut::Oui) override {
         questions.append(text);
         defauts.append(defaut);
-        if (answers.isEmpty()) return true;
-        return answers.takeFirst();
+        return answers.isEmpty() || answers.takeFirst();
     }
-    QStringList notices;
-    QStringList questions;
+    QStringList notices, questions;
     QList<Defaut> defauts;  // the default button of each question
     QList<bool> answers;
 };
@@ -33,8 +31,7 @@ public:
     int offsetSeconds = 3600;  // local time ahead of UTC
     QDateTime utcNow() const override { return utc; }
     QDateTime localNow() const override {
-        QDateTime l = utc.addSecs(offsetSeconds);
-        l.setTimeSpec(Qt::LocalTime);
+        const QDateTime l = utc.addSecs(offsetSeconds);
         return QDateTime(l.date(), l.time());
     }
 };

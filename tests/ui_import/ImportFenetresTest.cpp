@@ -54,17 +54,25 @@ protected:
 
 }  // namespace
 
-// The summary, yes, then the count and the refusals saved: the log, the
-// first names and the refusal file written.
-TEST_F(Import, AdifSummaryYesThenCountAndRefusalsSaved) {
+// A file cut short, or No to the summary: nothing written. Then yes, the
+// count and the refusals saved: the log, the first names and the refusal
+// file written.
+TEST_F(Import, AdifBadFileOrNoThenYesWithTheRefusalsSaved) {
     env.station("F5XYZ", {kAncien});
     env.writeFile("Liste_DCF.csv", TextFile::encode("DBF-012B;Lisieux;14;Sainte-Thérèse;x\r\n"));
+    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
+    DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif.left(kAdif.size() - 20)));
+    env.dialogs.answers = {false};
+    DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif));
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log") + env.readFile("Liste_Prenom.txt"), avant);
+
     clics = {"boutonEnregistrerRefus"};
     DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif));
-    ASSERT_EQ(env.dialogs.questions.size(), 1);
-    EXPECT_TRUE(env.dialogs.questions[0].endsWith("Importer 1 QSO ?")) << env.dialogs.questions[0].toStdString();
+    ASSERT_EQ(env.dialogs.questions.size(), 2);
+    EXPECT_TRUE(env.dialogs.questions[1].endsWith("Importer 1 QSO ?")) << env.dialogs.questions[1].toStdString();
     EXPECT_EQ(boites, QStringList{"bilanImport: 1 QSO importés, 1 déjà présents, 1 refusés"});
-    EXPECT_EQ(env.dialogs.notices, QStringList{"Les refus ont été enregistrés sous le nom : F5XYZ_Refus_ADIF.txt"});
+    EXPECT_EQ(env.dialogs.notices,
+              QStringList({kIncomplet, "Les refus ont été enregistrés sous le nom : F5XYZ_Refus_ADIF.txt"}));
     const QString nouveau = LigneQso::format({"F6DEF", "14", "ÉLODIE", "DBF-012B", "02/01/20", "09:15", "SSB",
                                               "7.0 Mhz", "58", "59", "B. SAINTE-THÉRÈSE À LISIEUX", " "});
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({nouveau, kAncien}));
@@ -73,48 +81,32 @@ TEST_F(Import, AdifSummaryYesThenCountAndRefusalsSaved) {
               "Enregistrement 3 : F6GHI DCF-002 01/03/22 12:00 : 3 caracteres maxi pour le Mode\r\n");
 }
 
-// No to the summary, or a file cut short: nothing written.
-TEST_F(Import, AdifNoOrABadFileLeavesTheLogAsItWas) {
-    env.station("F5XYZ", {kAncien});
-    const QByteArray avant = env.readFile("F5XYZ_DCF.log");
-    env.dialogs.answers = {false};
-    DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif));
-    DialogueImportAdif::importer(env.ctx, nullptr, fichier(kAdif.left(kAdif.size() - 20)));
-    EXPECT_EQ(env.dialogs.questions.size(), 1);
-    EXPECT_EQ(env.dialogs.notices, QStringList{kIncomplet});
-    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
-    EXPECT_TRUE(env.readFile("Liste_Prenom.txt").isEmpty());
-}
-
-// The report saved from the preview, which comes back; then "Oui": the QSO
-// gains its mark and the award count follows at once.
-TEST_F(Import, ConfirmationsReportFromThePreviewThenYes) {
-    env.station("F5XYZ", {kEvry});
-    clics = {"enregistrerRapport", "confirmer"};
-    ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw));
-    const QString apercu =
-        "apercuConfirmations: Confirmations : 1 QSO à confirmer dont 1 nouvelles références confirmées, 0 déjà "
-        "confirmés, 1 sans QSO correspondant, 0 ambigus, 0 sans confirmation\n\nConfirmer 1 QSO ?";
-    EXPECT_EQ(boites, QStringList({apercu, apercu}));
-    EXPECT_EQ(env.dialogs.notices,
-              QStringList({"Le rapport a été enregistré sous le nom : F5XYZ_Confirmations.txt", "1 QSO confirmés"}));
-    EXPECT_EQ(env.readFile("F5XYZ_Confirmations.txt"),
-              "Enregistrement 2 : F9ZZZ 7.0 Mhz CW 02/01/20 10:00 : sans QSO correspondant, aucun QSO avec cet "
-              "indicatif sur cette bande\r\n");
-    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({kEvry.left(106) + "*"}));
-    EXPECT_EQ(Rapports::compteConfirmes(env.carnet), 1);
-}
-
 // Enter alone (Non is the default), or a file cut short: nothing written,
-// neither the log nor the report.
-TEST_F(Import, ConfirmationsEnterOrABadFileWritesNothing) {
+// neither the log nor the report. Then the report saved from the preview,
+// which comes back, and "Oui": the QSO gains its mark and the award count
+// follows at once.
+TEST_F(Import, ConfirmationsEnterOrABadFileThenTheReportAndYes) {
     env.station("F5XYZ", {kEvry});
     const QByteArray avant = env.readFile("F5XYZ_DCF.log");
     clics = {"Entrée"};
     ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw));
     ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw.left(kLotw.size() - 30)));
     EXPECT_EQ(QString::number(boites.size()) + entree, "1annuler");
-    EXPECT_EQ(env.dialogs.notices, QStringList{kIncomplet});
     EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), avant);
     EXPECT_TRUE(env.readFile("F5XYZ_Confirmations.txt").isNull());
+
+    clics = {"enregistrerRapport", "confirmer"};
+    ImportConfirmations::importer(env.ctx, nullptr, fichier(kLotw));
+    const QString apercu =
+        "apercuConfirmations: Confirmations : 1 QSO à confirmer dont 1 nouvelles références confirmées, 0 déjà "
+        "confirmés, 1 sans QSO correspondant, 0 ambigus, 0 sans confirmation\n\nConfirmer 1 QSO ?";
+    EXPECT_EQ(boites, QStringList({apercu, apercu, apercu}));
+    EXPECT_EQ(env.dialogs.notices,
+              QStringList({kIncomplet, "Le rapport a été enregistré sous le nom : F5XYZ_Confirmations.txt",
+                           "1 QSO confirmés"}));
+    EXPECT_EQ(env.readFile("F5XYZ_Confirmations.txt"),
+              "Enregistrement 2 : F9ZZZ 7.0 Mhz CW 02/01/20 10:00 : sans QSO correspondant, aucun QSO avec cet "
+              "indicatif sur cette bande\r\n");
+    EXPECT_EQ(env.readFile("F5XYZ_DCF.log"), TextFile::joinLines({kEvry.left(106) + "*"}));
+    EXPECT_EQ(Rapports::compteConfirmes(env.carnet), 1);
 }

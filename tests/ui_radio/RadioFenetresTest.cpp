@@ -3,6 +3,7 @@
 #include <QTableView>
 #include <QTreeView>
 
+#include "platform/LienCluster.h"
 #include "support/FenetreTest.h"
 #include "support/Rigctld.h"
 #include "ui/DialogueRadio.h"
@@ -38,19 +39,15 @@ QStringList reglages(TestEnv& env) {
 }  // namespace
 
 // Another program turns the rig: the label, the band, the mode and its
-// reports follow; a band chosen by hand holds until the QSO is cleared; the
-// rig killed and started again comes back without a click.
-TEST_F(SuiviRadio, TheFormFollowsTheRigUntilTheOperatorChoosesAndTheLinkComesBack) {
+// reports follow; a band chosen by hand holds until the QSO is cleared. A
+// double click on a spot whose comment names CW leaves the rig there, in CW:
+// the spots window of the real main window, its node silent.
+TEST_F(SuiviRadio, TheFormFollowsTheRigUntilTheOperatorChoosesABandAndASpotTunesIt) {
     ASSERT_TRUE(attendre([&] { return etat() == "Radio : 145000.0 kHz FM"; })) << etat().toStdString();
     rig.commande("F 7012000");
     rig.commande("M CW 500");
-    ASSERT_TRUE(attendre(
-        [&] {
-            return formulaire() == QStringList({"7.0 Mhz", "CW", "599", "599"});
-        },
-        1500))
-        << formulaire().join('|').toStdString();
-    EXPECT_EQ(etat(), "Radio : 7012.0 kHz CW");
+    const QStringList suivi{"7.0 Mhz", "CW", "599", "599"};
+    ASSERT_TRUE(attendre([&] { return formulaire() == suivi; })) << formulaire().join('|').toStdString();
     EXPECT_EQ(env.settings->read(Reglages::App, env.ctx.stationSection(), Reglages::Bande, {}), "2");
 
     // The operator picks a band: the rig's next frequency leaves it.
@@ -64,41 +61,13 @@ TEST_F(SuiviRadio, TheFormFollowsTheRigUntilTheOperatorChoosesAndTheLinkComesBac
     QTest::mouseClick(c<QPushButton>("boutonEffacer"), Qt::LeftButton);
     EXPECT_EQ(bande->currentText(), "14 Mhz");
 
-    rig.tuer();
-    ASSERT_TRUE(attendre([&] { return etat().startsWith("Radio : non connectée, nouvelle tentative dans "); }, 4000))
-        << etat().toStdString();
-    rig.demarrer();
-    EXPECT_TRUE(attendre([&] { return etat().startsWith("Radio : 145000.0 kHz"); }, 5000)) << etat().toStdString();
-}
-
-// A double click on a spot of 14025.0 kHz whose comment names CW leaves the
-// rig there, in CW: the spots window of the real main window, a node of ours.
-TEST_F(SuiviRadio, ADoubleClickOnASpotTunesTheRig) {
-    QTcpServer noeud;
-    ASSERT_TRUE(noeud.listen(QHostAddress::LocalHost));
-    QTcpSocket* client = nullptr;
-    QObject::connect(&noeud, &QTcpServer::newConnection, [&] {
-        client = noeud.nextPendingConnection();
-        client->write("login: ");
-    });
-    env.settings->write(Reglages::App, Reglages::Global, Reglages::NoeudCluster,
-                        "127.0.0.1:" + QString::number(noeud.serverPort()));
-    env.writeFile("Liste_DCF.csv", "Rev 004 du 01/02/24;;;;\r\nDCF-018;Troyes;10;Saint-Pierre;\r\n");
-    ASSERT_TRUE(attendre([&] { return etat() == "Radio : 145000.0 kHz FM"; }));
+    env.settings->write(Reglages::App, Reglages::Global, Reglages::NoeudCluster, "127.0.0.1:1");
     c<QAction>("actionSpots")->trigger();
     SpotsDCF* spots = Windows::ouverte<SpotsDCF>();
     ASSERT_NE(spots, nullptr);
-    QByteArray recu;
-    ASSERT_TRUE(attendre([&] {
-        if (client) recu += client->readAll();
-        return recu.endsWith("\r\n");  // logged in
-    }));
-    client->write("DX de F5XYZ:     14025.0  F6ABC        DCF-018 CW                     1234Z\r\n");
-    auto* liste = spots->findChild<QTableView*>("listeSpots");
-    ASSERT_TRUE(attendre([&] { return liste->model()->rowCount() == 1; }));
-    cliquer(liste, 0, true);
-    EXPECT_TRUE(attendre([&] { return rig.commande("f") == "14025000" && rig.commande("m", 2).startsWith("CW|"); }))
-        << rig.commande("f").toStdString() << " " << rig.commande("m", 2).toStdString();
+    emit dans<LienCluster>(spots, "lien")->ligneRecue("DX de F5XYZ: 10120.0 F6ABC DCF-018 CW 1234Z");
+    cliquer(dans<QTableView>(spots, "listeSpots"), 0, true);
+    EXPECT_TRUE(attendre([&] { return etat() == "Radio : 10120.0 kHz CW"; })) << etat().toStdString();
 }
 
 // A model found by maker and model among those rigctl lists, its device and
@@ -129,38 +98,26 @@ TEST(DialogueRadio, ModeleDeLaListe) {
     EXPECT_EQ(dans<QComboBox>(&d, "champVitesse")->currentText(), "19200");
 }
 
-// An address that does not read is refused with its message; a good one
-// replaces the model.
-TEST(DialogueRadio, Adresse) {
+// Without Hamlib's tools the dialog says which package to install and a
+// model cannot be chosen; an address that does not read is refused with its
+// message: the settings stay as they were. A good one replaces the model.
+TEST(DialogueRadio, RefusPuisAdresse) {
     TestEnv env;
     env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioModele, "1");
-    DialogueRadio d(*env.settings, env.dialogs);
-    QTest::keyClicks(dans<QLineEdit>(&d, "champAdresse"), "shack:99999");
-    EXPECT_TRUE(dans<QRadioButton>(&d, "choixAdresse")->isChecked());
-    valider(d);
-    EXPECT_EQ(env.dialogs.notices,
-              QStringList("Adresse de rigctld invalide : indiquez hôte:port, par exemple 127.0.0.1:4532"));
-    EXPECT_EQ(reglages(env), QStringList({"-", "1", "-", "-"}));
-    dans<QLineEdit>(&d, "champAdresse")->setText("shack:4532");
-    valider(d);
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(reglages(env), QStringList({"shack:4532", "", "-", "-"}));
-}
-
-// Without Hamlib's tools the dialog says which package to install, and a
-// model cannot be chosen: the settings stay as they were.
-TEST(DialogueRadio, SansRigctld) {
-    TestEnv env;
-    env.settings->write(Reglages::App, Reglages::Global, Reglages::RadioAdresse, "127.0.0.1:4532");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", env.dir.path().toLocal8Bit());
     DialogueRadio d(*env.settings, env.dialogs);
     const QString message = "rigctld est introuvable : installez le paquet libhamlib-utils";
     EXPECT_EQ(dans<QLabel>(&d, "messageModeles")->text(), message);
-    dans<QRadioButton>(&d, "choixModele")->setChecked(true);
+    valider(d);
+    QTest::keyClicks(dans<QLineEdit>(&d, "champAdresse"), "shack:99999");
     valider(d);
     qputenv("PATH", path);
-    EXPECT_EQ(env.dialogs.notices, QStringList(message));
-    EXPECT_NE(d.result(), QDialog::Accepted);
-    EXPECT_EQ(reglages(env), QStringList({"127.0.0.1:4532", "-", "-", "-"}));
+    EXPECT_EQ(env.dialogs.notices,
+              QStringList({message, "Adresse de rigctld invalide : indiquez hôte:port, par exemple 127.0.0.1:4532"}));
+    EXPECT_EQ(reglages(env), QStringList({"-", "1", "-", "-"}));
+    dans<QLineEdit>(&d, "champAdresse")->setText("shack:4532");
+    valider(d);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(reglages(env), QStringList({"shack:4532", "", "-", "-"}));
 }

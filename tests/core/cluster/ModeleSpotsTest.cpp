@@ -40,7 +40,7 @@ TEST(ModeleSpots, RangParInteret) {
 }
 
 // One row per callsign, reference and band: the latest spot, with its time
-// and spotter, counted as the newest.
+// and spotter, counted as the newest; at most the last 500 rows.
 TEST(ModeleSpots, Doublons) {
     ModeleSpots modele;
     TriSpots tri(&modele);
@@ -54,4 +54,7 @@ TEST(ModeleSpots, Doublons) {
     EXPECT_EQ(colonne(tri, Spots::Frequence), QStringList({"14026.0", "14025.0", "14030.0", "7012.0"}));
     EXPECT_EQ(colonne(tri, Spots::Spotteur).first(2), QStringList({"K1TTT", "F5XYZ"}));
     EXPECT_EQ(modele.chercher("F5ABC", "DCF-018")->spot.kHz, 14026);
+    for (int i = 0; i < 600; ++i) modele.ajouter(spot(QString("F%1").arg(i), "DCF-003", 4), {}, Marque::Nouvelle, T0);
+    // Newest first: F599 down to F100, the last two of exactly 500.
+    EXPECT_EQ(colonne(modele, Spots::Indicatif).mid(ModeleSpots::Max - 2), QStringList({"F101", "F100"}));
 }

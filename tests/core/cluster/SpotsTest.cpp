@@ -3,7 +3,6 @@
 
 #include "core/cluster/Delai.h"
 #include "core/cluster/Spots.h"
-#include "core/journal/Carnet.h"
 #include "support/Journal.h"
 
 using Spots::Marque;
@@ -100,7 +99,8 @@ TEST(Spots, AdresseEtAttentes) {
     EXPECT_EQ(attentes, QList<int>({5, 10, 20, 40, 80, 160, 300}));
 }
 
-// What leaves for the node: one plain ASCII line, or the refusal of a field.
+// What leaves for the node: one plain ASCII line, or the refusal of a field;
+// the comment offered for a reference.
 TEST(Spots, Signalements) {
     const std::pair<Spots::Signalement, const char*> cas[] = {
         {{" 7012,5 ", "f/on4abc/p", "dbf012b", "Sainte-Thérèse\r\nSH/DX  tnx"},
@@ -122,15 +122,12 @@ TEST(Spots, Signalements) {
             << s.kHz.toStdString();
     }
     EXPECT_EQ(Spots::preparer({"7012.5", "f/on4abc/p", "dbf012b", ""}).cle, "F/ON4ABC/P sur DBF-012B");
-}
-
-TEST(Spots, AsciiEtCommentaire) {
-    const std::pair<const char*, const char*> cas[] = {
+    const std::pair<const char*, const char*> ascii[] = {
         {"Cœur «sacré» – Æ ß", "Coeur \"sacre\" - AE ss"},
         {"a\u00a0b\tc\x01\177d…", "a b cd..."},
         {"Ελ", ""},
     };
-    for (const auto& [texte, attendu] : cas) EXPECT_EQ(Spots::ascii(QString::fromUtf8(texte)), attendu) << texte;
+    for (const auto& [texte, attendu] : ascii) EXPECT_EQ(Spots::ascii(QString::fromUtf8(texte)), attendu) << texte;
     EXPECT_EQ(
         QStringList({Spots::commentaire("DCF-018", "C. Saint-Pierre à Troyes"), Spots::commentaire("DBF-012B", "")}),
         QStringList({"DCF-018 C. Saint-Pierre a Troy", "DBF-012B"}));

@@ -42,13 +42,6 @@ TEST(Radio, Reponses) {
     EXPECT_EQ(decrire(Radio::lire(Commande::Reglage, {"RPRT x"})), "invalide");
 }
 
-TEST(Radio, ModeDeSaisie) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"USB", "SSB"}, {"CWR", "CW"}, {"WFM", "FM"}, {"AM", "AM"}, {"PKTUSB", ""},
-    };
-    for (const auto& [rig, saisie] : cas) EXPECT_EQ(Radio::modeSaisie(QString::fromLatin1(rig)), saisie) << rig;
-}
-
 TEST(Radio, Textes) {
     auto etat = [](Statut s, qint64 hz = 0, const char* mode = "", int attente = 0, const char* reglage = "") {
         return Radio::Etat{s, hz, QString::fromLatin1(mode), attente, QString::fromLatin1(reglage)};
@@ -68,16 +61,19 @@ TEST(Radio, Textes) {
     // The band is the one table's, edges included.
     EXPECT_EQ(QString::fromLatin1(Radio::bande(14350000)->texte), "14 Mhz");
     EXPECT_EQ(Radio::bande(14350001), nullptr);
-}
-
-TEST(Radio, Attentes) {
+    // The waits between two attempts.
     QList<int> suite;
     for (int essai = 0; essai < 6; ++essai) suite << Radio::attente(essai);
     EXPECT_EQ(suite, QList<int>({1, 2, 4, 8, 16, 30}));
 }
 
-// The comment first, then the band plan's CW segments, then the voice mode of the frequency.
-TEST(Radio, ModeDUnSpot) {
+// The rig's modes as the entry form names them.
+TEST(Radio, Modes) {
+    const std::pair<const char*, const char*> saisie[] = {
+        {"USB", "SSB"}, {"CWR", "CW"}, {"WFM", "FM"}, {"AM", "AM"}, {"PKTUSB", ""},
+    };
+    for (const auto& [rig, mode] : saisie) EXPECT_EQ(Radio::modeSaisie(QString::fromLatin1(rig)), mode) << rig;
+    // A spot's: the comment first, then the band plan's CW segments, then the voice mode of the frequency.
     const std::tuple<double, const char*, const char*> cas[] = {
         {14025.0, "DCF-018 SSB", "USB"},   {7090.0, "dcf018 ssb", "LSB"},   {3650.0, "DCF-018 fm cq", "FM"},
         {14200.0, "DCF-018 CW 599", "CW"}, {14200.0, "DCF-018 qsb", "USB"}, {14200.0, "tnx USB/LSB", "USB"},
@@ -94,32 +90,26 @@ TEST(Radio, ModeDUnSpot) {
 
 TEST(Radio, Reglages) {
     using T = Radio::Configuration::Type;
-    struct Cas {
-        QStringList reglages;  // address, model, port, speed, interval
-        T type;
-        QString detail;  // the address, rigctld's arguments or the text that does not read
-        int intervalle;
+    // Address|model|port|speed|interval, then the type, the address, rigctld's arguments or the text that
+    // does not read, and the interval.
+    const std::tuple<const char*, T, const char*, int> cas[] = {
+        {"| |/dev/ttyUSB0|9600|100", T::Aucune, "", 200},
+        {"127.0.0.1:4532|1|||9000", T::Adresse, "127.0.0.1 4532", 5000},
+        {" shack ||||750", T::Adresse, "shack 4532", 750},
+        {"hote:99999|1|||", T::Invalide, "hote:99999", 500},
+        {"|1|||", T::Demon, "-m 1 -T 127.0.0.1 -t 4600", 500},
+        {"|3073|/dev/ttyUSB0|19200|", T::Demon, "-m 3073 -r /dev/ttyUSB0 -s 19200 -T 127.0.0.1 -t 4600", 500},
+        {"|IC-7300|||", T::Invalide, "IC-7300", 500},
+        {"|3073|/dev/ttyUSB0|rapide|", T::Invalide, "rapide", 500},
     };
-    const Cas cas[] = {
-        {{"", " ", "/dev/ttyUSB0", "9600", "100"}, T::Aucune, "", 200},
-        {{"127.0.0.1:4532", "1", "", "", "9000"}, T::Adresse, "127.0.0.1 4532", 5000},
-        {{" shack ", "", "", "", "750"}, T::Adresse, "shack 4532", 750},
-        {{"hote:99999", "1", "", "", ""}, T::Invalide, "hote:99999", 500},
-        {{"", "1", "", "", ""}, T::Demon, "-m 1 -T 127.0.0.1 -t 4600", 500},
-        {{"", "3073", "/dev/ttyUSB0", "19200", ""},
-         T::Demon,
-         "-m 3073 -r /dev/ttyUSB0 -s 19200 -T 127.0.0.1 -t 4600",
-         500},
-        {{"", "IC-7300", "", "", ""}, T::Invalide, "IC-7300", 500},
-        {{"", "3073", "/dev/ttyUSB0", "rapide", ""}, T::Invalide, "rapide", 500},
-    };
-    for (const Cas& c : cas) {
-        const auto r = Radio::configuration(c.reglages[0], c.reglages[1], c.reglages[2], c.reglages[3], c.reglages[4]);
-        QString detail = r.type == T::Adresse ? r.adresse.hote + ' ' + QString::number(r.adresse.port)
-                         : r.type == T::Demon ? Radio::argumentsDemon(r, 4600).join(' ')
-                                              : r.invalide;
-        EXPECT_EQ(std::tuple(r.type, detail, r.intervalle), std::tuple(c.type, c.detail, c.intervalle))
-            << c.reglages.join('|').toStdString();
+    for (const auto& [reglages, type, detail, intervalle] : cas) {
+        const QStringList v = QString::fromLatin1(reglages).split('|');
+        const auto r = Radio::configuration(v[0], v[1], v[2], v[3], v[4]);
+        const QString lu = r.type == T::Adresse ? r.adresse.hote + ' ' + QString::number(r.adresse.port)
+                           : r.type == T::Demon ? Radio::argumentsDemon(r, 4600).join(' ')
+                                                : r.invalide;
+        EXPECT_EQ(std::tuple(r.type, lu, r.intervalle), std::tuple(type, QString::fromLatin1(detail), intervalle))
+            << reglages;
     }
 }
 
