@@ -63,9 +63,6 @@ struct Maj : ::testing::Test {
     void serveur(const QString& adresse) {
         env.settings->write(Reglages::App, Reglages::Global, Reglages::ServeurListe, adresse);
     }
-    void servir(const QByteArray& octets, ServeurLocal::Fin fin = ServeurLocal::Fin::Fermer) {
-        srv.servir("/Vitralog/Liste_DCF.csv", octets, fin);
-    }
     // The download, or with a path (empty: the operator gave up) the import from that file.
     QStringList lancer(const QString& chemin = QString()) {
         env.dialogs.notices.clear();
@@ -92,10 +89,8 @@ struct Maj : ::testing::Test {
     // The list on disk, the revision stored for the station, then any leftover temporary file.
     QStringList etat() {
         const QByteArray o = env.readFile("Liste_DCF.csv");
-        return QStringList{o == Rev002   ? "Rev002"
-                           : o == Rev003 ? "Rev003"
-                                         : "autre",
-                           env.ctx.readStation(Reglages::RevisionListe, "<absent>")} +
+        const QString fichier = o == Rev002 ? "Rev002" : (o == Rev003 ? "Rev003" : "autre");
+        return QStringList{fichier, env.ctx.readStation(Reglages::RevisionListe, "<absent>")} +
                QDir(env.dir.path()).entryList({"Temporaire*"});
     }
 };
@@ -114,10 +109,10 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
     vus += etat();
     EXPECT_EQ(vus, QStringList({MiseAJourListe::MessageChoisieNonValide, "Impossible de lire le fichier ", "Rev002",
                                 "<absent>"}));
-    servir(ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 20)));
+    srv.servir("/Vitralog/Liste_DCF.csv", ServeurLocal::reponse(200, liste("Rev 000 du 01/01/12", 20)));
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 000 du 01/01/12)"});
     EXPECT_EQ(lancer(env.ctx.path("rev003.csv")), QStringList{MisAJour + "Rev 003 du 10/09/15"});
-    servir(ServeurLocal::reponse(200, Rev003));
+    srv.servir("/Vitralog/Liste_DCF.csv", ServeurLocal::reponse(200, Rev003));
     EXPECT_EQ(lancer(), QStringList{Derniere + "Rev 003 du 10/09/15)"});
 
     env.writeFile("Liste_DCF.csv", Rev002);
@@ -139,8 +134,7 @@ TEST_F(Maj, ANewerRevisionReplacesTheListOncePerStation) {
 // here not the one of the list on disk, is left alone.
 TEST_F(Maj, EachFailureStopsAfterItsMessage) {
     const auto Fermer = ServeurLocal::Fin::Fermer, Bloquer = ServeurLocal::Fin::Bloquer;
-    const QString &NonValide = MiseAJourListe::MessageNonValide, &PasDAcces = MiseAJourListe::MessagePasDAcces,
-                  &Annule = MiseAJourListe::MessageAnnule;
+    const QString &NonValide = MiseAJourListe::MessageNonValide, &PasDAcces = MiseAJourListe::MessagePasDAcces;
     const QByteArray Coupee =
         ServeurLocal::reponse(200, Rev003.left(200), "text/plain", Rev003.size());  // announced longer
     const struct {
@@ -159,7 +153,7 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
         {"StalledServer", "", Bloquer, PasDAcces},
         {"Unreachable", "", Fermer, PasDAcces, [this] { serveur("http://127.0.0.1:1"); }},
         {"NotAnHttpAddress", "", Fermer, PasDAcces, [this] { serveur("file:///etc"); }},
-        {"CancelledByTheOperator", Coupee, Bloquer, Annule, [this] { annuler(); }},
+        {"CancelledByTheOperator", Coupee, Bloquer, MiseAJourListe::MessageAnnule, [this] { annuler(); }},
         {"ReadOnlyList", ServeurLocal::reponse(200, Rev003), Fermer,
          "Impossible d'écrire le fichier " + env.dir.path() +
              "/Liste_DCF.csv (fichier en lecture seule), l'ancienne liste est conservée",
@@ -171,7 +165,7 @@ TEST_F(Maj, EachFailureStopsAfterItsMessage) {
         env.ctx.writeStation(Reglages::RevisionListe, "Rev 001 du 01/01/15");
         http = QtHttpClient{1500};
         serveur(srv.base());
-        servir(c.reponse, c.fin);
+        srv.servir("/Vitralog/Liste_DCF.csv", c.reponse, c.fin);
         if (c.avant) c.avant();
         EXPECT_EQ(lancer(), QStringList{c.message});
         EXPECT_EQ(etat(), QStringList({"Rev002", "Rev 001 du 01/01/15"}));

@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <map>
 #include <memory>
+#include <utility>
 
 // A small HTTP server on 127.0.0.1, run by the test's own event loop. Each
 // path is answered with raw bytes, then the connection is closed or left
@@ -27,26 +28,18 @@ public:
         routes_[path] = {octets, fin};
     }
 
-    // An HTTP/1.1 answer. longueur: -2 announces the body's size, -1 nothing,
-    // anything else is announced as it is.
+    // An HTTP/1.1 answer announcing the body's size, or longueur when one is given.
     static QByteArray reponse(int status, const QByteArray& body,
-                              const QByteArray& type = "text/plain; charset=windows-1252", qint64 longueur = -2) {
-        QByteArray r =
-            "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: " + type + "\r\nConnection: close\r\n";
-        if (longueur == -2) longueur = body.size();
-        if (longueur >= 0) r += "Content-Length: " + QByteArray::number(longueur) + "\r\n";
-        return r + "\r\n" + body;
+                              const QByteArray& type = "text/plain; charset=windows-1252", qint64 longueur = -1) {
+        return "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: " + type +
+               "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(longueur < 0 ? body.size() : longueur) +
+               "\r\n\r\n" + body;
     }
 
     bool listening = false;
     QList<QByteArray> requetes;  // request line and headers of each request
 
 private:
-    struct Route {
-        QByteArray octets;
-        Fin fin = Fin::Fermer;
-    };
-
     void accueillir(QTcpSocket* s) {
         auto recu = std::make_shared<QByteArray>();
         QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, recu] {
@@ -56,15 +49,15 @@ private:
             requetes.append(recu->left(fin + 4));
             const QByteArray chemin = recu->left(recu->indexOf("\r\n")).split(' ').value(1);
             recu->clear();
-            auto it = routes_.find(chemin);
-            const Route r = it != routes_.end()
-                                ? it->second
-                                : Route{reponse(404, "<html><body>Not Found</body></html>", "text/html")};
-            s->write(r.octets);
-            if (r.fin == Fin::Fermer) s->disconnectFromHost();
+            const auto it = routes_.find(chemin);
+            const auto [octets, suite] =
+                it != routes_.end() ? it->second
+                                    : std::pair(reponse(404, "<html>Not Found</html>", "text/html"), Fin::Fermer);
+            s->write(octets);
+            if (suite == Fin::Fermer) s->disconnectFromHost();
         });
     }
 
     QTcpServer server_;
-    std::map<QByteArray, Route> routes_;
+    std::map<QByteArray, std::pair<QByteArray, Fin>> routes_;  // the answer's bytes, then the connection's end
 };

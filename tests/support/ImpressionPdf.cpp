@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <climits>
 
-ImprimantePdf::ImprimantePdf(QString pdfPath, bool ok)
-    : pdf(std::move(pdfPath)), accepte(ok), printer([this](QPrinter& p) {
-          ++dialogues;
-          if (!accepte) return false;
+ImprimantePdf::ImprimantePdf(QString pdfPath)
+    : pdf(std::move(pdfPath)), printer([this](QPrinter& p) {
           p.setOutputFormat(QPrinter::PdfFormat);
           p.setOutputFileName(pdf);
           return true;
       }) {}
 
-QStringList sansMarge(QStringList lignes) {
+static QStringList sansMarge(QStringList lignes) {
     int marge = INT_MAX;
     for (QString& l : lignes) {
         while (l.endsWith(QLatin1Char(' '))) l.chop(1);

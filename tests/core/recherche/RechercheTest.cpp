@@ -21,15 +21,11 @@ TEST(RechercheLignes, ReadsOnlyTheColumnOfTheOptionAsDisplayed) {
     // Display columns 23-24 of the cut lines.
     EXPECT_EQ(LigneQso::affichage(lignes[3], 4).mid(22, 2) + "|" + LigneQso::affichage(lignes[4], 5).mid(22, 2),
               "  |7 ");
-    const auto t = [&](int option, const QString& critere) {
-        QStringList n;
-        for (int i : Recherche::chercher(l, option, critere)) n << QString::number(i);
-        return n.join(' ');
-    };
     using namespace Recherche;
-    EXPECT_EQ(QStringList({t(ParDepartement, "75"), t(ParReference, "dcf-001"), t(ParReference, "dbf-001"),
-                           t(ParReference, "DCF-01"), t(ParIndicatif, "f5"), t(ParIndicatif, "5é"),
-                           t(ParIndicatif, "DCF"), t(ParIndicatif, "F5\u0141"), t(ParIndicatif, "F"),
-                           t(ParDepartement, "7 "), t(ParDepartement, "7"), t(ParDepartement, "  ")}),
-              QStringList({"0 5", "1", "2", "", "1 2 3 4", "2", "", "", "0 1 2 3 4 5", "4", "", "3"}));
+    const auto t = [&](int option, const QString& critere) { return chercher(l, option, critere); };
+    EXPECT_EQ(QList<QList<int>>({t(ParDepartement, "75"), t(ParReference, "dcf-001"), t(ParReference, "dbf-001"),
+                                 t(ParReference, "DCF-01"), t(ParIndicatif, "f5"), t(ParIndicatif, "5é"),
+                                 t(ParIndicatif, "DCF"), t(ParIndicatif, "F5\u0141"), t(ParIndicatif, "F"),
+                                 t(ParDepartement, "7 "), t(ParDepartement, "7"), t(ParDepartement, "  ")}),
+              QList<QList<int>>({{0, 5}, {1}, {2}, {}, {1, 2, 3, 4}, {2}, {}, {}, {0, 1, 2, 3, 4, 5}, {4}, {}, {3}}));
 }
