@@ -75,17 +75,6 @@ Radio::Etat PosteRadio::etat() const {
     return lien_->etat();
 }
 
-QString PosteRadio::bande() const {
-    const Radio::Etat e = etat();
-    const Bandes::Bande* b = e.statut == Radio::Statut::Repond ? Radio::bande(e.hz) : nullptr;
-    return b ? QString::fromLatin1(b->texte) : QString();
-}
-
-QString PosteRadio::mode() const {
-    const Radio::Etat e = etat();
-    return e.statut == Radio::Statut::Repond ? Radio::modeSaisie(e.mode) : QString();
-}
-
 bool PosteRadio::reglerSpot(double kHz, const QString& commentaire) {
     if (config_.type != Radio::Configuration::Type::Adresse && config_.type != Radio::Configuration::Type::Demon)
         return false;

@@ -24,10 +24,6 @@ public:
     // The status bar's text, empty when no radio is set.
     QString texte() const { return Radio::texte(etat()); }
     Radio::Etat etat() const;
-    // What the rig is on now: the band text ("7.0 Mhz"), empty outside every
-    // band or without a reading; the entry mode ("CW"), empty when the rig's has none.
-    QString bande() const;
-    QString mode() const;
 
     // Sends the rig to a spot: its frequency and the mode its comment or the
     // band plan gives. False without a radio answering, the rig untouched.

@@ -77,11 +77,6 @@ char* enregistrement(char* d, QByteArrayView l) {
 
 }  // namespace
 
-QString bande(const QString& texteBande) {
-    const Bandes::Bande* b = Bandes::parTexte(texteBande);
-    return b ? QString::fromLatin1(b->adif) : QString();
-}
-
 QString enregistrement(const QString& ligne) {
     QByteArray out(PlaceEnregistrement, Qt::Uninitialized);
     out.truncate(enregistrement(out.data(), TextFile::encode(ligne)) - out.constData() - 2);

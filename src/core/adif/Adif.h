@@ -8,9 +8,6 @@ class Carnet;
 // The log as an ADIF file: six header lines, then one record per log line.
 namespace Adif {
 
-// The ADIF band of a band text of the log, empty when it has none.
-QString bande(const QString& texteBande);
-
 // One record, without line end, from one log line: twelve fields in a fixed
 // order, each counted in characters of its value, then <eor>. A character
 // the log cannot hold comes out as "?".
