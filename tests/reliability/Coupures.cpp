@@ -182,6 +182,7 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
             b.premierDefaut = QStringLiteral("un changement non coupé a échoué");
         plusCourt = std::min(plusCourt, duree);
         if (i == 0) c.apres = lireFichier(chemin);
+        if (!sauvegarde && c.apres == c.avant) b.premierDefaut = QStringLiteral("le changement n'a rien écrit");
         if (lireFichier(chemin) != c.depart) TextFile::rewrite(chemin, c.depart);
     }
     QStringList copies;
