@@ -93,8 +93,7 @@ TEST(VueNavigateur, OpensTheDesktopBrowserAndShowsTheAddress) {
     vue.navigate(page);
     QDesktopServices::unsetUrlHandler("http");
     EXPECT_EQ(nav.ouvertes, QList<QUrl>{page});
-    auto* adresse = vue.findChild<QLabel*>("Adresse");
-    EXPECT_TRUE(adresse && adresse->text().contains("http://127.0.0.1:8074/WEB/DCF.html"));
+    EXPECT_TRUE(dans<QLabel>(&vue, "Adresse")->text().contains("http://127.0.0.1:8074/WEB/DCF.html"));
 }
 
 #ifdef VITRALOG_HAVE_WEBENGINE
@@ -115,17 +114,14 @@ TEST_F(VueEmbarquee, ReglementShowsTheServersPageOrSaysInFrenchWhyNot) {
     srv.servir("/WEB/DCF.html",
                ServeurLocal::reponse(200, "<html><head><title>Reglement DCF local</title></head></html>",
                                      "text/html; charset=utf-8"));
-    QWebEngineView* vue = afficher(srv.base(), "Reglement DCF local");
-    ASSERT_NE(vue, nullptr);
-    EXPECT_EQ(vue->url(), QUrl(srv.base() + "/WEB/DCF.html"));
-    EXPECT_TRUE(srv.requetes.value(0).startsWith("GET /WEB/DCF.html HTTP/1.1\r\n"));
+    afficher(srv.base(), "Reglement DCF local");  // a title served at that path only
 
     QTcpServer ferme;
     ASSERT_TRUE(ferme.listen(QHostAddress::LocalHost));
     const QString serveur = QString("http://127.0.0.1:%1").arg(ferme.serverPort());
     ferme.close();
     const QString titre = "Page inaccessible : " + serveur + "/WEB/DCF.html";
-    vue = afficher(serveur, titre);
+    QWebEngineView* vue = afficher(serveur, titre);
     ASSERT_NE(vue, nullptr);
     QString texte;
     vue->page()->toPlainText([&](const QString& t) { texte = t; });
