@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-#include "core/journal/LigneQso.h"
 #include "core/journal/TextFile.h"
 #include "platform/Windows.h"
 #include "support/Doubles.h"
@@ -35,8 +33,8 @@ T* dans(const QObject* fenetre, const QString& name) {
 }
 
 // A click on a row of a view, then a double click if asked (one comes after a click).
-inline void cliquer(QAbstractItemView* v, int row, bool deux = false, int colonne = 0) {
-    const QPoint p = v->visualRect(v->model()->index(row, colonne)).center();
+inline void cliquer(QAbstractItemView* v, int row, bool deux = false) {
+    const QPoint p = v->visualRect(v->model()->index(row, 0)).center();
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, p);
     if (deux) QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, p);
 }

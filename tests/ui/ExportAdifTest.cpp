@@ -13,12 +13,10 @@ TEST(ExportAdif, TheKnownFileFromTheMenuAndAFailure) {
     env.writeFile("F5XYZ_DCF.log", lireFichier(VITRALOG_TEST_DATA "/export/F5XYZ_DCF.log"));
     FenetrePrincipale fenetre(env.ctx);
     fenetre.demarrer();
-    QAction* exporter = dans<QAction>(&fenetre, "actionExporterAdif");
-    ASSERT_NE(exporter, nullptr);
     // Windows-1252, one byte per letter: "<NAME:4>REN\xC9 ".
     const QByteArray attendu = lireFichier(VITRALOG_TEST_DATA "/export/F5XYZ_DCF.adi");
     ASSERT_TRUE(attendu.contains("<NAME:4>REN\xC9 <SIG:7>DCF-108"));
-    exporter->trigger();
+    dans<QAction>(&fenetre, "actionExporterAdif")->trigger();
     EXPECT_EQ(env.readFile("F5XYZ_DCF.adi"), attendu);
 
     ASSERT_TRUE(QFile::remove(env.ctx.path("F5XYZ_DCF.adi")) && QDir(env.dir.path()).mkdir("F5XYZ_DCF.adi"));

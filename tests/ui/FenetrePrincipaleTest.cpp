@@ -125,19 +125,17 @@ TEST_F(Demarrage, LaterRunClocksHeaderRefusalsAndAKnownStationChosenAgain) {
 // On a 1366 × 768 screen the whole window shows: the log list gives up
 // lines, the form keeps its height, the last QSO stays in sight.
 TEST_F(Demarrage, TheWindowFitsALaptopScreenTheListGivingWay) {
-    QStringList lignes;
-    for (int i = 0; i < 60; ++i) lignes << ligne(QString("F6A%1").arg(i), "75", "JEAN", "DCF-001", "01/02/15", "10:00");
-    ouvrir(lignes);
+    ouvrir(QStringList(60, ligne("F6AAA", "75", "JEAN", "DCF-001", "01/02/15", "10:00")));
     const QSize minimale = main->minimumSizeHint();
     EXPECT_TRUE(minimale.width() <= 1366 && minimale.height() <= 600) << minimale.width() << "x" << minimale.height();
     main->resize(main->width(), 900);
     QApplication::processEvents();
     QWidget* formulaire = c<QGroupBox>("cadreSaisie");
-    const int hauteurFormulaire = formulaire->height(), hauteurListe = c<QListView>("listeQso")->height();
+    QListView* liste = c<QListView>("listeQso");
+    const int hauteurFormulaire = formulaire->height(), hauteurListe = liste->height();
     main->resize(main->width(), 600);
     QApplication::processEvents();
     EXPECT_EQ(QList<int>({main->height(), formulaire->height()}), QList<int>({600, hauteurFormulaire}));
-    QListView* liste = c<QListView>("listeQso");
     EXPECT_LT(liste->height(), hauteurListe);
     QApplication::processEvents();
     EXPECT_TRUE(liste->viewport()->rect().contains(liste->visualRect(liste->currentIndex())));
