@@ -191,19 +191,18 @@ TEST_F(SpotsFenetre, Signaler) {
             l << dans<QLineEdit>(dialogue(), c)->text();
         return l;
     };
-    auto envoyerDialogue = [&] { dans<QPushButton>(dialogue(), "boutonEnvoyer")->click(); };
 
     // The last QSO saved, no spot of it yet: no frequency; not connected.
     dans<QPushButton>(w.get(), "boutonSignaler")->click();
     ASSERT_NE(dialogue(), nullptr);
     EXPECT_EQ(champs(), QStringList({"", "F5ABC", "DCF-018", "DCF-018 C. Saint-Pierre a Troy"}));
     dans<QLineEdit>(dialogue(), "champFrequence")->setText("14025");
-    envoyerDialogue();
+    dans<QPushButton>(dialogue(), "boutonEnvoyer")->click();
     EXPECT_EQ(env.dialogs.notices, QStringList({"Pas de connexion au nœud DX-cluster : le spot n'est pas envoyé"}));
     ASSERT_TRUE(dialogue()->isVisible());
 
     connexion();
-    envoyerDialogue();
+    dans<QPushButton>(dialogue(), "boutonEnvoyer")->click();
     ASSERT_TRUE(
         attendre([&] { return noeud.recu == "F5ABC/P\r\nDX 14025.0 F5ABC DCF-018 C. Saint-Pierre a Troy\r\n"; }));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -213,7 +212,7 @@ TEST_F(SpotsFenetre, Signaler) {
     env.clock.utc = env.clock.utc.addSecs(4 * 60);
     w->signaler("f5abc", "dcf018", 14026);
     EXPECT_EQ(champs().first(2), QStringList({"14026.0", "F5ABC"}));
-    envoyerDialogue();
+    dans<QPushButton>(dialogue(), "boutonEnvoyer")->click();
     // Another reference typed: the comment follows it.
     auto* reference = dans<QLineEdit>(dialogue(), "champReference");
     reference->clear();
