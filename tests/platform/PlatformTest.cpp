@@ -75,15 +75,13 @@ TEST(SettingsStore, SectionsWithABlankAndSeparateApplications) {
 }
 
 TEST(Windows, OneInstancePerKindWhoeverOpensItCentredOnTheScreen) {
-    class Fenetre : public QLabel {};
     int construites = 0;
-    auto fabrique = [&] {
-        ++construites;
-        return new Fenetre;
+    struct Fenetre : QLabel {
+        explicit Fenetre(int& n) { ++n; }
     };
-    Fenetre* a = Windows::openSingle<Fenetre>(fabrique);
+    Fenetre* a = Windows::openSingle<Fenetre>([&] { return new Fenetre(construites); });
     // Another place in the code, another factory: still the open window.
-    EXPECT_EQ(Windows::openSingle<Fenetre>([] { return new Fenetre; }), a);
+    EXPECT_EQ(Windows::openSingle<Fenetre>([&] { return new Fenetre(construites); }), a);
     EXPECT_EQ(construites, 1);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(a));
     const QPoint ecart = a->geometry().center() - a->screen()->geometry().center();
@@ -93,7 +91,7 @@ TEST(Windows, OneInstancePerKindWhoeverOpensItCentredOnTheScreen) {
     a->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Windows::ouverte<Fenetre>().isNull());
-    delete Windows::openSingle<Fenetre>(fabrique);
+    delete Windows::openSingle<Fenetre>([&] { return new Fenetre(construites); });
     EXPECT_EQ(construites, 2);
 }
 
@@ -111,10 +109,8 @@ TEST(QtPrinter, NumberedPagesUnderTheHeaderThenAPictureOnAPageOfItsOwn) {
     const QStringList entete = {"Ref      Indicatif", ""};
     p.setPageHeader(entete);
     QStringList attendu;
-    for (int i = 1; i <= 200; ++i) {
-        attendu << QString("ligne %1  DCF-001").arg(i, 3, 10, QChar('0'));
-        p.printLine(attendu.last());
-    }
+    for (int i = 1; i <= 200; ++i) attendu << QString("ligne %1  DCF-001").arg(i, 3, 10, QChar('0'));
+    for (const QString& l : attendu) p.printLine(l);
     ASSERT_TRUE(p.endDoc());
     Impression lu = lireImpression(imp.pdf);
     ASSERT_GE(lu.pages.size(), 3);

@@ -47,10 +47,10 @@ namespace {
 // what a whole run leaves: the writers' own tests check that content.
 struct Changement {
     Ecrivain ecrivain = Ecrivain::AjouterEnFin;
-    QList<Qso> qsos;          // added, or the replacing one
-    QString affichee;         // the list line replaced or deleted
-    QList<qsizetype> lignes;  // to confirm
-    QByteArray octets;        // restored
+    QList<Qso> qsos;                          // added, or the replacing one
+    QString affichee;                         // the list line replaced or deleted
+    FusionConfirmations::Plan confirmations;  // its lines to confirm
+    QByteArray octets;                        // restored
     QByteArray depart, avant, apres;
     Sauvegardes::Lieu lieu;
     QDateTime quand;
@@ -73,7 +73,7 @@ Changement preparer(Ecrivain e, int n, const QString& dossier) {
     c.qsos = {nouveau(e == Ecrivain::Remplacer ? n / 3 : n / 2, "F8NEW")};
     if (e == Ecrivain::InsererLot)
         c.qsos = {nouveau(3 * n / 4, "F8NEA"), nouveau(n / 4, "F8NEB"), nouveau(n / 2, "F8NEC")};
-    c.lignes = {0, n / 2, n - 1};
+    c.confirmations.lignes = {0, n / 2, n - 1};
     c.octets = c.depart.mid(n / 2 * ligne);
     c.lieu = {dossier + "/Sauvegardes", true, "F5XYZ", {dossier + "/Liste_Prenom.txt"}};
     // Undo: killed while the deleted line comes back.
@@ -88,11 +88,7 @@ bool changer(Carnet& carnet, const Changement& c) {
         case Ecrivain::Remplacer: return carnet.remplacer(c.affichee, c.qsos[0]).fait();
         case Ecrivain::Supprimer: return carnet.supprimer(c.affichee).fait();
         case Ecrivain::InsererLot: return carnet.insererLot(c.qsos).fait();
-        case Ecrivain::Confirmer: {
-            FusionConfirmations::Plan plan;
-            plan.lignes = c.lignes;
-            return FusionConfirmations::appliquer(plan, carnet).fait();
-        }
+        case Ecrivain::Confirmer: return FusionConfirmations::appliquer(c.confirmations, carnet).fait();
         case Ecrivain::Annuler: return carnet.annuler().fait();
         case Ecrivain::Restaurer: return carnet.restaurer(c.octets, QStringLiteral("restauration")).fait();
         case Ecrivain::Sauvegarder: return Sauvegardes::sauvegarder(c.lieu, carnet.octets(), c.quand).isEmpty();
@@ -201,10 +197,9 @@ Bilan couper(const QString& dossier, Ecrivain e, int nombreQso, int coupures, st
         if (sauvegarde) {
             // Old: the same backups; new: one more, whole, the retention
             // perhaps past. Every listed backup has its other file.
-            const QList<Sauvegardes::Copie> liste = Sauvegardes::lister(c.lieu.dossier, c.lieu.station);
             QStringList maintenant, neuves;
             bool entieres = true;
-            for (const Sauvegardes::Copie& s : liste) {
+            for (const Sauvegardes::Copie& s : Sauvegardes::lister(c.lieu.dossier, c.lieu.station)) {
                 maintenant << s.chemin;
                 entieres = entieres && QFileInfo::exists(autreFichier(s));
                 if (copies.contains(s.chemin)) continue;

@@ -18,12 +18,6 @@ namespace {
 
 void droits(const QString& p, mode_t m) { ASSERT_EQ(::chmod(QFile::encodeName(p).constData(), m), 0); }
 
-QString sauver(const QString& chemin) {
-    Carnet c;
-    c.ouvrir(chemin);
-    return c.ajouterEnFin(Coupures::qso(5000)).message;
-}
-
 // Runs f in a child process, as the user nobody when we are root so that
 // permissions apply, and returns what it answered or how it ended.
 QString commeUnAutre(const std::function<QString()>& f) {
@@ -100,7 +94,11 @@ TEST(EcrituresImpossibles, RefusedAndTheLogAsItWas) {
     }
     EXPECT_EQ(commeUnAutre([&] {
                   QStringList r;
-                  for (const QString& log : logs) r << sauver(log);
+                  for (const QString& log : logs) {
+                      Carnet c;
+                      c.ouvrir(log);
+                      r << c.ajouterEnFin(Coupures::qso(5000)).message;
+                  }
                   return r.join('\n');
               }),
               attendus.join('\n'));

@@ -21,7 +21,6 @@ static QStringList sansMarge(QStringList lignes) {
         while (i < l.size() && l[i] == QLatin1Char(' ')) ++i;
         marge = std::min(marge, i);
     }
-    if (marge == INT_MAX) return {};
     for (QString& l : lignes) l = l.mid(marge);
     while (!lignes.isEmpty() && lignes.first().isEmpty()) lignes.removeFirst();
     while (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();

@@ -12,6 +12,11 @@ void DossierCarnet::station(const QString& call, const QStringList& lines) {
     carnet.ouvrir(logPath());
 }
 
+void DossierCarnet::ouvrir(const QByteArray& octets) {
+    writeFile(indicatif + QStringLiteral("_DCF.log"), octets);
+    ASSERT_TRUE(carnet.ouvrir(logPath()));
+}
+
 QByteArray DossierCarnet::readFile(const QString& nom) const {
     QFile f(path(nom));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

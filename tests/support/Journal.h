@@ -17,6 +17,10 @@ struct DossierCarnet {
     QString logPath() const { return path(indicatif + QStringLiteral("_DCF.log")); }
     // Writes the station's log with these lines and opens it.
     void station(const QString& call, const QStringList& lines = {});
+    // Writes the station's log with these bytes and opens it, or fails the test.
+    void ouvrir(const QByteArray& octets);
+    // The station's log as it is on disk.
+    QByteArray log() const { return readFile(indicatif + QStringLiteral("_DCF.log")); }
     QByteArray readFile(const QString& nom) const;
     void writeFile(const QString& nom, const QByteArray& bytes) const;
 };

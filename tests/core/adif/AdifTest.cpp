@@ -49,26 +49,24 @@ const QString kAmb2 = ligne("F4GHI", "14", "", "DBF-012B", "31/12/99", "23:55", 
 
 // The log of F5XYZ and a reference list; an ADIF file read and planned as
 // QSOs to import or as confirmations.
-struct Import : ::testing::Test {
-    DossierCarnet env;
+struct Import : ::testing::Test, DossierCarnet {
     void SetUp() override {
-        env.writeFile("Liste_DCF.csv",
-                      TextFile::encode("DCF-001;Paris;75;Notre-Dame;x\r\nDBF-012B;Lisieux;14;"
-                                       "Sainte-Thérèse;x\r\nDCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n"));
+        writeFile("Liste_DCF.csv",
+                  TextFile::encode("DCF-001;Paris;75;Notre-Dame;x\r\nDBF-012B;Lisieux;14;"
+                                   "Sainte-Thérèse;x\r\nDCF-045;Saint-Bertrand-de-Comminges;31;Notre-Dame;x\r\n"));
     }
     LecteurAdif::Fichier fichier(const QByteArray& adif, const QStringList& lignes) {
-        env.station("F5XYZ", lignes);
+        station("F5XYZ", lignes);
         const LecteurAdif::Lecture l = LecteurAdif::lire(adif);
         EXPECT_TRUE(l.ok()) << l.erreur.toStdString();
         return l.fichier;
     }
     ImportAdif::Plan plan(const QByteArray& adif, const QStringList& lignes = {}) {
-        return ImportAdif::preparer(fichier(adif, lignes), env.carnet, env.path("Liste_DCF.csv"));
+        return ImportAdif::preparer(fichier(adif, lignes), carnet, path("Liste_DCF.csv"));
     }
     FusionConfirmations::Plan confirmations(const QByteArray& adif, const QStringList& lignes) {
-        return FusionConfirmations::preparer(fichier(adif, lignes), env.carnet);
+        return FusionConfirmations::preparer(fichier(adif, lignes), carnet);
     }
-    QByteArray log() const { return env.readFile("F5XYZ_DCF.log"); }
 };
 
 QString confirmee(const QString& l) { return l.left(106) + "*"; }
@@ -112,11 +110,11 @@ TEST_F(Import, ReadingARecordAndTurningItIntoALogLine) {
     };
     for (const auto& [octets, message] : mauvais)
         EXPECT_TRUE(LecteurAdif::lire(octets).erreur.contains(message)) << octets.constData();
-    QFile gros(env.path("gros.adi"));
+    QFile gros(path("gros.adi"));
     ASSERT_TRUE(gros.open(QIODevice::WriteOnly) && gros.resize(LecteurAdif::TailleMax + 1));
     EXPECT_EQ(LecteurAdif::lireFichier(gros.fileName()).erreur,
               "Le fichier gros.adi dépasse 64 Mo : ce n'est pas un journal ADIF qui puisse être importé.");
-    EXPECT_EQ(LecteurAdif::lireFichier(env.path("absent.adi")).erreur, "Impossible de lire le fichier absent.adi");
+    EXPECT_EQ(LecteurAdif::lireFichier(path("absent.adi")).erreur, "Impossible de lire le fichier absent.adi");
     // The reference in each convention, then the record as a log line or a refusal.
     const std::tuple<Champs, QString, QString> refs[] = {
         {{{"SIG", "dbf-012b"}, {"SIG_INFO", "Lisieux"}}, "DBF-012B", "Lisieux"},
@@ -175,7 +173,7 @@ TEST_F(Import, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     EXPECT_EQ(ImportAdif::resume(p),
               "Le fichier contient 7 enregistrement(s), dont 6 avec une référence de cathédrale ou de basilique.\n"
               "2 déjà présent(s) dans le log, 2 refusé(s).\n\nImporter 2 QSO ?");
-    ASSERT_TRUE(ImportAdif::appliquer(p, env.carnet).fait());
+    ASSERT_TRUE(ImportAdif::appliquer(p, carnet).fait());
     const QStringList apres = {l("DBF-012B", "01/01/20", "7.0 Mhz"), existant, l("DBF-012B", "01/01/22", "3.5 Mhz")};
     EXPECT_EQ(log(), TextFile::joinLines(apres));
     // Imported again: all there already, nothing to do.
@@ -184,25 +182,25 @@ TEST_F(Import, DuplicatesWorkedReferencesCancellingRoundTripAndTheCap) {
     // A cancelled plan writes nothing.
     qsizetype vu = 0;  // told at 0, then at 512 where it stops
     const ImportAdif::Plan annule =
-        ImportAdif::preparer(LecteurAdif::lire(rec().repeated(600)).fichier, env.carnet, {},
+        ImportAdif::preparer(LecteurAdif::lire(rec().repeated(600)).fichier, carnet, {},
                              [&](qsizetype fait, qsizetype total) { return (vu = fait + total, fait == 0); });
     EXPECT_TRUE(vu == 512 + 600 && annule.annule && annule.qsos.isEmpty());
-    EXPECT_TRUE(ImportAdif::appliquer(annule, env.carnet).fait() && log() == TextFile::joinLines(apres));
+    EXPECT_TRUE(ImportAdif::appliquer(annule, carnet).fait() && log() == TextFile::joinLines(apres));
     // Exported then imported: the same log; the first names remembered.
-    env.station(
+    station(
         "F5XYZ",
         {ligne("F5ABC", "75", "RENÉ", "DCF-001", "03/01/15", "08:05", "SSB", "14 Mhz", "C. DE PARIS", true),
          ligne("F5ABC", "14", "RENÉ", "DBF-012B", "03/01/15", "08:05", "CW", "1.8 Mhz", "B. SAINTE-THÉRÈSE À LISIEUX"),
          ligne("ON4XX", "2a", "", "DCF-045", "28/02/16", "23:59", "FM", "144 Mhz", ""),
          ligne("F6DEF", "", "ÉLODIE", "DCF-001", "31/12/21", "00:00", "SSB", "432 Mhz", "C. DE PARIS")});
     const QByteArray avant = log();
-    env.writeFile("Liste_Prenom.txt", "F5ABC        75 JEAN\r\nF6DEF           ANNIE\r\nF6DEF           X\r\n");
-    env.writeFile("Liste_DCF.csv", "");  // no list: names and départements come from the file alone
-    const ImportAdif::Plan retour = plan(Adif::fichier("F5XYZ", env.carnet));
-    ASSERT_TRUE(ImportAdif::appliquer(retour, env.carnet).fait());
+    writeFile("Liste_Prenom.txt", "F5ABC        75 JEAN\r\nF6DEF           ANNIE\r\nF6DEF           X\r\n");
+    writeFile("Liste_DCF.csv", "");  // no list: names and départements come from the file alone
+    const ImportAdif::Plan retour = plan(Adif::fichier("F5XYZ", carnet));
+    ASSERT_TRUE(ImportAdif::appliquer(retour, carnet).fait());
     EXPECT_EQ(log(), avant);
-    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, env.path("Liste_Prenom.txt")));
-    EXPECT_EQ(env.readFile("Liste_Prenom.txt"),
+    ASSERT_TRUE(ImportAdif::memoriserPrenoms(retour.qsos, path("Liste_Prenom.txt")));
+    EXPECT_EQ(readFile("Liste_Prenom.txt"),
               "F5ABC        14 REN\xC9\r\nF6DEF           \xC9LODIE\r\nF6DEF           \xC9LODIE\r\n");
     // The cap: one place left for three new QSOs.
     const ImportAdif::Plan cap = plan(rec({{"SIG", "DCF-002"}}) + rec({{"SIG", "DCF-003"}}) + rec({{"SIG", "DCF-004"}}),
@@ -236,7 +234,7 @@ TEST_F(Import, LotwReportConfirmsOnlyTheUnconfirmedMatchesAndOnlyOnce) {
                            "Enregistrement 5 : F4GHI 144 Mhz FM 01/01/00 00:05 : ambigu, 2 QSO du log "
                            "correspondent (31/12/99 23:40, 31/12/99 23:55)"}));
 
-    ASSERT_TRUE(FusionConfirmations::appliquer(p, env.carnet).fait());
+    ASSERT_TRUE(FusionConfirmations::appliquer(p, carnet).fait());
     EXPECT_EQ(log(), TextFile::joinLines({kAmb1, confirmee(kLyon), kSens, kAmb2, confirmee(kParis)}));
 }
 
@@ -249,7 +247,7 @@ TEST_F(Import, EqslInboxConfirmsWithQslSent) {
         {"Exported by another logger\r\n<EOH>\r\n" + qso, kParis},
     };
     for (const auto& [adif, attendu] : fichiers) {
-        ASSERT_TRUE(FusionConfirmations::appliquer(confirmations(adif, {kParis}), env.carnet).fait());
+        ASSERT_TRUE(FusionConfirmations::appliquer(confirmations(adif, {kParis}), carnet).fait());
         EXPECT_EQ(log(), TextFile::joinLines({attendu})) << adif.constData();
     }
 }

@@ -24,9 +24,8 @@ namespace {
 const QString kJour = "05/12/2026";
 
 // The log holding these lines, as read from its file.
-struct Log {
-    Carnet c;
-    explicit Log(const QStringList& lignes) { c.charger(TextFile::joinLines(lignes)); }
+struct Log : Carnet {
+    explicit Log(const QStringList& lignes) { charger(TextFile::joinLines(lignes)); }
 };
 
 // A confirmed QSO, as the award lists take it.
@@ -35,7 +34,7 @@ QString confirme(const QString& call, const QString& ref, const QString& dpt = "
     return ligne(call, dpt, "JEAN", ref, date, "10:32", "SSB", "14 Mhz", nom, true);
 }
 
-QStringList diplome(const QStringList& l) { return entreesDiplome(Log(l).c).textes(); }
+QStringList diplome(const QStringList& l) { return entreesDiplome(Log(l)).textes(); }
 
 // A QSO in a département, for the map; a QSO on a day and band, for the progression.
 QString qsoDpt(const QString& dpt, bool qsl = false) {
@@ -44,13 +43,6 @@ QString qsoDpt(const QString& dpt, bool qsl = false) {
 
 QString qso(const QString& ref, const QString& date, const QString& bande, bool qsl, const QString& heure = "10:00") {
     return ligne("F5AAA", "75", "JEAN", ref, date, heure, "SSB", bande, "NOTRE-DAME", qsl);
-}
-
-// Contacted and confirmed per band, as "name contacted/confirmed".
-QStringList parBande(const Figures& f) {
-    QStringList l;
-    for (const Bande& b : f.bandes) l << QString("%1 %2/%3").arg(b.nom).arg(b.contactees).arg(b.confirmees);
-    return l;
 }
 
 // The contacted list's shape (key: reference and two callsign bytes), and
@@ -117,7 +109,7 @@ TEST(Rapports, ConfirmedCountAndItsText) {
     // The same reference counts twice.
     const Log log(
         {confirme("F5AAA", "DCF-001"), confirme("F5AAA", "DCF-001"), qso("DCF-003", "01/01/20", "14 Mhz", false)});
-    EXPECT_EQ(compteConfirmes(log.c), 2);
+    EXPECT_EQ(compteConfirmes(log), 2);
     EXPECT_EQ(texteCompte(10, 0), "il vous manque 10 Cathédrales confirmées");
     EXPECT_EQ(texteCompte(10, 10), "avec les QSL des 10 Cathédrales confirmés");
 }
@@ -185,7 +177,7 @@ TEST(Rapports, ContactedEntryCarriesEveryField) {
     // A hand-shortened line keeps the columns of what it has; an empty one is all blanks.
     const Log log({l, ligne("F5AAA", "75", "", "DBF-001B", "01/01/20", "10:00"), "F6ABC        13 PAUL", ""});
     EXPECT_EQ(
-        entreesContactes(log.c).textes(),
+        entreesContactes(log).textes(),
         QStringList({QString(122, ' '), QString("               F6ABC         13 PAUL").leftJustified(122),
                      QString("      DBF-001B F5AAA         75                 01/01/20  10:00  SSB  14 Mhz   59   59")
                          .leftJustified(122),
@@ -200,10 +192,10 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
                     ligne("F5AAA", "75", "JEAN", "DCF-001", "14/05/15", "10:32", "SSB", "14 Mhz", "NOTRE-DAME"),
                     confirme("F5AAA", "DCF-001"), confirme("F6CCC", "DCF-001"), confirme("F5AAA", "DBF-001B"),
                     confirme("F5AAA", "DCF-002")});
-    const Entrees triees = entreesContactes(log.c);
+    const Entrees triees = entreesContactes(log);
     ASSERT_EQ(triees.taille(), 6);
     const QStringList vues = sansDoublons(triees).textes();
-    EXPECT_EQ(contactesSansDoublons(log.c).textes(), vues);  // kept before the sort, the same list
+    EXPECT_EQ(contactesSansDoublons(log).textes(), vues);  // kept before the sort, the same list
     // Reference, callsign start and QSL: the unconfirmed one sorts first and is the one kept.
     QStringList debuts;
     for (const QString& v : vues) debuts << v.mid(6, 13) + v.right(1);
@@ -213,7 +205,7 @@ TEST(Rapports, DuplicateFilterKeepsOneLinePerReferenceAndCallsignPrefix) {
 TEST(Rapports, ContactedFileNameAndTheFileOfAnEmptyLog) {
     EXPECT_EQ(nomFichierContactes("F5XYZ_P", kJour), QString::fromUtf8("Cathédrales_Contactes_F5XYZ_P_05_12_26.txt"));
     const QByteArray b = TextFile::joinLines(
-        rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}).c)).textes()).lignesFichier());
+        rapportContactes("F5XYZ", kJour, sansDoublons(entreesContactes(Log({}))).textes()).lignesFichier());
     const QByteArray titre =
         "Liste des Cath\351drales et Basiliques contact\351es par F5XYZ au 05/12/2026 par ordre alphanumerique";
     EXPECT_EQ(b, QByteArray(19, ' ') + titre + "\r\n\r\n" + TextFile::encode(EnteteFichierContactes) + "\r\n\r\n\r\n" +
@@ -234,7 +226,7 @@ TEST(CarteLogic, ColoursAndCounts) {
     // The state of the boxes named (0 not contacted, 1 contacted, 2 confirmed) | the total and the confirmed |
     // the text of those not contacted.
     const auto etats = [](const QStringList& log, std::initializer_list<int> boites) {
-        const Carte c = colorier(Log(log).c);
+        const Carte c = colorier(Log(log));
         QString s;
         for (int b : boites) s += QString::number(int(c.etats[b]));
         EXPECT_EQ(c.confirmes + c.nonConfirmes, c.total);
@@ -278,18 +270,20 @@ TEST(Progression, MonthlyFiguresFromTheFirstQsoToToday) {
         qso("DCF-004", "10/04/26", "21 Mhz", true, "99:99"),  // undated: from the first month
         qso("DCF-005", "01/01/30", "28 Mhz", true),           // after today: in today's month
     };
-    const Figures f = calculer(Log(journal).c, avril);
+    const Figures f = calculer(Log(journal), avril);
     EXPECT_EQ(f.premierMois, QDate(2026, 1, 1));
     EXPECT_EQ(f.diplome, QList<int>({2, 4, 5, 6}));
     EXPECT_EQ(f.contactees, QList<int>({3, 3, 3, 5}));
     EXPECT_EQ(f.confirmees, QList<int>({2, 2, 3, 4}));
     // An empty log: today's month alone.
-    const Figures vide = calculer(Log({}).c, avril);
+    const Figures vide = calculer(Log({}), avril);
     EXPECT_EQ(vide.premierMois, QDate(2026, 4, 1));
     EXPECT_EQ(vide.diplome + vide.contactees + vide.confirmees, QList<int>({0, 0, 0}));
     // A reference counts once per band it was contacted on; confirmed only where its QSL is; the table's
-    // bands shown even when empty.
-    EXPECT_EQ(parBande(f),
+    // bands shown even when empty. Each as "name contacted/confirmed".
+    QStringList bandes;
+    for (const Bande& b : f.bandes) bandes << QString("%1 %2/%3").arg(b.nom).arg(b.contactees).arg(b.confirmees);
+    EXPECT_EQ(bandes,
               QStringList({"1.8 Mhz 0/0", "3.5 Mhz 1/0", "7.0 Mhz 1/1", "10 Mhz 0/0", "14 Mhz 2/1", "18 Mhz 0/0",
                            "21 Mhz 1/1", "24 Mhz 0/0", "28 Mhz 1/1", "50 Mhz 0/0", "144 Mhz 0/0", "Autres 1/0"}));
     // The tool tips give the exact figures of a month and of a band.

@@ -13,20 +13,12 @@ Qso qso(const QString& call, const QString& date, const QString& heure, const QS
 QByteArray octets(const Qso& q) { return TextFile::encode(LigneQso::format(Carnet::normaliser(q))); }
 QString affichee(const Carnet& c, qsizetype i) { return LigneQso::affichage(c.texte(i), int(i + 1)); }
 
-struct Annulation : ::testing::Test {
-    DossierCarnet env;
-    Carnet& carnet = env.carnet;
-    QByteArray disque() const { return env.readFile("F5XYZ_DCF.log"); }
-    void ouvrir(const QByteArray& b) {
-        env.writeFile("F5XYZ_DCF.log", b);
-        ASSERT_TRUE(carnet.ouvrir(env.logPath()));
-    }
+struct Annulation : ::testing::Test, DossierCarnet {
     // A log as an editor may leave it: a mark, LF and CR LF ends, no last end.
-    static QByteArray depart() {
-        return "\xEF\xBB\xBF" + octets(qso("F6AAA", "01/01/16", "10:00")) + "\n" +
-               octets(qso("F5ABC", "02/01/16", "10:00")) + "\r\n" +
-               octets(qso("F4CCC", "03/01/16", "10:00", "DCF-020"));
-    }
+    const QByteArray depart = "\xEF\xBB\xBF" + octets(qso("F6AAA", "01/01/16", "10:00")) + "\n" +
+                              octets(qso("F5ABC", "02/01/16", "10:00")) + "\r\n" +
+                              octets(qso("F4CCC", "03/01/16", "10:00", "DCF-020"));
+    void SetUp() override { ouvrir(depart); }
 };
 
 }  // namespace
@@ -51,36 +43,32 @@ TEST_F(Annulation, EachChangeUndoneByteForByte) {
         {"restauration de la sauvegarde",
          [](Carnet& c) { return c.restaurer("X\r\n", "restauration de la sauvegarde"); }},
     };
-    ouvrir(depart());
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         ASSERT_TRUE(c.changer(carnet).fait());
         EXPECT_EQ(carnet.derniereModification().toStdString(), c.nom);
-        EXPECT_NE(disque(), depart());
+        EXPECT_NE(log(), depart);
         ASSERT_TRUE(carnet.annuler().fait());
-        EXPECT_TRUE(disque() == depart() && carnet.octets() == depart() && carnet.nombre() == 3);
+        EXPECT_TRUE(log() == depart && carnet.octets() == depart && carnet.nombre() == 3);
         EXPECT_EQ(carnet.annulationsPossibles(), 0);
     }
     EXPECT_EQ(carnet.annuler().message, "Aucune modification à annuler");
-}
-
-TEST(AnnulationQuestion, ArticleFollowsTheName) {
+    // The question's article follows the name.
     EXPECT_EQ(Carnet::questionAnnulation("suppression de F5ABC DCF-018"), "Annuler la suppression de F5ABC DCF-018 ?");
     EXPECT_EQ(Carnet::questionAnnulation("ajout de F5ABC DCF-018"), "Annuler l'ajout de F5ABC DCF-018 ?");
 }
 
 // Twenty changes at most, undone newest first; a deletion keeps what it took, not the log.
 TEST_F(Annulation, TwentyStepsAndOnlyTheDifferenceKept) {
-    ouvrir(depart());
     QList<QByteArray> etats;
     for (int i = 0; i < Carnet::MaxAnnulations + 2; ++i) {
-        etats << disque();
+        etats << log();
         ASSERT_TRUE(carnet.ajouterEnFin(qso(QString("F%1ZZ").arg(i), "04/01/16", "10:00")).fait());
     }
     EXPECT_EQ(carnet.annulationsPossibles(), Carnet::MaxAnnulations);
     for (int i = Carnet::MaxAnnulations + 1; i > 1; --i) {
         ASSERT_TRUE(carnet.annuler().fait());
-        EXPECT_EQ(disque(), etats[i]);
+        EXPECT_EQ(log(), etats[i]);
     }
     EXPECT_FALSE(carnet.annuler().fait());
 
@@ -94,15 +82,14 @@ TEST_F(Annulation, TwentyStepsAndOnlyTheDifferenceKept) {
 // Another program wrote the file since: the undo is refused, the file stays
 // as the other program left it, and the earlier changes are forgotten.
 TEST_F(Annulation, RefusedAfterAnOutsideChange) {
-    ouvrir(depart());
     ASSERT_TRUE(carnet.ajouterEnFin(qso("F1AAA", "04/01/16", "10:00")).fait());
     ASSERT_TRUE(carnet.supprimer(affichee(carnet, 0)).fait());
-    QByteArray autre = disque();
+    QByteArray autre = log();
     autre[autre.size() - 3] = 'Z';  // same size, same instant: only the bytes tell
-    env.writeFile("F5XYZ_DCF.log", autre);
+    writeFile("F5XYZ_DCF.log", autre);
     const Carnet::Resultat r = carnet.annuler();
     EXPECT_EQ(r.message,
               "Le log a été modifié par un autre programme depuis la suppression de F6AAA DCF-018 : elle ne peut pas "
               "être annulée");
-    EXPECT_TRUE(disque() == autre && carnet.octets() == autre && carnet.annulationsPossibles() == 0);
+    EXPECT_TRUE(log() == autre && carnet.octets() == autre && carnet.annulationsPossibles() == 0);
 }

@@ -15,12 +15,10 @@ QDateTime le(int jour, int heure = 9) { return QDateTime(QDate(2026, 12, jour), 
 
 struct Dossier : ::testing::Test {
     QTemporaryDir d;
-    Sauvegardes::Lieu lieu;
-    void SetUp() override {
-        ecrireFichier(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n");
-        // Polyvox.ini is missing.
-        lieu = {d.filePath("Sauvegardes"), true, "F5XYZ", {d.filePath("Liste_Prenom.txt"), d.filePath("Polyvox.ini")}};
-    }
+    // Polyvox.ini is missing.
+    Sauvegardes::Lieu lieu{
+        d.filePath("Sauvegardes"), true, "F5XYZ", {d.filePath("Liste_Prenom.txt"), d.filePath("Polyvox.ini")}};
+    void SetUp() override { ecrireFichier(d.filePath("Liste_Prenom.txt"), "F5ABC JEAN\r\n"); }
     QStringList noms() const { return QDir(lieu.dossier).entryList(QDir::Files, QDir::Name); }
 };
 
@@ -94,8 +92,8 @@ TEST_F(Dossier, FailuresSaySoOnceAndLoseNothing) {
     EXPECT_EQ(noms().join(' ').toStdString(), avant.join(' ').toStdString());
 }
 
-TEST(SauvegardesCompte, LinesAsTheLogReadsThem) {
-    QTemporaryDir d;
+// A backup's QSOs are counted as the log reads its lines.
+TEST_F(Dossier, QsoCountOfABackup) {
     const struct {
         QByteArray octets;
         qsizetype qso;
