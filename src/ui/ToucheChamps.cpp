@@ -126,13 +126,11 @@ int ToucheChamps::departement(int code) {
     if (refuse(ctx_.dialogs, Controles::departement(f_.champDepartement->text()))) return 0;
     if (s_.dateAuto_ && s_.etat_ == EtatSaisie::Nouveau) {
         fait(f_.champDepartement);
-        f_.choixMode->setEnabled(true);
-        Couleurs::fond(f_.choixMode, Couleurs::VertClair);
         // One reading of the clock, so that the date and the time agree.
         const QDateTime utc = ctx_.clock->utcNow();
         f_.champDate->setText(Saisie::texteDate(utc));
         f_.champHeure->setText(Saisie::texteHeure(utc));
-        f_.choixMode->setFocus();
+        s_.ouvrir(f_.choixMode);
     } else {
         fait(f_.champDepartement);
         s_.ouvrir(f_.champDate);
@@ -144,20 +142,16 @@ int ToucheChamps::departement(int code) {
 int ToucheChamps::date(int code) {
     if (code != Enter) return majuscule(code);
     if (refuse(ctx_.dialogs, Controles::date(f_.champDate->text()))) return 0;
-    f_.champHeure->setEnabled(true);
     fait(f_.champDate);
-    Couleurs::fond(f_.champHeure, Couleurs::VertClair);
-    f_.champHeure->setFocus();
+    s_.ouvrir(f_.champHeure);
     return 0;
 }
 
 int ToucheChamps::heure(int code) {
     if (code != Enter) return majuscule(code);
     if (refuse(ctx_.dialogs, Controles::heure(f_.champHeure->text()))) return 0;
-    f_.choixMode->setEnabled(true);
     fait(f_.champHeure);
-    Couleurs::fond(f_.choixMode, Couleurs::VertClair);
-    f_.choixMode->setFocus();
+    s_.ouvrir(f_.choixMode);
     return 0;
 }
 
